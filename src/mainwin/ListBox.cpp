@@ -1,0 +1,184 @@
+#include "ListBox.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QScopedValueRollback>
+#include <QStyle>
+#include <QStyleOptionViewItem>
+#include <algorithm>
+
+namespace {
+
+bool lessThan(const QString& a, const QString& b) {
+    return QString::compare(a, b, Qt::CaseInsensitive) < 0;
+}
+
+} // namespace
+
+ListBox::ListBox(const QString& name, CheckBoxes checkBoxes, QWidget* parent)
+    : QListWidget(parent)
+    , m_checkBoxes(checkBoxes) {
+    setObjectName(name);
+    setSortingEnabled(false);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setUniformItemSizes(true);
+    connect(this, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (m_userMove && row >= 0)
+            Q_EMIT picked(row);
+    });
+    connect(this, &QListWidget::itemDoubleClicked, this,
+            [this](QListWidgetItem* item) { Q_EMIT entryDoubleClicked(row(item)); });
+}
+
+QListWidgetItem* ListBox::makeItem(const QString& text) const {
+    auto* item = new QListWidgetItem(text);
+    if (m_checkBoxes == CheckBoxes::OnEveryEntry) {
+        item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+        item->setCheckState(Qt::Unchecked);
+    }
+    return item;
+}
+
+int ListBox::sortedPlace(const QString& text) const {
+    // Binary search for the first entry that sorts after text.
+    int low = 0;
+    int high = count();
+    while (low < high) {
+        const int middle = low + (high - low) / 2;
+        if (lessThan(text, item(middle)->text()))
+            high = middle;
+        else
+            low = middle + 1;
+    }
+    return low;
+}
+
+int ListBox::addEntry(const QString& text) {
+    const QScopedValueRollback guard(m_userMove, false);
+    const int index = sortedPlace(text);
+    insertItem(index, makeItem(text));
+    return index;
+}
+
+void ListBox::addEntries(const QStringList& texts) {
+    if (count() > 0) {
+        for (const QString& text : texts)
+            addEntry(text);
+        return;
+    }
+    // Into an empty list in one go: a stable sort puts equal entries in the order they came.
+    QStringList sorted = texts;
+    std::stable_sort(sorted.begin(), sorted.end(), lessThan);
+    const QScopedValueRollback guard(m_userMove, false);
+    setUpdatesEnabled(false);
+    for (const QString& text : std::as_const(sorted))
+        addItem(makeItem(text));
+    setUpdatesEnabled(true);
+}
+
+void ListBox::insertEntry(int index, const QString& text) {
+    const QScopedValueRollback guard(m_userMove, false);
+    insertItem(std::clamp(index, 0, count()), makeItem(text));
+}
+
+void ListBox::removeEntry(int index) {
+    const QScopedValueRollback guard(m_userMove, false);
+    delete takeItem(index);
+}
+
+void ListBox::clearEntries() {
+    const QScopedValueRollback guard(m_userMove, false);
+    clear();
+}
+
+QString ListBox::entryText(int index) const {
+    const QListWidgetItem* entry = item(index);
+    return entry ? entry->text() : QString();
+}
+
+QStringList ListBox::entries() const {
+    QStringList texts;
+    texts.reserve(count());
+    for (int i = 0; i < count(); ++i)
+        texts.append(item(i)->text());
+    return texts;
+}
+
+QString ListBox::currentText() const {
+    return entryText(currentRow());
+}
+
+void ListBox::setCurrentEntry(int index) {
+    const QScopedValueRollback guard(m_userMove, false);
+    setCurrentRow(index);
+    if (QListWidgetItem* entry = item(index))
+        scrollToItem(entry);
+}
+
+void ListBox::clearCurrent() {
+    const QScopedValueRollback guard(m_userMove, false);
+    setCurrentIndex(QModelIndex());
+    clearSelection();
+}
+
+void ListBox::focusInEvent(QFocusEvent* event) {
+    // Tabbing into the list must not pick its first entry by itself.
+    const QScopedValueRollback guard(m_userMove, false);
+    const bool hadCurrent = currentRow() >= 0;
+    QListWidget::focusInEvent(event);
+    if (!hadCurrent && currentRow() >= 0)
+        clearCurrent();
+}
+
+void ListBox::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        Q_EMIT characterKey(13);
+        return;
+    }
+    QListWidget::keyPressEvent(event);
+    const QString text = event->text();
+    if (!text.isEmpty() && text.at(0).unicode() >= 32)
+        Q_EMIT characterKey(text.at(0).unicode());
+}
+
+void ListBox::mousePressEvent(QMouseEvent* event) {
+    // The right button leaves the current entry where it was.
+    if (event->button() == Qt::RightButton) {
+        Q_EMIT mouseDown(2);
+        return;
+    }
+    const int before = currentRow();
+    QListWidget::mousePressEvent(event);
+    // A click on the entry that is current already picks it again.
+    if (before >= 0 && currentRow() == before &&
+        indexAt(event->position().toPoint()).row() == before)
+        Q_EMIT picked(before);
+    Q_EMIT mouseDown(event->button() == Qt::MiddleButton ? 4 : 1);
+}
+
+void ListBox::mouseDoubleClickEvent(QMouseEvent* event) {
+    // Two quick clicks on a check box are two ticks, not a double-click on the entry.
+    if (event->button() == Qt::LeftButton && onCheckBox(event->position().toPoint())) {
+        QMouseEvent press(QEvent::MouseButtonPress, event->position(), event->scenePosition(),
+                          event->globalPosition(), event->button(), event->buttons(),
+                          event->modifiers());
+        mousePressEvent(&press);
+        return;
+    }
+    QListWidget::mouseDoubleClickEvent(event);
+}
+
+bool ListBox::onCheckBox(const QPoint& position) const {
+    if (m_checkBoxes != CheckBoxes::OnEveryEntry)
+        return false;
+    const QModelIndex index = indexAt(position);
+    if (!index.isValid())
+        return false;
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    option.rect = visualRect(index);
+    option.features |= QStyleOptionViewItem::HasCheckIndicator;
+    const QRect box = style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, this);
+    return box.contains(position);
+}

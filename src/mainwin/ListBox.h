@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QListWidget>
+#include <QStringList>
+
+// A list box that keeps its entries in alphabetical order without regard to case on every add.
+// An entry inserted at an explicit position stays where it was put. At most one entry is current;
+// Today's List also gives every entry a check box.
+class ListBox final : public QListWidget {
+    Q_OBJECT
+
+public:
+    enum class CheckBoxes { None, OnEveryEntry };
+
+    explicit ListBox(const QString& name, CheckBoxes checkBoxes = CheckBoxes::None,
+                     QWidget* parent = nullptr);
+
+    // Adds at the entry's sorted place, after equal entries, and returns its index.
+    int addEntry(const QString& text);
+    void addEntries(const QStringList& texts);
+    void insertEntry(int index, const QString& text);
+    void removeEntry(int index);
+    void clearEntries();
+
+    QString entryText(int index) const;
+    QStringList entries() const;
+    // The current entry's text, or the empty string when there is none.
+    QString currentText() const;
+    void setCurrentEntry(int index);
+    void clearCurrent();
+
+Q_SIGNALS:
+    // The user made another entry current, with the mouse or the keyboard.
+    void picked(int index);
+    // A double-click on an entry; not on its check box.
+    void entryDoubleClicked(int index);
+    // A character key, as its character code (13 for Enter).
+    void characterKey(int code);
+    // A mouse button went down over the list: 1 left, 2 right, 4 middle.
+    void mouseDown(int button);
+
+protected:
+    void focusInEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    QListWidgetItem* makeItem(const QString& text) const;
+    int sortedPlace(const QString& text) const;
+    bool onCheckBox(const QPoint& position) const;
+
+    CheckBoxes m_checkBoxes;
+    bool m_userMove = true;
+};

@@ -1,0 +1,432 @@
+#include "MainScreen.h"
+
+#include "Blanks.h"
+#include "Catalogue.h"
+#include "Dialogs.h"
+#include "FileError.h"
+#include "ListBox.h"
+#include "TodaysListFile.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDate>
+#include <QDateTime>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <cmath>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString Caption = u"Brindlecove \"Vittlo!\" v.1.1"_s;
+const QString TodaysListPanelSuffix = u" Items: Today's List       "_s;
+const QChar Separator = QChar(0xB0); // the degree sign
+
+struct ToolbarButton {
+    QString key;
+    QString caption;
+    QString toolTip;
+};
+
+const ToolbarButton ToolbarButtons[] = {
+    {u"tbNewCat"_s, u"New Cat"_s, u"create new category, group"_s},
+    {u"tbEditCat"_s, u"Edit Cat"_s, u"change the name of existing category, group"_s},
+    {u"tbDeleteCat"_s, u"Del Cat"_s, u"delete a category, group"_s},
+    {u"tbNewItem"_s, u"New Item"_s, u"add a new item to a group"_s},
+    {u"tbDeleteItem"_s, u"Del Item"_s, u"delete an item from a group"_s},
+    {u"tbSpecial"_s, u"Special"_s, u"add a one-time item to Today's List"_s},
+    {u"tbMakeList"_s, u"Recipes"_s, u"work with Recipes"_s},
+    {u"tbPrint"_s, u"Print"_s, u"print Today's List"_s},
+    {u"tbClear"_s, u"Clear"_s, u"clear Today's List"_s},
+};
+
+QAction* addMenuItem(QMenu* menu, const QString& name, const QString& caption) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(name);
+    return action;
+}
+
+QLineEdit* hiddenEdit(const QString& name, const QString& toolTip, QWidget* parent) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(name);
+    edit->setToolTip(toolTip);
+    edit->hide();
+    return edit;
+}
+
+QLabel* statusPanel(const QString& name, const QString& text) {
+    auto* panel = new QLabel(text);
+    panel->setObjectName(name);
+    panel->setToolTip(text);
+    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    panel->setTextFormat(Qt::PlainText);
+    return panel;
+}
+
+} // namespace
+
+MainScreen::MainScreen(const QDir& dir, Dialogs& dialogs, QWidget* parent)
+    : QMainWindow(parent)
+    , m_dir(dir)
+    , m_dialogs(dialogs) {
+    setObjectName(u"MainScreen"_s);
+    setWindowTitle(Caption);
+    setWindowIcon(QIcon(u":/icons/vittlo.png"_s));
+    QFont font(u"MS Sans Serif"_s);
+    font.setPointSizeF(8.25);
+    font.setBold(true);
+    setFont(font);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, QApplication::palette("QMenu").color(QPalette::Window));
+    setPalette(palette);
+
+    buildMenus();
+    buildToolbar();
+    buildLists();
+    buildStatusBar();
+    // The window as designed, an area of 9030 by 5910 twips below the menu bar, but wide enough
+    // for every toolbar button's caption.
+    resize(qMax(toPixels(9030), m_toolbar->sizeHint().width()),
+           menuBar()->sizeHint().height() + toPixels(5910));
+
+    Form_Load();
+}
+
+MainScreen::~MainScreen() = default;
+
+void MainScreen::buildMenus() {
+    QMenu* file = menuBar()->addMenu(u"&File"_s);
+    file->setObjectName(u"MU_File"_s);
+    addMenuItem(file, u"Menu_Print"_s, u"&Print"_s);
+    addMenuItem(file, u"MU_Import"_s, u"&Import"_s);
+    addMenuItem(file, u"MU_Purge"_s, u"Purge Orphan Line Items"_s);
+    QAction* exit = addMenuItem(file, u"MU_File_Exit"_s, u"E&xit"_s);
+    connect(exit, &QAction::triggered, this, &MainScreen::MU_File_Exit_Click);
+
+    QMenu* options = menuBar()->addMenu(u"Options"_s);
+    options->setObjectName(u"MU_Options"_s);
+    QAction* toolTips = addMenuItem(options, u"MU_TT"_s, u"Tool Tips"_s);
+    toolTips->setCheckable(true);
+    toolTips->setChecked(true);
+
+    QMenu* help = menuBar()->addMenu(u"&Help"_s);
+    help->setObjectName(u"MU_Help"_s);
+    addMenuItem(help, u"MU_Inst"_s, u"&Contents"_s);
+    addMenuItem(help, u"MU_About"_s, u"&About"_s);
+
+    QAction* browse = menuBar()->addAction(u"&Visit Brindlecove Website"_s);
+    browse->setObjectName(u"MU_BrowseDefault"_s);
+}
+
+void MainScreen::buildToolbar() {
+    m_toolbar = addToolBar(u"Toolbar1"_s);
+    m_toolbar->setObjectName(u"Toolbar1"_s);
+    m_toolbar->setMovable(false);
+    m_toolbar->setFloatable(false);
+    m_toolbar->setContextMenuPolicy(Qt::PreventContextMenu);
+    m_toolbar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    m_toolbar->setIconSize(QSize(24, 24));
+    for (const ToolbarButton& button : ToolbarButtons) {
+        QAction* action =
+            m_toolbar->addAction(QIcon(u":/icons/%1.png"_s.arg(button.key)), button.caption);
+        action->setObjectName(button.key);
+        action->setToolTip(button.toolTip);
+    }
+}
+
+void MainScreen::buildLists() {
+    auto* central = new QWidget(this);
+    setCentralWidget(central);
+    m_stdList = new ListBox(u"StdList"_s, ListBox::CheckBoxes::None, central);
+    m_stdList->setToolTip(u"double-click / add to today's"_s);
+    m_tmpList = new ListBox(u"TmpList"_s, ListBox::CheckBoxes::OnEveryEntry, central);
+    m_tmpList->setToolTip(u"double click / remove item, right-click to modify"_s);
+    m_catList = new ListBox(u"CatList"_s, ListBox::CheckBoxes::None, central);
+    m_catList->setToolTip(u"click category / display line items"_s);
+    m_catEdit = hiddenEdit(u"CatEdit"_s, u"category edit box"_s, central);
+    m_stdEdit = hiddenEdit(u"StdEdit"_s, u"line item edit box"_s, central);
+    m_tmpEdit = hiddenEdit(u"TmpEdit"_s, u"today's list edit box"_s, central);
+    setTabOrder(m_stdList, m_tmpList);
+    setTabOrder(m_tmpList, m_catList);
+
+    connect(m_catList, &ListBox::picked, this, &MainScreen::CatList_Click);
+    connect(m_stdList, &ListBox::picked, this, &MainScreen::StdList_Click);
+    connect(m_stdList, &ListBox::entryDoubleClicked, this, &MainScreen::StdList_DblClick);
+    connect(m_stdList, &ListBox::characterKey, this, &MainScreen::StdList_KeyPress);
+    connect(m_tmpList, &ListBox::entryDoubleClicked, this, &MainScreen::TmpList_DblClick);
+    connect(m_tmpList, &ListBox::characterKey, this, &MainScreen::TmpList_KeyPress);
+    connect(m_tmpList, &ListBox::mouseDown, this, &MainScreen::TmpList_MouseDown);
+    applyLists(m_lists);
+}
+
+void MainScreen::buildStatusBar() {
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(u"StatusBar1"_s);
+    bar->setSizeGripEnabled(true);
+    m_sbCat = statusPanel(u"sb_cat"_s, u"Pick a Category!"_s);
+    m_sbToday = statusPanel(u"sb_today"_s, u"Today's List"_s);
+    m_sbDate = statusPanel(u"sb_date"_s, QString());
+    m_sbDate->setToolTip(QString());
+    m_sbDate->setAlignment(Qt::AlignCenter);
+    bar->addWidget(m_sbCat, 3);
+    bar->addWidget(m_sbToday, 2);
+    bar->addPermanentWidget(m_sbDate);
+
+    // The date panel follows the calendar, also across midnight.
+    m_dateTimer = new QTimer(this);
+    m_dateTimer->setSingleShot(true);
+    connect(m_dateTimer, &QTimer::timeout, this, &MainScreen::showDate);
+    showDate();
+}
+
+void MainScreen::showDate() {
+    const QDateTime now = QDateTime::currentDateTime();
+    m_sbDate->setText(u" %1 "_s.arg(QLocale::system().toString(now.date(), QLocale::ShortFormat)));
+    m_dateTimer->start(now.msecsTo(QDateTime(now.date().addDays(1), QTime(0, 0))) + 1000);
+}
+
+// Start-up, shut-down and layout.
+
+void MainScreen::Form_Load() {
+    m_catList->clearEntries();
+    runCommand([this] { LoadCategories(); });
+    m_todaysListLoaded = runCommand([this] { LoadTodaysList(); });
+    m_catEdit->clear();
+    m_stdEdit->clear();
+    m_lists = WindowLayout::firstArrangement(m_lists, windowInTwips());
+    applyLists(m_lists);
+}
+
+bool MainScreen::Form_Unload() {
+    if (!m_todaysListLoaded)
+        return true;
+    return runCommand([this] { SaveTodaysList(); });
+}
+
+void MainScreen::closeEvent(QCloseEvent* event) {
+    // A list that could not be saved keeps the window open, so nothing is lost.
+    if (m_ended || Form_Unload()) {
+        m_ended = true;
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+void MainScreen::MU_File_Exit_Click() {
+    if (!Form_Unload())
+        return;
+    m_ended = true;
+    close();
+    QCoreApplication::quit();
+}
+
+void MainScreen::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    Form_Resize();
+}
+
+void MainScreen::Form_Resize() {
+    const WindowLayout::Resized resized = WindowLayout::resized(m_lists, windowInTwips());
+    m_lists = resized.lists;
+    applyLists(m_lists);
+    if (resized.buttonWidth)
+        applyButtonWidth(*resized.buttonWidth);
+}
+
+WindowLayout::Window MainScreen::windowInTwips() const {
+    const QSize outer = frameGeometry().size();
+    return {toTwips(outer.width()), toTwips(outer.height()), toTwips(shownHeight(m_toolbar)),
+            toTwips(shownHeight(statusBar()))};
+}
+
+int MainScreen::shownHeight(const QWidget* widget) {
+    // Before the window is shown its bars have no laid-out height yet.
+    return widget->isVisible() ? widget->height() : widget->sizeHint().height();
+}
+
+void MainScreen::applyLists(const WindowLayout::Lists& lists) {
+    // Tops count from below the menu bar, toolbar included; the lists sit below the toolbar.
+    const double toolbar = toTwips(shownHeight(m_toolbar));
+    const auto place = [&](ListBox* list, const QRectF& twips) {
+        const int top = toPixels(twips.top() - toolbar);
+        const int bottom = toPixels(twips.bottom() - toolbar);
+        list->setGeometry(toPixels(twips.left()), qMax(0, top), toPixels(twips.width()),
+                          qMax(0, bottom - qMax(0, top)));
+    };
+    place(m_stdList, lists.stdList);
+    place(m_catList, lists.catList);
+    place(m_tmpList, lists.tmpList);
+}
+
+void MainScreen::applyButtonWidth(double twips) {
+    // The buttons share the toolbar's width, but never so wide that the last ones drop off, and
+    // never narrower than their captions.
+    const int spacing = m_toolbar->layout()->spacing();
+    const QMargins margins = m_toolbar->layout()->contentsMargins();
+    const int available = m_toolbar->width() - margins.left() - margins.right() - 8 * spacing;
+    const int shared = toPixels(twips);
+    QList<QWidget*> buttons;
+    int total = 0;
+    for (QAction* action : m_toolbar->actions()) {
+        if (QWidget* button = m_toolbar->widgetForAction(action)) {
+            buttons.append(button);
+            total += qMax(shared, button->sizeHint().width());
+        }
+    }
+    for (QWidget* button : std::as_const(buttons)) {
+        const int natural = button->sizeHint().width();
+        button->setFixedWidth(total <= available ? qMax(shared, natural) : natural);
+    }
+}
+
+int MainScreen::toPixels(double twips) const {
+    return int(std::lround(twips * logicalDpiX() / 1440.0));
+}
+
+double MainScreen::toTwips(int pixels) const {
+    return pixels * 1440.0 / logicalDpiX();
+}
+
+bool MainScreen::runCommand(const std::function<void()>& command) {
+    try {
+        command();
+        return true;
+    } catch (const FileError& error) {
+        QApplication::restoreOverrideCursor();
+        m_dialogs.MsgBox(error.fileName() + u"\n\n"_s + error.message(),
+                         Dialogs::OkOnly + Dialogs::Critical, u"File Error"_s);
+        return false;
+    }
+}
+
+// Loading and saving the lists.
+
+void MainScreen::LoadCategories() {
+    m_catList->clearEntries();
+    m_catList->addEntries(Catalogue(m_dir).categories());
+}
+
+void MainScreen::LoadCategoryItems() {
+    qsizetype counter = 0;
+    if (!m_catEdit->text().isEmpty()) {
+        m_stdList->clearEntries();
+        const QStringList items = Catalogue(m_dir).itemsOf(m_catEdit->text());
+        m_stdList->addEntries(items);
+        counter = items.size();
+    }
+    m_sbCat->setText(u" %1 Items: %2"_s.arg(counter).arg(m_catList->currentText()));
+}
+
+void MainScreen::LoadTodaysList() {
+    m_tmpList->addEntries(TodaysListFile(m_dir).read());
+    showTodaysListCount();
+}
+
+void MainScreen::SaveTodaysList() {
+    TodaysListFile(m_dir).write(m_tmpList->entries());
+    m_tmpList->setCurrentEntry(m_tmpList->count() - 1);
+}
+
+void MainScreen::ClearEditBoxes() {
+    m_stdEdit->clear();
+    m_tmpEdit->clear();
+}
+
+void MainScreen::showTodaysListCount() {
+    m_sbToday->setText(QString::number(m_tmpList->count()) + TodaysListPanelSuffix);
+}
+
+// The three lists.
+
+void MainScreen::CatList_Click() {
+    m_currentCategory = m_catList->currentText();
+    m_catEdit->setText(m_currentCategory);
+    runCommand([this] { LoadCategoryItems(); });
+}
+
+void MainScreen::StdList_Click() {
+    m_currentItem = ItemRecord(m_catEdit->text(), m_stdList->currentText());
+    m_stdEdit->setText(m_stdList->currentText());
+    showTodaysListCount();
+}
+
+void MainScreen::StdList_DblClick() {
+    CenterOn(addStandardItemToTodaysList());
+    ClearEditBoxes();
+}
+
+void MainScreen::StdList_KeyPress(int keyAscii) {
+    if (keyAscii != 13 || m_stdList->currentRow() < 0)
+        return;
+    addStandardItemToTodaysList();
+    ClearEditBoxes();
+}
+
+QString MainScreen::addStandardItemToTodaysList() {
+    const QString entry =
+        Blanks::trimmed(m_catEdit->text()) + Separator + u' ' + m_stdList->currentText();
+    m_tmpList->addEntry(entry);
+    showTodaysListCount();
+    return entry;
+}
+
+void MainScreen::TmpList_DblClick() {
+    const int current = m_tmpList->currentRow();
+    if (current < 0)
+        return;
+    m_tmpList->removeEntry(current);
+    m_tmpList->clearCurrent();
+    showTodaysListCount();
+    ClearEditBoxes();
+}
+
+void MainScreen::TmpList_KeyPress(int keyAscii) {
+    if (keyAscii == 13)
+        retypeCurrentEntry();
+}
+
+void MainScreen::TmpList_MouseDown(int button) {
+    if (button == 2)
+        retypeCurrentEntry();
+}
+
+void MainScreen::retypeCurrentEntry() {
+    const int current = m_tmpList->currentRow();
+    if (current < 0)
+        return;
+    const QString text =
+        m_dialogs.InputBox(u"Modify item..."_s, u"Make changes"_s, m_tmpList->currentText());
+    if (text.isEmpty())
+        return;
+    m_tmpList->removeEntry(current);
+    m_tmpList->clearCurrent();
+    // With no current entry, "one after the current" is the top of the list.
+    m_tmpList->insertEntry(0, text);
+    m_tmpList->setCurrentEntry(0);
+}
+
+void MainScreen::CenterOn(const QString& text) {
+    const int count = m_tmpList->count();
+    if (count == 0)
+        return;
+    const QString wanted = Blanks::trimmed(text);
+    int found = count - 1;
+    for (int i = 0; i < count; ++i) {
+        if (Blanks::trimmed(m_tmpList->entryText(i)) == wanted) {
+            found = i;
+            break;
+        }
+    }
+    m_tmpList->setCurrentEntry(found);
+}

@@ -1,0 +1,103 @@
+#pragma once
+
+#include "ItemRecord.h"
+#include "WindowLayout.h"
+
+#include <QDir>
+#include <QMainWindow>
+#include <QString>
+#include <functional>
+
+class Dialogs;
+class ListBox;
+class QAction;
+class QLabel;
+class QLineEdit;
+class QTimer;
+class QToolBar;
+
+// The one working window: the catalogue on the left, Today's List on the right, the commands in
+// the toolbar and menus. Its three list boxes are the program's only copy of the lists in memory.
+class MainScreen final : public QMainWindow {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(MainScreen)
+
+public:
+    // dir is the directory that holds the program and its files.
+    MainScreen(const QDir& dir, Dialogs& dialogs, QWidget* parent = nullptr);
+    ~MainScreen() override;
+
+    // Makes the first entry of Today's List whose text equals text, both trimmed of blanks, the
+    // current entry; the last entry when none does.
+    void CenterOn(const QString& text);
+
+    const QString& currentCategory() const { return m_currentCategory; }
+    const ItemRecord& currentItem() const { return m_currentItem; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void buildMenus();
+    void buildToolbar();
+    void buildStatusBar();
+    void buildLists();
+    void showDate();
+
+    void Form_Load();
+    bool Form_Unload();
+    void Form_Resize();
+    void MU_File_Exit_Click();
+
+    void CatList_Click();
+    void StdList_Click();
+    void StdList_DblClick();
+    void StdList_KeyPress(int keyAscii);
+    void TmpList_DblClick();
+    void TmpList_KeyPress(int keyAscii);
+    void TmpList_MouseDown(int button);
+    void retypeCurrentEntry();
+
+    void LoadCategories();
+    void LoadCategoryItems();
+    void LoadTodaysList();
+    void SaveTodaysList();
+    void ClearEditBoxes();
+
+    // Adds the picked standard item to Today's List and returns the entry.
+    QString addStandardItemToTodaysList();
+    void showTodaysListCount();
+    // Runs one command; a file error shows one message and abandons it.
+    bool runCommand(const std::function<void()>& command);
+
+    WindowLayout::Window windowInTwips() const;
+    void applyLists(const WindowLayout::Lists& lists);
+    void applyButtonWidth(double twips);
+    static int shownHeight(const QWidget* widget);
+    int toPixels(double twips) const;
+    double toTwips(int pixels) const;
+
+    QDir m_dir;
+    Dialogs& m_dialogs;
+
+    ListBox* m_stdList = nullptr;
+    ListBox* m_tmpList = nullptr;
+    ListBox* m_catList = nullptr;
+    QLineEdit* m_catEdit = nullptr;
+    QLineEdit* m_stdEdit = nullptr;
+    QLineEdit* m_tmpEdit = nullptr;
+    QToolBar* m_toolbar = nullptr;
+    QLabel* m_sbCat = nullptr;
+    QLabel* m_sbToday = nullptr;
+    QLabel* m_sbDate = nullptr;
+    QTimer* m_dateTimer = nullptr;
+
+    WindowLayout::Lists m_lists = WindowLayout::designed();
+    QString m_currentCategory;
+    ItemRecord m_currentItem;
+    // Today's List is written back only if it was read: a list that failed to load would
+    // otherwise replace the file with nothing.
+    bool m_todaysListLoaded = false;
+    bool m_ended = false;
+};

@@ -1,0 +1,72 @@
+#include "StandardDialogs.h"
+
+#include <QInputDialog>
+#include <QList>
+#include <QMessageBox>
+
+namespace {
+
+struct ButtonAnswer {
+    QMessageBox::StandardButton button;
+    Dialogs::Answer answer;
+};
+
+QList<ButtonAnswer> buttonsOf(int style) {
+    switch (style & 0xF) {
+    case Dialogs::YesNoCancel:
+        return {{QMessageBox::Yes, Dialogs::Yes},
+                {QMessageBox::No, Dialogs::No},
+                {QMessageBox::Cancel, Dialogs::Cancel}};
+    case Dialogs::YesNo:
+        return {{QMessageBox::Yes, Dialogs::Yes}, {QMessageBox::No, Dialogs::No}};
+    default:
+        return {{QMessageBox::Ok, Dialogs::Ok}};
+    }
+}
+
+QMessageBox::Icon iconOf(int style) {
+    switch (style & 0x70) {
+    case Dialogs::Critical:
+        return QMessageBox::Critical;
+    case Dialogs::Question:
+        return QMessageBox::Question;
+    case Dialogs::Exclamation:
+        return QMessageBox::Warning;
+    case Dialogs::Information:
+        return QMessageBox::Information;
+    default:
+        return QMessageBox::NoIcon;
+    }
+}
+
+} // namespace
+
+int StandardDialogs::MsgBox(const QString& text, int style, const QString& title) {
+    QMessageBox box(iconOf(style), title, text, QMessageBox::NoButton, m_parent);
+    const QList<ButtonAnswer> buttons = buttonsOf(style);
+    QMessageBox::StandardButtons all;
+    for (const ButtonAnswer& b : buttons)
+        all |= b.button;
+    box.setStandardButtons(all);
+    const qsizetype defaultIndex = qMin<qsizetype>((style & 0xF00) / 256, buttons.size() - 1);
+    box.setDefaultButton(buttons.at(defaultIndex).button);
+    // Closing the box counts as its last button: Cancel, No or OK.
+    box.setEscapeButton(buttons.constLast().button);
+    const auto pressed = static_cast<QMessageBox::StandardButton>(box.exec());
+    for (const ButtonAnswer& b : buttons)
+        if (b.button == pressed)
+            return b.answer;
+    return buttons.constLast().answer;
+}
+
+QString StandardDialogs::InputBox(const QString& prompt, const QString& title,
+                                  const QString& defaultText) {
+    QInputDialog dialog(m_parent);
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(prompt);
+    dialog.setTextValue(defaultText);
+    dialog.setInputMode(QInputDialog::TextInput);
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.textValue();
+}

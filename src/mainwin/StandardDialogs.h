@@ -1,0 +1,19 @@
+#pragma once
+
+#include "Dialogs.h"
+
+#include <QPointer>
+#include <QWidget>
+
+// The dialogs seam over QMessageBox and QInputDialog.
+class StandardDialogs final : public Dialogs {
+public:
+    void setParent(QWidget* parent) { m_parent = parent; }
+
+    int MsgBox(const QString& text, int style, const QString& title) override;
+    QString InputBox(const QString& prompt, const QString& title,
+                     const QString& defaultText) override;
+
+private:
+    QPointer<QWidget> m_parent;
+};

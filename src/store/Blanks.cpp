@@ -1,0 +1,11 @@
+#include "Blanks.h"
+
+QString Blanks::trimmed(QStringView text) {
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && text.at(begin) == u' ')
+        ++begin;
+    while (end > begin && text.at(end - 1) == u' ')
+        --end;
+    return text.sliced(begin, end - begin).toString();
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QLatin1String>
+
+// The program's list files, by their bare names in the data directory.
+namespace ListFiles {
+inline constexpr QLatin1String Categories("category.lst");
+inline constexpr QLatin1String Items("std_item.lst");
+inline constexpr QLatin1String TodaysList("todays.lst");
+inline constexpr QLatin1String CategoriesScratch("category.tmp");
+inline constexpr QLatin1String ItemsScratch("std_item.tmp");
+inline constexpr QLatin1String CategoriesUpgrade("category.new");
+inline constexpr QLatin1String ItemsUpgrade("std_item.new");
+} // namespace ListFiles

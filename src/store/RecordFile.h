@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QFile>
+#include <QString>
+
+// A file of fixed-size records, opened for record access and created empty when missing. Records
+// count from 1; the bytes of an incomplete last record are not counted and stay in the file until
+// the next append writes over them. The file is closed when the object goes.
+class RecordFile final {
+public:
+    RecordFile(const QString& path, qsizetype recordSize);
+    ~RecordFile();
+    Q_DISABLE_COPY_MOVE(RecordFile)
+
+    qint64 count() const;
+    QByteArray read(qint64 n);
+    // Every whole record, in one read.
+    QByteArray readAll();
+    void write(qint64 n, QByteArrayView record);
+    void append(QByteArrayView record) { write(count() + 1, record); }
+
+private:
+    [[noreturn]] void fail() const;
+    void seekRecord(qint64 n);
+
+    QFile m_file;
+    qsizetype m_recordSize;
+};

@@ -1,0 +1,160 @@
+#include "ListBox.h"
+#include "MainScreen.h"
+#include "ScriptedDialogs.h"
+#include "StandardDialogs.h"
+#include "TestFiles.h"
+#include "WindowDriver.h"
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Runs answer on the next modal dialog once it is up, while the code under test waits in it.
+void whenDialogOpens(const std::function<void(QWidget*)>& answer) {
+    auto* timer = new QTimer;
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, [timer, answer] {
+        if (QWidget* dialog = QApplication::activeModalWidget()) {
+            timer->stop();
+            timer->deleteLater();
+            answer(dialog);
+        }
+    });
+    timer->start();
+}
+
+} // namespace
+
+class EndToEndTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() {
+        m_tmp.emplace();
+        QVERIFY(m_tmp->isValid());
+        m_dir = QDir(m_tmp->path());
+    }
+
+    void retypeThroughTheRealInputBox() {
+        TestFiles::write(m_dir, u"todays.lst"_s, "Apples\r\nBakery\xb0 Bread\r\nCheese\r\n");
+        StandardDialogs dialogs;
+        WindowDriver screen(m_dir, dialogs);
+        dialogs.setParent(&screen.window());
+        screen.click(u"TmpList"_s, 1);
+
+        QString title, label, shownText;
+        whenDialogOpens([&](QWidget* widget) {
+            auto* dialog = qobject_cast<QInputDialog*>(widget);
+            QVERIFY(dialog);
+            title = dialog->windowTitle();
+            label = dialog->labelText();
+            shownText = dialog->textValue();
+            dialog->setTextValue(u"Bakery\u00b0 Rolls"_s);
+            dialog->accept();
+        });
+        screen.pressKey(u"TmpList"_s, Qt::Key_Return);
+        QCOMPARE(title, u"Make changes"_s);
+        QCOMPARE(label, u"Modify item..."_s);
+        QCOMPARE(shownText, u"Bakery\u00b0 Bread"_s);
+        QCOMPARE(screen.entries(u"TmpList"_s),
+                 (QStringList{u"Bakery\u00b0 Rolls"_s, u"Apples"_s, u"Cheese"_s}));
+
+        whenDialogOpens([](QWidget* widget) { qobject_cast<QDialog*>(widget)->reject(); });
+        screen.rightClick(u"TmpList"_s, 2);
+        QCOMPARE(screen.entries(u"TmpList"_s).first(), u"Bakery\u00b0 Rolls"_s);
+
+        QVERIFY(screen.window().close());
+        QCOMPARE(TestFiles::read(m_dir, u"todays.lst"_s),
+                 QByteArray("Bakery\xb0 Rolls\r\nApples\r\nCheese\r\n"));
+    }
+
+    void fileErrorThroughTheRealMessageBox() {
+        StandardDialogs dialogs;
+        WindowDriver screen(m_dir, dialogs);
+        dialogs.setParent(&screen.window());
+        QVERIFY(m_dir.remove(u"todays.lst"_s));
+        QVERIFY(m_dir.mkdir(u"todays.lst"_s));
+
+        QString title, text;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        whenDialogOpens([&](QWidget* widget) {
+            auto* box = qobject_cast<QMessageBox*>(widget);
+            QVERIFY(box);
+            title = box->windowTitle();
+            text = box->text();
+            icon = box->icon();
+            QCOMPARE(box->buttons().size(), 1);
+            box->button(QMessageBox::Ok)->click();
+        });
+        QVERIFY(!screen.window().close());
+        QCOMPARE(title, u"File Error"_s);
+        QCOMPARE(icon, QMessageBox::Critical);
+        QVERIFY2(text.startsWith(u"todays.lst\n\n"_s), qPrintable(text));
+        QVERIFY(screen.window().isVisible());
+    }
+
+    void messageBoxStyles_data() {
+        QTest::addColumn<int>("style");
+        QTest::addColumn<int>("press");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<int>("defaultButton");
+        QTest::newRow("304 OK") << 304 << int(QMessageBox::Ok) << 1 << int(QMessageBox::Ok);
+        QTest::newRow("292 Yes") << 292 << int(QMessageBox::Yes) << 6 << int(QMessageBox::No);
+        QTest::newRow("36 No") << 36 << int(QMessageBox::No) << 7 << int(QMessageBox::Yes);
+        QTest::newRow("291 Cancel") << 291 << int(QMessageBox::Cancel) << 2 << int(QMessageBox::No);
+        QTest::newRow("291 escape") << 291 << -1 << 2 << int(QMessageBox::No);
+    }
+    void messageBoxStyles() {
+        QFETCH(int, style);
+        QFETCH(int, press);
+        QFETCH(int, answer);
+        QFETCH(int, defaultButton);
+        StandardDialogs dialogs;
+        int shownDefault = 0;
+        whenDialogOpens([&](QWidget* widget) {
+            auto* box = qobject_cast<QMessageBox*>(widget);
+            QVERIFY(box);
+            shownDefault = box->standardButton(box->defaultButton());
+            if (press < 0)
+                QTest::keyClick(box, Qt::Key_Escape);
+            else
+                box->button(QMessageBox::StandardButton(press))->click();
+        });
+        QCOMPARE(dialogs.MsgBox(u"Sure?"_s, style, u"Confirm"_s), answer);
+        QCOMPARE(shownDefault, defaultButton);
+    }
+
+    void listsOutliveTheProgram() {
+        TestFiles::write(m_dir, u"category.lst"_s, TestFiles::categoryRecords({"Dairy"}));
+        TestFiles::write(m_dir, u"std_item.lst"_s, TestFiles::itemRecords({{"Dairy", "Milk"}}));
+        {
+            ScriptedDialogs dialogs;
+            WindowDriver screen(m_dir, dialogs);
+            screen.click(u"CatList"_s, 0);
+            screen.doubleClick(u"StdList"_s, 0);
+            screen.trigger(u"MU_File_Exit"_s);
+        }
+        ScriptedDialogs dialogs;
+        WindowDriver screen(m_dir, dialogs);
+        QCOMPARE(screen.entries(u"TmpList"_s), QStringList{u"Dairy\u00b0 Milk"_s});
+        QCOMPARE(screen.statusText(u"sb_today"_s), u"1 Items: Today's List       "_s);
+        QCOMPARE(TestFiles::read(m_dir, u"todays.lst"_s), QByteArray("Dairy\xb0 Milk\r\n"));
+    }
+
+private:
+    std::optional<QTemporaryDir> m_tmp;
+    QDir m_dir;
+};
+
+QTEST_MAIN(EndToEndTest)
+#include "tst_e2e.moc"

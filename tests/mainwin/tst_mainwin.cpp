@@ -1,0 +1,439 @@
+#include "ListBox.h"
+#include "MainScreen.h"
+#include "ScriptedDialogs.h"
+#include "TestFiles.h"
+#include "WindowDriver.h"
+#include "WindowLayout.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolBar>
+
+using namespace Qt::StringLiterals;
+using TestFiles::field;
+
+namespace {
+
+const QString Deg = u"\u00b0"_s;
+const QString TodaySuffix = u" Items: Today's List       "_s;
+
+QString padded(const QString& name) {
+    return name.leftJustified(30, u' ', true);
+}
+
+} // namespace
+
+class MainWinTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() {
+        m_tmp.emplace();
+        QVERIFY(m_tmp->isValid());
+        m_dir = QDir(m_tmp->path());
+    }
+
+    void firstStartInAnEmptyDirectory() {
+        ScriptedDialogs dialogs;
+        WindowDriver screen(m_dir, dialogs);
+        QCOMPARE(screen.window().windowTitle(), u"Brindlecove \"Vittlo!\" v.1.1"_s);
+        QCOMPARE(TestFiles::read(m_dir, u"category.lst"_s), QByteArray());
+        QCOMPARE(TestFiles::read(m_dir, u"todays.lst"_s), QByteArray());
+        QVERIFY(screen.entries(u"CatList"_s).isEmpty());
+        QVERIFY(screen.entries(u"TmpList"_s).isEmpty());
+        QCOMPARE(screen.statusText(u"sb_cat"_s), u"Pick a Category!"_s);
+        QCOMPARE(screen.statusText(u"sb_today"_s), u"0"_s + TodaySuffix);
+        QCOMPARE(screen.editText(u"CatEdit"_s), QString());
+        QCOMPARE(screen.editText(u"StdEdit"_s), QString());
+        QVERIFY(dialogs.shown().isEmpty());
+    }
+
+    void toolbarButtons_data() {
+        QTest::addColumn<int>("position");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("toolTip");
+        QTest::newRow("1") << 0 << u"tbNewCat"_s << u"New Cat"_s << u"create new category, group"_s;
+        QTest::newRow("2") << 1 << u"tbEditCat"_s << u"Edit Cat"_s
+                           << u"change the name of existing category, group"_s;
+        QTest::newRow("3") << 2 << u"tbDeleteCat"_s << u"Del Cat"_s << u"delete a category, group"_s;
+        QTest::newRow("4") << 3 << u"tbNewItem"_s << u"New Item"_s << u"add a new item to a group"_s;
+        QTest::newRow("5") << 4 << u"tbDeleteItem"_s << u"Del Item"_s
+                           << u"delete an item from a group"_s;
+        QTest::newRow("6") << 5 << u"tbSpecial"_s << u"Special"_s
+                           << u"add a one-time item to Today's List"_s;
+        QTest::newRow("7") << 6 << u"tbMakeList"_s << u"Recipes"_s << u"work with Recipes"_s;
+        QTest::newRow("8") << 7 << u"tbPrint"_s << u"Print"_s << u"print Today's List"_s;
+        QTest::newRow("9") << 8 << u"tbClear"_s << u"Clear"_s << u"clear Today's List"_s;
+    }
+    void toolbarButtons() {
+        QFETCH(int, position);
+        QFETCH(QString, key);
+        QFETCH(QString, caption);
+        QFETCH(QString, toolTip);
+        ScriptedDialogs dialogs;
+        WindowDriver screen(m_dir, dialogs);
+        auto* toolbar = screen.window().findChild<QToolBar*>(u"Toolbar1"_s);
+        QVERIFY(toolbar);
+        QCOMPARE(toolbar->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
+        const QList<QAction*> actions = toolbar->actions();
+        QCOMPARE(actions.size(), 9);
+        QAction* action = actions.at(position);
+        QCOMPARE(action->objectName(), key);
+        QCOMPARE(action->text(), caption);
+        QCOMPARE(action->toolTip(), toolTip);
+        QVERIFY(!action->icon().isNull());
+        // Every button is on the toolbar, none hidden behind its overflow arrow.
+        QWidget* button = toolbar->widgetForAction(action);
+        QVERIFY(button && button->isVisible());
+        QVERIFY(button->geometry().right() < toolbar->width());
+    }
+
+    void menus_data() {
+        QTest::addColumn<QString>("menu");
+        QTest::addColumn<QStringList>("items");
+        QTest::newRow("File") << u"MU_File"_s
+                              << QStringList{u"Menu_Print=&Print"_s, u"MU_Import=&Import"_s,
+                                             u"MU_Purge=Purge Orphan Line Items"_s,
+                                             u"MU_File_Exit=E&xit"_s};
+        QTest::newRow("Options") << u"MU_Options"_s << QStringList{u"MU_TT=Tool Tips"_s};
+        QTest::newRow("Help") << u"MU_Help"_s
+                              << QStringList{u"MU_Inst=&Contents"_s, u"MU_About=&About"_s};
+    }
+    void menus() {
+        QFETCH(QString, menu);
+        QFETCH(QStringList, items);
+        ScriptedDialogs dialogs;
+        WindowDriver screen(m_dir, dialogs);
+        auto* found = screen.window().findChild<QMenu*>(menu);
+        QVERIFY(found);
+        QStringList actual;
+        for (const QAction* action : found->actions()) {
+            actual.append(action->objectName() + u'=' + action->text());
+            QVERIFY(action->shortcut().isEmpty());
+        }
+        QCOMPARE(actual, items);
+        QStringList bar;
+        for (const QAction* action : screen.window().menuBar()->actions())
+            bar.append(action->text());
+        QCOMPARE(bar, (QStringList{u"&File"_s, u"Options"_s, u"&Help"_s,
+                                   u"&Visit Brindlecove Website"_s}));
+        QVERIFY(screen.window().findChild<QAction*>(u"MU_TT"_s)->isChecked());
+    }
+
+    void listsSortWithoutRegardToCase() {
+        TestFiles::write(m_dir, u"category.lst"_s,
+                         TestFiles::categoryRecords({"produce", "Dairy", "bakery", "dairy"}) +
+                             "tail");
+        TestFiles::write(m_dir, u"todays.lst"_s, "b\r\nA\r\nC\r\na\r\n");
+        ScriptedDialogs dialogs;
+        WindowDriver screen(m_dir, dialogs);
+        QCOMPARE(screen.entries(u"CatList"_s),
+                 (QStringList{padded(u"bakery"_s), padded(u"Dairy"_s), padded(u"dairy"_s),
+                              padded(u"produce"_s)}));
+        QCOMPARE(screen.entries(u"TmpList"_s),
+                 (QStringList{u"A"_s, u"a"_s, u"b"_s, u"C"_s}));
+        QCOMPARE(screen.currentRow(u"CatList"_s), -1);
+        QCOMPARE(screen.statusText(u"sb_today"_s), u"4"_s + TodaySuffix);
+        const ListBox* today = screen.list(u"TmpList"_s);
+        for (int i = 0; i < today->count(); ++i)
+            QCOMPARE(today->item(i)->checkState(), Qt::Unchecked);
+    }
+
+    void clickingACategoryListsItsItems_data() {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QStringList>("items");
+        QTest::addColumn<QString>("panel");
+        QTest::newRow("Dairy") << 1
+                               << QStringList{padded(u"Butter"_s), padded(u"Milk"_s),
+                                              padded(u"Milk"_s)}
+                               << u" 3 Items: "_s + padded(u"Dairy"_s);
+        QTest::newRow("no items") << 0 << QStringList{} << u" 0 Items: "_s + padded(u"Bakery"_s);
+        QTest::newRow("other case holds none")
+            << 2 << QStringList{} << u" 0 Items: "_s + padded(u"Fruit"_s);
+    }
+    void clickingACategoryListsItsItems() {
+        QFETCH(int, row);
+        QFETCH(QStringList, items);
+        QFETCH(QString, panel);
+        writeCatalogue();
+        ScriptedDialogs dialogs;
+        WindowDriver screen(m_dir, dialogs);
+        screen.click(u"CatList"_s, 1);
+        screen.click(u"CatList"_s, row);
+        QCOMPARE(screen.entries(u"StdList"_s), items);
+        QCOMPARE(screen.statusText(u"sb_cat"_s), panel);
+        const QString category = screen.entries(u"CatList"_s).at(row);
+        QCOMPARE(screen.editText(u"CatEdit"_s), category);
+        QCOMPARE(screen.window().currentCategory(), category);
+    }
+
+    void clickingAnItemPicksIt() {
+        writeCatalogue();
+        TestFiles::write(m_dir, u"todays.lst"_s, "x\r\ny\r\n");
+        ScriptedDialogs dialogs;
+        WindowDriver screen(m_dir, dialogs);
+        screen.click(u"CatList"_s, 1);
+        screen.click(u"StdList"_s, 0);
+        QCOMPARE(screen.editText(u"StdEdit"_s), padded(u"Butter"_s));
+        QCOMPARE(screen.window().currentItem().bytes(), field("Dairy") + field("Butter"));
+        QCOMPARE(screen.statusText(u"sb_today"_s), u"2"_s + TodaySuffix);
+        // Picking another category leaves the picked item's record as it was.
+        screen.click(u"CatList"_s, 0);
+        QCOMPARE(screen.window().currentItem().bytes(), field("Dairy") + field("Butter"));
+        QCOMPARE(screen.editText(u"StdEdit"_s), padded(u"Butter"_s));
+    }
+
+    void doubleClickingAnItemAddsItToTodaysList() {
+        writeCatalogue();
+        TestFiles::write(m_dir, u"todays.lst"_s, "Bakery\xb0 Bread\r\nZoo\r\n");
+        ScriptedDialogs dialogs;
+        WindowDriver screen(m_dir, dialogs);
+        screen.click(u"CatList"_s, 1);
+        screen.doubleClick(u"StdList"_s, 1);
+        const QString milk = u"Dairy"_s + Deg + u' ' + padded(u"Milk"_s);
+        QCOMPARE(screen.entries(u"TmpList"_s),
+                 (QStringList{u"Bakery\u00b0 Bread"_s, milk, u"Zoo"_s}));
+        QCOMPARE(screen.currentRow(u"TmpList"_s), 1);
+        QCOMPARE(screen.statusText(u"sb_today"_s), u"3"_s + TodaySuffix);
+        QCOMPARE(screen.editText(u"StdEdit"_s), QString());
+        screen.doubleClick(u"StdList"_s, 2);
+        QCOMPARE(screen.entries(u"TmpList"_s),
+                 (QStringList{u"Bakery\u00b0 Bread"_s, milk, milk, u"Zoo"_s}));
+        QCOMPARE(screen.currentRow(u"TmpList"_s), 1);
+        QCOMPARE(screen.list(u"TmpList"_s)->item(2)->checkState(), Qt::Unchecked);
+        // Not written until the program ends.
+        QCOMPARE(TestFiles::read(m_dir, u"todays.lst"_s), QByteArray("Bakery\xb0 Bread\r\nZoo\r\n"));
+    }
+
+    void enterOnAnItemAddsItWithoutMovingTheCurrentEntry() {
+        writeCatalogue();
+        TestFiles::write(m_dir, u"todays.lst"_s, "A\r\nZ\r\n");
+        ScriptedDialogs dialogs;
+        WindowDriver screen(m_dir, dialogs);
+        screen.click(u"TmpList"_s, 1);
+        screen.click(u"CatList"_s, 1);
+        // Nothing picked in the items: Enter adds nothing.
+        screen.pressKey(u"StdList"_s, Qt::Key_Return);
+        QCOMPARE(screen.entries(u"TmpList"_s).size(), 2);
+        screen.click(u"StdList"_s, 0);
+        screen.pressKey(u"StdList"_s, Qt::Key_Enter);
+        QCOMPARE(screen.entries(u"TmpList"_s),
+                 (QStringList{u"A"_s, u"Dairy"_s + Deg + u' ' + padded(u"Butter"_s), u"Z"_s}));
+        QCOMPARE(screen.list(u"TmpList"_s)->currentItem()->text(), u"Z"_s);
+        QCOMPARE(screen.statusText(u"sb_today"_s), u"3"_s + TodaySuffix);
+        QCOMPARE(screen.editText(u"StdEdit"_s), QString());
+        screen.pressKey(u"StdList"_s, Qt::Key_B);
+        QCOMPARE(screen.entries(u"TmpList"_s).size(), 3);
+    }
+
+    void doubleClickingAnEntryRemovesIt() {
+        TestFiles::write(m_dir, u"todays.lst"_s, "A\r\nB\r\nC\r\n");
+        ScriptedDialogs dialogs;
+        WindowDriver screen(m_dir, dialogs);
+        screen.doubleClick(u"TmpList"_s, 1);
+        QCOMPARE(screen.entries(u"TmpList"_s), (QStringList{u"A"_s, u"C"_s}));
+        QCOMPARE(screen.currentRow(u"TmpList"_s), -1);
+        QCOMPARE(screen.statusText(u"sb_today"_s), u"2"_s + TodaySuffix);
+        // A double-click below the entries or on a check box removes nothing.
+        screen.click(u"TmpList"_s, 0);
+        ListBox* today = screen.list(u"TmpList"_s);
+        QTest::mouseDClick(today->viewport(), Qt::LeftButton, {},
+                           QPoint(20, today->viewport()->height() - 3));
+        const QRect first = today->visualItemRect(today->item(1));
+        QTest::mouseClick(today->viewport(), Qt::LeftButton, {}, QPoint(first.left() + 10, first.center().y()));
+        QCOMPARE(today->item(1)->checkState(), Qt::Checked);
+        QTest::mouseDClick(today->viewport(), Qt::LeftButton, {}, QPoint(first.left() + 10, first.center().y()));
+        QCOMPARE(screen.entries(u"TmpList"_s), (QStringList{u"A"_s, u"C"_s}));
+    }
+
+    void retyping_data() {
+        QTest::addColumn<bool>("rightClick");
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<QStringList>("entries");
+        const QStringList before{u"A"_s, u"Bakery\u00b0 Bread"_s, u"C"_s, u"D"_s, u"E"_s};
+        const QStringList after{u" Bakery\u00b0 Rolls "_s, u"A"_s, u"C"_s, u"D"_s, u"E"_s};
+        QTest::newRow("Enter") << false << u" Bakery\u00b0 Rolls "_s << after;
+        QTest::newRow("right click") << true << u" Bakery\u00b0 Rolls "_s << after;
+        QTest::newRow("cancelled") << false << QString() << before;
+    }
+    void retyping() {
+        QFETCH(bool, rightClick);
+        QFETCH(QString, answer);
+        QFETCH(QStringList, entries);
+        TestFiles::write(m_dir, u"todays.lst"_s, "A\r\nBakery\xb0 Bread\r\nC\r\nD\r\nE\r\n");
+        ScriptedDialogs dialogs;
+        WindowDriver screen(m_dir, dialogs);
+        screen.click(u"TmpList"_s, 1);
+        dialogs.answerInput(answer);
+        if (rightClick)
+            screen.rightClick(u"TmpList"_s, 3); // the pointer's entry does not matter
+        else
+            screen.pressKey(u"TmpList"_s, Qt::Key_Return);
+        QCOMPARE(dialogs.shown().size(), 1);
+        const ScriptedDialogs::Shown box = dialogs.shown().first();
+        QCOMPARE(box.text, u"Modify item..."_s);
+        QCOMPARE(box.title, u"Make changes"_s);
+        QCOMPARE(box.defaultText, u"Bakery\u00b0 Bread"_s);
+        QCOMPARE(screen.entries(u"TmpList"_s), entries);
+        QCOMPARE(screen.currentRow(u"TmpList"_s), answer.isEmpty() ? 1 : 0);
+        QCOMPARE(screen.statusText(u"sb_today"_s), u"5"_s + TodaySuffix);
+    }
+
+    void retypingWithoutACurrentEntryAsksNothing() {
+        TestFiles::write(m_dir, u"todays.lst"_s, "A\r\nB\r\n");
+        ScriptedDialogs dialogs;
+        WindowDriver screen(m_dir, dialogs);
+        screen.pressKey(u"TmpList"_s, Qt::Key_Return);
+        screen.rightClick(u"TmpList"_s, 0);
+        QVERIFY(dialogs.shown().isEmpty());
+        QCOMPARE(screen.entries(u"TmpList"_s), (QStringList{u"A"_s, u"B"_s}));
+    }
+
+    void centerOn_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("current");
+        QTest::newRow("trimmed match") << u"  Dairy\u00b0 Milk "_s << 2;
+        QTest::newRow("first of equal entries") << u"Bakery\u00b0 Bread"_s << 0;
+        QTest::newRow("case differs: last entry") << u"dairy\u00b0 milk"_s << 3;
+    }
+    void centerOn() {
+        QFETCH(QString, text);
+        QFETCH(int, current);
+        TestFiles::write(m_dir, u"todays.lst"_s,
+                         "Bakery\xb0 Bread\r\nDairy\xb0 Milk      \r\nBakery\xb0 Bread\r\nZ\r\n");
+        ScriptedDialogs dialogs;
+        WindowDriver screen(m_dir, dialogs);
+        screen.window().CenterOn(text);
+        QCOMPARE(screen.currentRow(u"TmpList"_s), current);
+    }
+
+    void shutDown_data() {
+        QTest::addColumn<bool>("viaExit");
+        QTest::newRow("closing the window") << false;
+        QTest::newRow("Exit") << true;
+    }
+    void shutDown() {
+        QFETCH(bool, viaExit);
+        writeCatalogue();
+        TestFiles::write(m_dir, u"todays.lst"_s, "  Zoo  \r\n\r\n   \r\nBakery\xb0 Bread\r\n");
+        ScriptedDialogs dialogs;
+        WindowDriver screen(m_dir, dialogs);
+        screen.click(u"CatList"_s, 1);
+        screen.doubleClick(u"StdList"_s, 1);
+        screen.doubleClick(u"TmpList"_s, 0); // one of the blank entries
+        if (viaExit)
+            screen.trigger(u"MU_File_Exit"_s);
+        else
+            QVERIFY(screen.window().close());
+        QVERIFY(!screen.window().isVisible());
+        // Leading blanks sort first; the file holds the entries trimmed, in list order.
+        QCOMPARE(TestFiles::read(m_dir, u"todays.lst"_s),
+                 QByteArray("Zoo\r\nBakery\xb0 Bread\r\nDairy\xb0 Milk\r\n"));
+        QCOMPARE(screen.currentRow(u"TmpList"_s), 3);
+        // Written exactly once: a later close event writes nothing.
+        QVERIFY(m_dir.remove(u"todays.lst"_s));
+        screen.window().close();
+        QVERIFY(!m_dir.exists(u"todays.lst"_s));
+        QVERIFY(dialogs.shown().isEmpty());
+    }
+
+    void aListThatCannotBeSavedKeepsTheWindowOpen() {
+        TestFiles::write(m_dir, u"todays.lst"_s, "A\r\n");
+        ScriptedDialogs dialogs;
+        WindowDriver screen(m_dir, dialogs);
+        QVERIFY(m_dir.remove(u"todays.lst"_s));
+        QVERIFY(m_dir.mkdir(u"todays.lst"_s));
+        dialogs.answerMessage(Dialogs::Ok);
+        dialogs.answerMessage(Dialogs::Ok);
+        QVERIFY(!screen.window().close());
+        screen.trigger(u"MU_File_Exit"_s);
+        QVERIFY(screen.window().isVisible());
+        QCOMPARE(screen.entries(u"TmpList"_s), QStringList{u"A"_s});
+        QCOMPARE(dialogs.shown().size(), 2);
+        for (const ScriptedDialogs::Shown& box : dialogs.shown()) {
+            QCOMPARE(box.title, u"File Error"_s);
+            QCOMPARE(box.style, 16);
+            QVERIFY2(box.text.startsWith(u"todays.lst\n\n"_s), qPrintable(box.text));
+            QVERIFY(box.text.size() > 12);
+        }
+        QVERIFY(m_dir.rmdir(u"todays.lst"_s));
+        QVERIFY(screen.window().close());
+        QCOMPARE(TestFiles::read(m_dir, u"todays.lst"_s), QByteArray("A\r\n"));
+    }
+
+    void unreadableFilesAtStartUp() {
+        QVERIFY(m_dir.mkdir(u"category.lst"_s));
+        QVERIFY(m_dir.mkdir(u"todays.lst"_s));
+        ScriptedDialogs dialogs;
+        dialogs.answerMessage(Dialogs::Ok);
+        dialogs.answerMessage(Dialogs::Ok);
+        WindowDriver screen(m_dir, dialogs);
+        QCOMPARE(dialogs.shown().size(), 2);
+        QVERIFY(dialogs.shown().at(0).text.startsWith(u"category.lst"_s));
+        QVERIFY(dialogs.shown().at(1).text.startsWith(u"todays.lst"_s));
+        // A Today's List that was never read is not written over at the end.
+        QVERIFY(screen.window().close());
+        QVERIFY(QFileInfo(m_dir.filePath(u"todays.lst"_s)).isDir());
+        QCOMPARE(dialogs.shown().size(), 2);
+    }
+
+    void layoutFollowsTheWindow_data() {
+        QTest::addColumn<double>("height");
+        QTest::addColumn<bool>("changes");
+        QTest::newRow("tall") << 7000.0 << true;
+        QTest::newRow("just above 5000") << 5001.0 << true;
+        QTest::newRow("5000 or less") << 5000.0 << false;
+    }
+    void layoutFollowsTheWindow() {
+        QFETCH(double, height);
+        QFETCH(bool, changes);
+        const WindowLayout::Lists before = WindowLayout::designed();
+        const WindowLayout::Resized after =
+            WindowLayout::resized(before, {9500, height, 870, 375});
+        if (!changes) {
+            QCOMPARE(after.lists, before);
+            QVERIFY(!after.buttonWidth);
+            return;
+        }
+        const double h = height - 870 - 375 - 850;
+        QCOMPARE(after.lists.tmpList, QRectF(3240, 960, 9500 - 3135 - 350, h));
+        QCOMPARE(after.lists.stdList, QRectF(120, 960, 3135, h / 2));
+        QCOMPARE(after.lists.catList, QRectF(120, 960 + h / 2, 3135, h / 2));
+        // Spread only when the window is taller than the toolbar, old item list and 1625.
+        QCOMPARE(after.buttonWidth.has_value(), height - (870 + 3060 + 1625) > 0);
+        if (after.buttonWidth)
+            QCOMPARE(*after.buttonWidth, 9500.0 / 9 - 10);
+    }
+
+    void layoutNeverAppliesNegativeSizes() {
+        const WindowLayout::Lists lists = WindowLayout::designed();
+        const WindowLayout::Resized narrow = WindowLayout::resized(lists, {3000, 6000, 870, 375});
+        QCOMPARE(narrow.lists.tmpList.width(), lists.tmpList.width());
+        const WindowLayout::Resized crowded = WindowLayout::resized(lists, {9000, 6000, 5000, 375});
+        QCOMPARE(crowded.lists.tmpList.height(), lists.tmpList.height());
+        const WindowLayout::Lists first = WindowLayout::firstArrangement(lists, {9150, 6600, 870, 375});
+        QCOMPARE(first.tmpList.width(), 9150.0 - 3135 - 70);
+        QCOMPARE(first.catList, QRectF(120, 960 + 3060, 3135, 6600 - (870 + 3060 + 1000)));
+    }
+
+private:
+    void writeCatalogue() {
+        TestFiles::write(m_dir, u"category.lst"_s,
+                         TestFiles::categoryRecords({"Bakery", "Dairy", "Fruit"}));
+        TestFiles::write(m_dir, u"std_item.lst"_s,
+                         TestFiles::itemRecords({{"Dairy", "Milk"},
+                                                 {"fruit", "Apples"},
+                                                 {"Dairy", "Butter"},
+                                                 {"Dairy", "Milk"}}));
+    }
+
+    std::optional<QTemporaryDir> m_tmp;
+    QDir m_dir;
+};
+
+QTEST_MAIN(MainWinTest)
+#include "tst_mainwin.moc"

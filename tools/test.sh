@@ -1,0 +1,6 @@
+#!/usr/bin/env bash
+# Sets up and builds, then runs every test.
+set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
+
+ctest --test-dir "$root/build" --output-on-failure -j2

@@ -66,6 +66,9 @@ QString StandardDialogs::InputBox(const QString& prompt, const QString& title,
     dialog.setLabelText(prompt);
     dialog.setTextValue(defaultText);
     dialog.setInputMode(QInputDialog::TextInput);
+    // Room for a whole Today's List entry: a category, the separator and an item.
+    dialog.resize(qMax(dialog.sizeHint().width(), dialog.fontMetrics().averageCharWidth() * 50),
+                  dialog.sizeHint().height());
     if (dialog.exec() != QDialog::Accepted)
         return {};
     return dialog.textValue();

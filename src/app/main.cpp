@@ -1,4 +1,5 @@
 #include "MainScreen.h"
+#include "PrinterTarget.h"
 #include "StandardDialogs.h"
 
 #include <QApplication>
@@ -13,7 +14,8 @@ int main(int argc, char* argv[]) {
     QDir::setCurrent(dir.absolutePath());
 
     StandardDialogs dialogs;
-    MainScreen window(dir, dialogs);
+    PrinterTarget printer(dir.filePath(QStringLiteral("printout.pdf")));
+    MainScreen window(dir, dialogs, printer);
     dialogs.setParent(&window);
     window.show();
     return QApplication::exec();

@@ -5,7 +5,11 @@
 #include "Dialogs.h"
 #include "FileError.h"
 #include "ListBox.h"
+#include "PrintError.h"
+#include "PrintTarget.h"
 #include "TodaysListFile.h"
+#include "TodaysListPrintout.h"
+#include "WaitCursor.h"
 
 #include <QAction>
 #include <QApplication>
@@ -31,6 +35,8 @@ namespace {
 const QString Caption = u"Brindlecove \"Vittlo!\" v.1.1"_s;
 const QString TodaysListPanelSuffix = u" Items: Today's List       "_s;
 const QChar Separator = QChar(0xB0); // the degree sign
+const QString NothingToDo = u"Nothing to do!"_s;
+const QString Confirm = u"Confirm"_s;
 
 struct ToolbarButton {
     QString key;
@@ -75,10 +81,11 @@ QLabel* statusPanel(const QString& name, const QString& text) {
 
 } // namespace
 
-MainScreen::MainScreen(const QDir& dir, Dialogs& dialogs, QWidget* parent)
+MainScreen::MainScreen(const QDir& dir, Dialogs& dialogs, PrintTarget& printTarget, QWidget* parent)
     : QMainWindow(parent)
     , m_dir(dir)
-    , m_dialogs(dialogs) {
+    , m_dialogs(dialogs)
+    , m_printTarget(printTarget) {
     setObjectName(u"MainScreen"_s);
     setWindowTitle(Caption);
     setWindowIcon(QIcon(u":/icons/vittlo.png"_s));
@@ -107,7 +114,8 @@ MainScreen::~MainScreen() = default;
 void MainScreen::buildMenus() {
     QMenu* file = menuBar()->addMenu(u"&File"_s);
     file->setObjectName(u"MU_File"_s);
-    addMenuItem(file, u"Menu_Print"_s, u"&Print"_s);
+    QAction* print = addMenuItem(file, u"Menu_Print"_s, u"&Print"_s);
+    connect(print, &QAction::triggered, this, &MainScreen::Menu_Print_Click);
     addMenuItem(file, u"MU_Import"_s, u"&Import"_s);
     addMenuItem(file, u"MU_Purge"_s, u"Purge Orphan Line Items"_s);
     QAction* exit = addMenuItem(file, u"MU_File_Exit"_s, u"E&xit"_s);
@@ -142,6 +150,7 @@ void MainScreen::buildToolbar() {
         action->setObjectName(button.key);
         action->setToolTip(button.toolTip);
     }
+    connect(m_toolbar, &QToolBar::actionTriggered, this, &MainScreen::Toolbar1_ButtonClick);
 }
 
 void MainScreen::buildLists() {
@@ -175,7 +184,7 @@ void MainScreen::buildStatusBar() {
     bar->setSizeGripEnabled(true);
     m_sbCat = statusPanel(u"sb_cat"_s, u"Pick a Category!"_s);
     m_sbToday = statusPanel(u"sb_today"_s, u"Today's List"_s);
-    m_sbDate = statusPanel(u"sb_date"_s, QString());
+    m_sbDate = statusPanel(QString(), QString());
     m_sbDate->setToolTip(QString());
     m_sbDate->setAlignment(Qt::AlignCenter);
     bar->addWidget(m_sbCat, 3);
@@ -303,11 +312,12 @@ bool MainScreen::runCommand(const std::function<void()>& command) {
         command();
         return true;
     } catch (const FileError& error) {
-        QApplication::restoreOverrideCursor();
         m_dialogs.MsgBox(error.fileName() + u"\n\n"_s + error.message(),
                          Dialogs::OkOnly + Dialogs::Critical, u"File Error"_s);
-        return false;
+    } catch (const PrintError& error) {
+        m_dialogs.MsgBox(error.message(), Dialogs::OkOnly + Dialogs::Critical, u"Print Error"_s);
     }
+    return false;
 }
 
 // Loading and saving the lists.
@@ -429,4 +439,174 @@ void MainScreen::CenterOn(const QString& text) {
         }
     }
     m_tmpList->setCurrentEntry(found);
+}
+
+// The toolbar commands.
+
+void MainScreen::Toolbar1_ButtonClick(QAction* button) {
+    const QString key = button->objectName();
+    runCommand([&] {
+        if (key == u"tbNewCat")
+            newCategory();
+        else if (key == u"tbEditCat")
+            editCategory();
+        else if (key == u"tbDeleteCat")
+            deleteCategory();
+        else if (key == u"tbNewItem")
+            newItem();
+        else if (key == u"tbDeleteItem")
+            deleteItem();
+        else if (key == u"tbSpecial")
+            addOneTimeItem();
+        else if (key == u"tbPrint")
+            printList();
+        else if (key == u"tbClear")
+            clearTodaysList();
+    });
+}
+
+bool MainScreen::refuseUnpicked(const QString& picked, const QString& message) {
+    if (!Blanks::trimmed(picked).isEmpty())
+        return false;
+    m_dialogs.MsgBox(message, Dialogs::Exclamation + Dialogs::DefaultButton2, NothingToDo);
+    // A category whose name is all blanks is still a pick.
+    return picked.isEmpty();
+}
+
+void MainScreen::newCategory() {
+    const QString answer =
+        m_dialogs.InputBox(u"New category name..."_s, u"New Category"_s, QString());
+    if (answer.isEmpty())
+        return;
+    Catalogue(m_dir).addCategory(answer);
+    LoadCategories();
+}
+
+void MainScreen::editCategory() {
+    const QString picked = m_catEdit->text();
+    if (refuseUnpicked(picked, u"Please pick a category to edit."_s))
+        return;
+    const QString answer =
+        m_dialogs.InputBox(u"Change category name..."_s, u"New Category"_s, picked);
+    if (answer.isEmpty())
+        return;
+    Catalogue(m_dir).renameCategory(m_currentCategory, answer);
+    ClearEditBoxes();
+    m_stdList->clearEntries();
+    LoadCategories();
+}
+
+void MainScreen::deleteCategory() {
+    const QString picked = m_catEdit->text();
+    if (refuseUnpicked(picked, u"Please pick a category to delete."_s))
+        return;
+    if (m_dialogs.MsgBox(u"Delete Category: "_s + Blanks::trimmed(picked) + u" ?"_s,
+                         Dialogs::YesNo + Dialogs::Critical + Dialogs::DefaultButton2,
+                         Confirm) != Dialogs::Yes)
+        return;
+    Catalogue(m_dir).removeCategory(picked);
+    m_catEdit->clear();
+    LoadCategories();
+    m_stdList->clearEntries();
+    ClearEditBoxes();
+}
+
+void MainScreen::newItem() {
+    const QString picked = m_catEdit->text();
+    if (refuseUnpicked(picked, u"Please pick a category, then add an item to it."_s))
+        return;
+    const QString answer =
+        m_dialogs.InputBox(u"New item for category: "_s + picked, u"New item"_s, QString());
+    if (Blanks::trimmed(answer).isEmpty())
+        return;
+    Catalogue(m_dir).addItem(picked, answer);
+    m_tmpList->clearCurrent();
+    LoadCategoryItems();
+    ClearEditBoxes();
+}
+
+void MainScreen::deleteItem() {
+    const QString item = m_stdEdit->text();
+    if (Blanks::trimmed(item).isEmpty()) {
+        m_dialogs.MsgBox(u"Please pick an item (on the left) to delete."_s,
+                         Dialogs::Exclamation + Dialogs::DefaultButton2, NothingToDo);
+        return;
+    }
+    if (m_dialogs.MsgBox(u"Delete Item: "_s + Blanks::trimmed(m_catEdit->text()) + u' ' +
+                             Blanks::trimmed(item) + u" ?"_s,
+                         Dialogs::YesNo + Dialogs::Exclamation + Dialogs::DefaultButton2,
+                         Confirm) != Dialogs::Yes)
+        return;
+    Catalogue(m_dir).removeItem(m_currentCategory, m_currentItem.item());
+    LoadCategoryItems();
+    m_sbCat->setText(QString::number(m_stdList->count()) + u" Items: "_s +
+                     m_catList->currentText());
+    ClearEditBoxes();
+}
+
+void MainScreen::addOneTimeItem() {
+    const QString answer = m_dialogs.InputBox(u"Special item..."_s, u"One-time item"_s, QString());
+    if (answer.isEmpty())
+        return;
+    const QString entry = u"special"_s + Separator + u' ' + answer;
+    m_tmpList->addEntry(entry);
+    showTodaysListCount();
+    CenterOn(entry);
+}
+
+void MainScreen::printList() {
+    if (m_tmpList->count() == 0) {
+        m_dialogs.MsgBox(u"Please build a list to print."_s,
+                         Dialogs::Exclamation + Dialogs::DefaultButton2, NothingToDo);
+        return;
+    }
+    PrintTodaysList();
+}
+
+void MainScreen::Menu_Print_Click() {
+    runCommand([this] { printList(); });
+}
+
+void MainScreen::clearTodaysList() {
+    if (m_dialogs.MsgBox(u"Clear Today's List and Start Over ?"_s,
+                         Dialogs::YesNo + Dialogs::Question + Dialogs::DefaultButton2,
+                         Confirm) != Dialogs::Yes)
+        return;
+    // The file goes first: if it cannot, the list stays as it was.
+    TodaysListFile(m_dir).remove();
+    m_todaysListLoaded = true;
+    m_tmpList->clearEntries();
+    showTodaysListCount();
+    ClearEditBoxes();
+}
+
+void MainScreen::PrintTodaysList() {
+    const int answer = m_dialogs.MsgBox(
+        u"Include Category Names?"_s,
+        Dialogs::YesNoCancel + Dialogs::Question + Dialogs::DefaultButton2, u"Ready to print..."_s);
+    if (answer == Dialogs::Cancel)
+        return;
+    m_tmpList->clearCurrent();
+    {
+        WaitCursor wait;
+        QList<TodaysListPrintout::Entry> entries;
+        entries.reserve(m_tmpList->count());
+        for (int i = 0; i < m_tmpList->count(); ++i) {
+            const QListWidgetItem* item = m_tmpList->item(i);
+            entries.append({item->text(), item->checkState() == Qt::Checked});
+        }
+        TodaysListPrintout::print(m_printTarget, entries, answer == Dialogs::Yes,
+                                  QDate::currentDate());
+        m_printTarget.endDocument();
+    }
+    m_tmpList->clearCurrent();
+    tellWherePrintoutWent();
+}
+
+void MainScreen::tellWherePrintoutWent() {
+    if (m_printTarget.outputFile().isEmpty())
+        return;
+    m_dialogs.MsgBox(u"No printer is installed, so the printout was saved as\n"_s +
+                         QDir::toNativeSeparators(m_printTarget.outputFile()),
+                     Dialogs::OkOnly + Dialogs::Information, u"Printed to a file"_s);
 }

@@ -9,6 +9,7 @@
 #include <functional>
 
 class Dialogs;
+class PrintTarget;
 class ListBox;
 class QAction;
 class QLabel;
@@ -24,7 +25,8 @@ class MainScreen final : public QMainWindow {
 
 public:
     // dir is the directory that holds the program and its files.
-    MainScreen(const QDir& dir, Dialogs& dialogs, QWidget* parent = nullptr);
+    MainScreen(const QDir& dir, Dialogs& dialogs, PrintTarget& printTarget,
+               QWidget* parent = nullptr);
     ~MainScreen() override;
 
     // Makes the first entry of Today's List whose text equals text, both trimmed of blanks, the
@@ -49,6 +51,23 @@ private:
     bool Form_Unload();
     void Form_Resize();
     void MU_File_Exit_Click();
+    void Menu_Print_Click();
+    void Toolbar1_ButtonClick(QAction* button);
+
+    void newCategory();
+    void editCategory();
+    void deleteCategory();
+    void newItem();
+    void deleteItem();
+    void addOneTimeItem();
+    void printList();
+    void clearTodaysList();
+    // Shows the "Nothing to do!" refusal when the picked text is blank; true when the command
+    // must stop there.
+    bool refuseUnpicked(const QString& picked, const QString& message);
+    void PrintTodaysList();
+    // Without a printer the document went to a file: say which.
+    void tellWherePrintoutWent();
 
     void CatList_Click();
     void StdList_Click();
@@ -80,6 +99,7 @@ private:
 
     QDir m_dir;
     Dialogs& m_dialogs;
+    PrintTarget& m_printTarget;
 
     ListBox* m_stdList = nullptr;
     ListBox* m_tmpList = nullptr;

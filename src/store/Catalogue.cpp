@@ -1,10 +1,35 @@
 #include "Catalogue.h"
 
+#include "Blanks.h"
 #include "CategoryRecord.h"
 #include "ItemRecord.h"
 #include "ListFiles.h"
 #include "RecordFile.h"
 #include "Windows1252.h"
+
+#include <optional>
+
+namespace {
+
+QByteArrayView trimmedBytes(QByteArrayView bytes) {
+    while (!bytes.isEmpty() && bytes.front() == ' ')
+        bytes = bytes.sliced(1);
+    while (!bytes.isEmpty() && bytes.back() == ' ')
+        bytes.chop(1);
+    return bytes;
+}
+
+// The trimmed bytes a stored field must have to equal text once both are trimmed; nothing when
+// no stored field can, because the code page cannot hold the text.
+std::optional<QByteArray> trimmedKey(const QString& text) {
+    const QString trimmed = Blanks::trimmed(text);
+    QByteArray key = Windows1252::encode(trimmed);
+    if (Windows1252::decode(key) != trimmed)
+        return std::nullopt;
+    return key;
+}
+
+} // namespace
 
 Catalogue::Catalogue(const QDir& dir)
     : m_dir(dir) {}
@@ -33,4 +58,96 @@ QStringList Catalogue::itemsOf(const QString& category) const {
             items.append(Windows1252::decode(record.last(ItemRecord::FieldSize)));
     }
     return items;
+}
+
+bool Catalogue::addCategory(const QString& name) const {
+    RecordFile file(m_dir.filePath(ListFiles::Categories), CategoryRecord::Size);
+    const QString wanted = Blanks::trimmed(name).toUpper();
+    const QByteArray bytes = file.readAll();
+    for (qsizetype at = 0; at < bytes.size(); at += CategoryRecord::Size) {
+        const QByteArrayView stored = QByteArrayView(bytes).sliced(at, CategoryRecord::Size);
+        if (Blanks::trimmed(Windows1252::decode(stored)).toUpper() == wanted)
+            return false;
+    }
+    file.append(CategoryRecord(name).bytes());
+    return true;
+}
+
+void Catalogue::renameCategory(const QString& current, const QString& newName) const {
+    const std::optional<QByteArray> key = trimmedKey(current);
+    if (!key)
+        return;
+    {
+        RecordFile file(m_dir.filePath(ListFiles::Categories), CategoryRecord::Size);
+        const QByteArray bytes = file.readAll();
+        for (qsizetype at = 0; at < bytes.size(); at += CategoryRecord::Size) {
+            if (trimmedBytes(QByteArrayView(bytes).sliced(at, CategoryRecord::Size)) == *key) {
+                file.write(at / CategoryRecord::Size + 1, CategoryRecord(newName).bytes());
+                break;
+            }
+        }
+    }
+    RecordFile file(m_dir.filePath(ListFiles::Items), ItemRecord::Size);
+    QByteArray bytes = file.readAll();
+    const QByteArray field = CategoryRecord(newName).bytes();
+    bool changed = false;
+    for (qsizetype at = 0; at < bytes.size(); at += ItemRecord::Size) {
+        if (trimmedBytes(QByteArrayView(bytes).sliced(at, ItemRecord::FieldSize)) == *key) {
+            bytes.replace(at, ItemRecord::FieldSize, field);
+            changed = true;
+        }
+    }
+    if (changed)
+        file.writeAll(bytes);
+}
+
+void Catalogue::removeCategory(const QString& name) const {
+    const QString path = m_dir.filePath(ListFiles::Categories);
+    QByteArray bytes;
+    {
+        RecordFile file(path, CategoryRecord::Size);
+        bytes = file.readAll();
+    }
+    const std::optional<QByteArray> key = trimmedKey(name);
+    QByteArray kept;
+    kept.reserve(bytes.size());
+    for (qsizetype at = 0; at < bytes.size(); at += CategoryRecord::Size) {
+        const QByteArrayView record = QByteArrayView(bytes).sliced(at, CategoryRecord::Size);
+        if (!key || trimmedBytes(record) != *key)
+            kept.append(record);
+    }
+    RecordFile::replace(path, m_dir.filePath(ListFiles::CategoriesScratch), kept);
+}
+
+bool Catalogue::addItem(const QString& category, const QString& item) const {
+    RecordFile file(m_dir.filePath(ListFiles::Items), ItemRecord::Size);
+    const ItemRecord added(category, item);
+    const QByteArray bytes = file.readAll();
+    for (qsizetype at = 0; at < bytes.size(); at += ItemRecord::Size)
+        if (QByteArrayView(bytes).sliced(at, ItemRecord::Size) == added.bytes())
+            return false;
+    file.append(added.bytes());
+    return true;
+}
+
+void Catalogue::removeItem(const QString& category, const QString& item) const {
+    const QString path = m_dir.filePath(ListFiles::Items);
+    QByteArray bytes;
+    {
+        RecordFile file(path, ItemRecord::Size);
+        bytes = file.readAll();
+    }
+    const std::optional<QByteArray> categoryKey = trimmedKey(category);
+    const std::optional<QByteArray> itemKey = trimmedKey(item);
+    QByteArray kept;
+    kept.reserve(bytes.size());
+    for (qsizetype at = 0; at < bytes.size(); at += ItemRecord::Size) {
+        const QByteArrayView record = QByteArrayView(bytes).sliced(at, ItemRecord::Size);
+        const bool matches = categoryKey && itemKey &&
+                             trimmedBytes(record.first(ItemRecord::FieldSize)) == *categoryKey &&
+                             trimmedBytes(record.last(ItemRecord::FieldSize)) == *itemKey;
+        if (!matches)
+            kept.append(record);
+    }
+    RecordFile::replace(path, m_dir.filePath(ListFiles::ItemsScratch), kept);
 }

@@ -3,6 +3,11 @@
 #include "FileError.h"
 
 #include <QFileInfo>
+#include <filesystem>
+#include <system_error>
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
 
 RecordFile::RecordFile(const QString& path, qsizetype recordSize)
     : m_file(path)
@@ -38,9 +43,39 @@ QByteArray RecordFile::readAll() {
 
 void RecordFile::write(qint64 n, QByteArrayView record) {
     Q_ASSERT(n >= 1 && record.size() == m_recordSize);
-    seekRecord(n);
-    if (m_file.write(record.data(), record.size()) != record.size() || !m_file.flush())
+    writeAt((n - 1) * m_recordSize, record);
+}
+
+void RecordFile::writeAll(QByteArrayView records) {
+    Q_ASSERT(records.size() % m_recordSize == 0);
+    writeAt(0, records);
+}
+
+void RecordFile::writeAt(qint64 offset, QByteArrayView bytes) {
+    if (!m_file.seek(offset) || m_file.write(bytes.data(), bytes.size()) != bytes.size() ||
+        !m_file.flush())
         fail();
+}
+
+void RecordFile::replace(const QString& listPath, const QString& scratchPath,
+                         QByteArrayView records) {
+    QFile scratch(scratchPath);
+    const auto scratchFailed = [&] {
+        return FileError(QFileInfo(scratchPath).fileName(), scratch.errorString());
+    };
+    if (!scratch.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        throw scratchFailed();
+    if (scratch.write(records.data(), records.size()) != records.size() || !scratch.flush())
+        throw scratchFailed();
+#ifdef Q_OS_UNIX
+    // On disk before the rename, so a crash cannot leave an empty list file behind.
+    ::fsync(scratch.handle());
+#endif
+    scratch.close();
+    std::error_code error;
+    std::filesystem::rename(scratchPath.toStdU16String(), listPath.toStdU16String(), error);
+    if (error)
+        throw FileError(QFileInfo(listPath).fileName(), QString::fromStdString(error.message()));
 }
 
 void RecordFile::seekRecord(qint64 n) {

@@ -19,10 +19,19 @@ public:
     // Every whole record, in one read.
     QByteArray readAll();
     void write(qint64 n, QByteArrayView record);
+    // Writes over the whole records from the first on, in place, in one go.
+    void writeAll(QByteArrayView records);
     void append(QByteArrayView record) { write(count() + 1, record); }
+
+    // Replaces the list file with records in one step: they are written to the scratch file,
+    // emptied first, which is then renamed over the list file. There is never a moment without
+    // the list file, and a failure leaves it as it was.
+    static void replace(const QString& listPath, const QString& scratchPath,
+                        QByteArrayView records);
 
 private:
     [[noreturn]] void fail() const;
+    void writeAt(qint64 offset, QByteArrayView bytes);
     void seekRecord(qint64 n);
 
     QFile m_file;

@@ -52,3 +52,9 @@ void TodaysListFile::write(const QStringList& entries) const {
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
         throw FileError(ListFiles::TodaysList, file.errorString());
 }
+
+void TodaysListFile::remove() const {
+    QFile file(m_path);
+    if (file.exists() && !file.remove())
+        throw FileError(ListFiles::TodaysList, file.errorString());
+}

@@ -14,6 +14,8 @@ public:
     QStringList read() const;
     // Replaces the file in one step: each entry trimmed of blanks, empty ones left out.
     void write(const QStringList& entries) const;
+    // Deletes the file; a missing one is no error.
+    void remove() const;
 
     static QStringList splitLines(QByteArrayView bytes);
 

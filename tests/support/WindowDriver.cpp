@@ -9,7 +9,7 @@
 #include <QTest>
 
 WindowDriver::WindowDriver(const QDir& dir, Dialogs& dialogs)
-    : m_window(std::make_unique<MainScreen>(dir, dialogs)) {
+    : m_window(std::make_unique<MainScreen>(dir, dialogs, m_printout)) {
     m_window->show();
     if (!QTest::qWaitForWindowExposed(m_window.get()))
         QTest::qFail("the main window was never shown", __FILE__, __LINE__);

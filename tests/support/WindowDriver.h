@@ -1,5 +1,7 @@
 #pragma once
 
+#include "RecordingPrintTarget.h"
+
 #include <QDir>
 #include <QPoint>
 #include <QString>
@@ -19,6 +21,7 @@ public:
     ~WindowDriver();
 
     MainScreen& window() { return *m_window; }
+    RecordingPrintTarget& printout() { return m_printout; }
     ListBox* list(const QString& name) const;
     QString editText(const QString& name) const;
     QString statusText(const QString& panel) const;
@@ -34,5 +37,6 @@ public:
 private:
     QPoint centreOf(ListBox* list, int row) const;
 
+    RecordingPrintTarget m_printout;
     std::unique_ptr<MainScreen> m_window;
 };

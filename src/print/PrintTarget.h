@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+
+// What a printout is printed on. Positions and widths are in twips (1/1440 inch) from the top
+// left corner of the printable area. A document begins with the first thing printed and ends
+// with endDocument(); the target can then take the next one.
+class PrintTarget {
+public:
+    virtual ~PrintTarget() = default;
+
+    virtual void setFontName(const QString& name) = 0;
+    virtual void setFontSize(double points) = 0;
+    virtual void setFontBold(bool bold) = 0;
+
+    virtual double pageWidth() = 0;
+    virtual double currentX() const = 0;
+    virtual void setCurrentX(double twips) = 0;
+    virtual double currentY() const = 0;
+    virtual void setCurrentY(double twips) = 0;
+    // The width text takes when printed in the current font.
+    virtual double textWidth(const QString& text) = 0;
+
+    // Prints text at the current position and moves to the start of the next line.
+    virtual void printLine(const QString& text) = 0;
+    virtual void newPage() = 0;
+    virtual void endDocument() = 0;
+
+    // The file the last document was written to instead of a printer; empty when it went to a
+    // printer.
+    virtual QString outputFile() const = 0;
+};

@@ -1,0 +1,44 @@
+#include "TodaysListPrintout.h"
+
+#include "Blanks.h"
+#include "PrintTarget.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QChar Separator = QChar(0xB0);
+// A category name has at most 30 characters, so its separator stands within the first 31.
+constexpr qsizetype SeparatorSearchLength = 31;
+
+} // namespace
+
+void TodaysListPrintout::print(PrintTarget& target, const QList<Entry>& entries,
+                               bool includeCategories, const QDate& date) {
+    target.setFontName(u"Courier New"_s);
+    target.setFontBold(true);
+    target.setFontSize(10);
+    target.printLine(QString());
+    target.printLine(QString());
+    target.printLine(u"Vittlo! "_s + date.toString(u"MM-dd-yyyy"_s));
+    target.printLine(QString());
+
+    QString previousCategory;
+    for (const Entry& entry : entries) {
+        const QString trimmed = Blanks::trimmed(entry.text);
+        const qsizetype separator = trimmed.left(SeparatorSearchLength).indexOf(Separator);
+        // An entry without a separator (a retyped one) prints whole, under the group before it.
+        QString item = trimmed;
+        if (separator >= 0) {
+            const QString category = trimmed.left(separator);
+            if (category != previousCategory) {
+                target.printLine(QString());
+                if (includeCategories)
+                    target.printLine(category + u"   "_s);
+                previousCategory = category;
+            }
+            item = trimmed.mid(separator + 2);
+        }
+        target.printLine((entry.checked ? u"   * "_s : u"     "_s) + item);
+    }
+}

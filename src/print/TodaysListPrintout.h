@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QDate>
+#include <QList>
+#include <QString>
+
+class PrintTarget;
+
+// Today's List on paper: a heading with the date, then the entries grouped by their category
+// part, ticked ones marked with an asterisk.
+class TodaysListPrintout final {
+public:
+    struct Entry {
+        QString text;
+        bool checked = false;
+    };
+
+    // Prints the lines; the caller ends the document.
+    static void print(PrintTarget& target, const QList<Entry>& entries, bool includeCategories,
+                      const QDate& date);
+};

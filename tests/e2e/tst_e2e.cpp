@@ -2,7 +2,9 @@
 #include "MainScreen.h"
 #include "ScriptedDialogs.h"
 #include "StandardDialogs.h"
+#include "TempDirTest.h"
 #include "TestFiles.h"
+#include "TestRegistry.h"
 #include "WindowDriver.h"
 
 #include <QApplication>
@@ -10,7 +12,6 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -35,16 +36,10 @@ void whenDialogOpens(const std::function<void(QWidget*)>& answer) {
 
 } // namespace
 
-class EndToEndTest : public QObject {
+class EndToEndTest : public TempDirTest {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init() {
-        m_tmp.emplace();
-        QVERIFY(m_tmp->isValid());
-        m_dir = QDir(m_tmp->path());
-    }
-
     void retypeThroughTheRealInputBox() {
         TestFiles::write(m_dir, u"todays.lst"_s, "Apples\r\nBakery\xb0 Bread\r\nCheese\r\n");
         StandardDialogs dialogs;
@@ -150,11 +145,7 @@ private Q_SLOTS:
         QCOMPARE(screen.statusText(u"sb_today"_s), u"1 Items: Today's List       "_s);
         QCOMPARE(TestFiles::read(m_dir, u"todays.lst"_s), QByteArray("Dairy\xb0 Milk\r\n"));
     }
-
-private:
-    std::optional<QTemporaryDir> m_tmp;
-    QDir m_dir;
 };
 
-QTEST_MAIN(EndToEndTest)
+VITTLO_REGISTER_TEST(EndToEndTest)
 #include "tst_e2e.moc"

@@ -3,26 +3,21 @@
 #include "FileError.h"
 #include "ItemRecord.h"
 #include "RecordFile.h"
+#include "TempDirTest.h"
 #include "TestFiles.h"
+#include "TestRegistry.h"
 #include "TodaysListFile.h"
 #include "Windows1252.h"
 
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
 using TestFiles::field;
 
-class StoreTest : public QObject {
+class StoreTest : public TempDirTest {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init() {
-        m_tmp.emplace();
-        QVERIFY(m_tmp->isValid());
-        m_dir = QDir(m_tmp->path());
-    }
-
     void categoryRecordBytes_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QByteArray>("bytes");
@@ -163,11 +158,7 @@ private Q_SLOTS:
         QVERIFY(m_dir.mkdir(u"category.lst"_s));
         QVERIFY_THROWS_EXCEPTION(FileError, Catalogue(m_dir).categories());
     }
-
-private:
-    std::optional<QTemporaryDir> m_tmp;
-    QDir m_dir;
 };
 
-QTEST_GUILESS_MAIN(StoreTest)
+VITTLO_REGISTER_TEST(StoreTest)
 #include "tst_store.moc"

@@ -1,12 +1,13 @@
 #include "ListBox.h"
 #include "MainScreen.h"
 #include "ScriptedDialogs.h"
+#include "TempDirTest.h"
 #include "TestFiles.h"
+#include "TestRegistry.h"
 #include "WindowDriver.h"
 #include "WindowLayout.h"
 
 #include <QAction>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
 
@@ -24,16 +25,10 @@ QString padded(const QString& name) {
 
 } // namespace
 
-class MainWinTest : public QObject {
+class ListsTest : public TempDirTest {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init() {
-        m_tmp.emplace();
-        QVERIFY(m_tmp->isValid());
-        m_dir = QDir(m_tmp->path());
-    }
-
     void firstStartInAnEmptyDirectory() {
         ScriptedDialogs dialogs;
         WindowDriver screen(m_dir, dialogs);
@@ -363,10 +358,7 @@ private:
             TestFiles::itemRecords(
                 {{"Dairy", "Milk"}, {"fruit", "Apples"}, {"Dairy", "Butter"}, {"Dairy", "Milk"}}));
     }
-
-    std::optional<QTemporaryDir> m_tmp;
-    QDir m_dir;
 };
 
-QTEST_MAIN(MainWinTest)
-#include "tst_mainwin.moc"
+VITTLO_REGISTER_TEST(ListsTest)
+#include "tst_lists.moc"

@@ -2,13 +2,17 @@
 
 #include "Blanks.h"
 #include "Catalogue.h"
+#include "CommandRunner.h"
 #include "Dialogs.h"
-#include "FileError.h"
+#include "EntryListFile.h"
 #include "ListBox.h"
-#include "PrintError.h"
+#include "ListFiles.h"
+#include "NotesEditor.h"
 #include "PrintTarget.h"
-#include "TodaysListFile.h"
+#include "RecipeFiles.h"
+#include "RecipePanel.h"
 #include "TodaysListPrintout.h"
+#include "Twips.h"
 #include "WaitCursor.h"
 
 #include <QAction>
@@ -103,8 +107,8 @@ MainScreen::MainScreen(const QDir& dir, Dialogs& dialogs, PrintTarget& printTarg
     buildStatusBar();
     // The window as designed, an area of 9030 by 5910 twips below the menu bar, but wide enough
     // for every toolbar button's caption.
-    resize(qMax(toPixels(9030), m_toolbar->sizeHint().width()),
-           menuBar()->sizeHint().height() + toPixels(5910));
+    resize(qMax(Twips::toPixels(this, 9030), m_toolbar->sizeHint().width()),
+           menuBar()->sizeHint().height() + Twips::toPixels(this, 5910));
 
     Form_Load();
 }
@@ -165,6 +169,10 @@ void MainScreen::buildLists() {
     m_catEdit = hiddenEdit(u"CatEdit"_s, u"category edit box"_s, central);
     m_stdEdit = hiddenEdit(u"StdEdit"_s, u"line item edit box"_s, central);
     m_tmpEdit = hiddenEdit(u"TmpEdit"_s, u"today's list edit box"_s, central);
+    // The panels lie over the lists: the recipe panel over the catalogue, the notes over
+    // Today's List.
+    m_editorFrame = new NotesEditor(m_dir, *this, m_dialogs, m_printTarget, central);
+    m_macroFrame = new RecipePanel(m_dir, *this, m_dialogs, *m_editorFrame, central);
     setTabOrder(m_stdList, m_tmpList);
     setTabOrder(m_tmpList, m_catList);
 
@@ -175,7 +183,7 @@ void MainScreen::buildLists() {
     connect(m_tmpList, &ListBox::entryDoubleClicked, this, &MainScreen::TmpList_DblClick);
     connect(m_tmpList, &ListBox::characterKey, this, &MainScreen::TmpList_KeyPress);
     connect(m_tmpList, &ListBox::mouseDown, this, &MainScreen::TmpList_MouseDown);
-    applyLists(m_lists);
+    applyPlaces(m_places);
 }
 
 void MainScreen::buildStatusBar() {
@@ -212,8 +220,8 @@ void MainScreen::Form_Load() {
     m_todaysListLoaded = runCommand([this] { LoadTodaysList(); });
     m_catEdit->clear();
     m_stdEdit->clear();
-    m_lists = WindowLayout::firstArrangement(m_lists, windowInTwips());
-    applyLists(m_lists);
+    m_places = WindowLayout::firstArrangement(m_places, windowInTwips());
+    applyPlaces(m_places);
 }
 
 bool MainScreen::Form_Unload() {
@@ -246,17 +254,18 @@ void MainScreen::resizeEvent(QResizeEvent* event) {
 }
 
 void MainScreen::Form_Resize() {
-    const WindowLayout::Resized resized = WindowLayout::resized(m_lists, windowInTwips());
-    m_lists = resized.lists;
-    applyLists(m_lists);
+    const WindowLayout::Resized resized = WindowLayout::resized(m_places, windowInTwips());
+    m_places = resized.places;
+    applyPlaces(m_places);
     if (resized.buttonWidth)
         applyButtonWidth(*resized.buttonWidth);
 }
 
 WindowLayout::Window MainScreen::windowInTwips() const {
     const QSize outer = frameGeometry().size();
-    return {toTwips(outer.width()), toTwips(outer.height()), toTwips(shownHeight(m_toolbar)),
-            toTwips(shownHeight(statusBar()))};
+    return {Twips::fromPixels(this, outer.width()), Twips::fromPixels(this, outer.height()),
+            Twips::fromPixels(this, shownHeight(m_toolbar)),
+            Twips::fromPixels(this, shownHeight(statusBar()))};
 }
 
 int MainScreen::shownHeight(const QWidget* widget) {
@@ -264,18 +273,20 @@ int MainScreen::shownHeight(const QWidget* widget) {
     return widget->isVisible() ? widget->height() : widget->sizeHint().height();
 }
 
-void MainScreen::applyLists(const WindowLayout::Lists& lists) {
-    // Tops count from below the menu bar, toolbar included; the lists sit below the toolbar.
-    const double toolbar = toTwips(shownHeight(m_toolbar));
-    const auto place = [&](ListBox* list, const QRectF& twips) {
-        const int top = toPixels(twips.top() - toolbar);
-        const int bottom = toPixels(twips.bottom() - toolbar);
-        list->setGeometry(toPixels(twips.left()), qMax(0, top), toPixels(twips.width()),
-                          qMax(0, bottom - qMax(0, top)));
+void MainScreen::applyPlaces(const WindowLayout::Places& places) {
+    // Tops count from below the menu bar, toolbar included; the central area begins below the
+    // toolbar.
+    const double toolbar = Twips::fromPixels(this, shownHeight(m_toolbar));
+    const auto belowToolbar = [toolbar](const QRectF& twips) {
+        QRectF rect = twips.translated(0, -toolbar);
+        rect.setTop(qMax(0.0, rect.top()));
+        return rect;
     };
-    place(m_stdList, lists.stdList);
-    place(m_catList, lists.catList);
-    place(m_tmpList, lists.tmpList);
+    m_stdList->setGeometry(Twips::toPixels(this, belowToolbar(places.stdList)));
+    m_catList->setGeometry(Twips::toPixels(this, belowToolbar(places.catList)));
+    m_tmpList->setGeometry(Twips::toPixels(this, belowToolbar(places.tmpList)));
+    m_macroFrame->setPlaces(belowToolbar(places.macroFrame), places.file1.height());
+    m_editorFrame->setPlaces(belowToolbar(places.editorFrame), places.editorBox);
 }
 
 void MainScreen::applyButtonWidth(double twips) {
@@ -284,7 +295,7 @@ void MainScreen::applyButtonWidth(double twips) {
     const int spacing = m_toolbar->layout()->spacing();
     const QMargins margins = m_toolbar->layout()->contentsMargins();
     const int available = m_toolbar->width() - margins.left() - margins.right() - 8 * spacing;
-    const int shared = toPixels(twips);
+    const int shared = Twips::toPixels(this, twips);
     QList<QWidget*> buttons;
     int total = 0;
     for (QAction* action : m_toolbar->actions()) {
@@ -299,25 +310,8 @@ void MainScreen::applyButtonWidth(double twips) {
     }
 }
 
-int MainScreen::toPixels(double twips) const {
-    return int(std::lround(twips * logicalDpiX() / 1440.0));
-}
-
-double MainScreen::toTwips(int pixels) const {
-    return pixels * 1440.0 / logicalDpiX();
-}
-
 bool MainScreen::runCommand(const std::function<void()>& command) {
-    try {
-        command();
-        return true;
-    } catch (const FileError& error) {
-        m_dialogs.MsgBox(error.fileName() + u"\n\n"_s + error.message(),
-                         Dialogs::OkOnly + Dialogs::Critical, u"File Error"_s);
-    } catch (const PrintError& error) {
-        m_dialogs.MsgBox(error.message(), Dialogs::OkOnly + Dialogs::Critical, u"Print Error"_s);
-    }
-    return false;
+    return CommandRunner::run(m_dialogs, command);
 }
 
 // Loading and saving the lists.
@@ -339,12 +333,12 @@ void MainScreen::LoadCategoryItems() {
 }
 
 void MainScreen::LoadTodaysList() {
-    m_tmpList->addEntries(TodaysListFile(m_dir).read());
+    m_tmpList->addEntries(EntryListFile(m_dir, ListFiles::TodaysList).read());
     showTodaysListCount();
 }
 
 void MainScreen::SaveTodaysList() {
-    TodaysListFile(m_dir).write(m_tmpList->entries());
+    EntryListFile(m_dir, ListFiles::TodaysList).write(m_tmpList->entries());
     m_tmpList->setCurrentEntry(m_tmpList->count() - 1);
 }
 
@@ -458,6 +452,8 @@ void MainScreen::Toolbar1_ButtonClick(QAction* button) {
             deleteItem();
         else if (key == u"tbSpecial")
             addOneTimeItem();
+        else if (key == u"tbMakeList")
+            openRecipes();
         else if (key == u"tbPrint")
             printList();
         else if (key == u"tbClear")
@@ -573,19 +569,19 @@ void MainScreen::clearTodaysList() {
                          Confirm) != Dialogs::Yes)
         return;
     // The file goes first: if it cannot, the list stays as it was.
-    TodaysListFile(m_dir).remove();
+    EntryListFile(m_dir, ListFiles::TodaysList).remove();
     m_todaysListLoaded = true;
     m_tmpList->clearEntries();
     showTodaysListCount();
     ClearEditBoxes();
 }
 
-void MainScreen::PrintTodaysList() {
+bool MainScreen::PrintTodaysList() {
     const int answer = m_dialogs.MsgBox(
         u"Include Category Names?"_s,
         Dialogs::YesNoCancel + Dialogs::Question + Dialogs::DefaultButton2, u"Ready to print..."_s);
     if (answer == Dialogs::Cancel)
-        return;
+        return false;
     m_tmpList->clearCurrent();
     {
         WaitCursor wait;
@@ -600,13 +596,38 @@ void MainScreen::PrintTodaysList() {
         m_printTarget.endDocument();
     }
     m_tmpList->clearCurrent();
-    tellWherePrintoutWent();
+    CommandRunner::reportPrintout(m_dialogs, m_printTarget);
+    return true;
 }
 
-void MainScreen::tellWherePrintoutWent() {
-    if (m_printTarget.outputFile().isEmpty())
-        return;
-    m_dialogs.MsgBox(u"No printer is installed, so the printout was saved as\n"_s +
-                         QDir::toNativeSeparators(m_printTarget.outputFile()),
-                     Dialogs::OkOnly + Dialogs::Information, u"Printed to a file"_s);
+// Recipes.
+
+void MainScreen::openRecipes() {
+    setToolbarButtonsEnabled(1, 5, false);
+    m_macroFrame->open();
+}
+
+void MainScreen::recipePanelClosed() {
+    setToolbarButtonsEnabled(1, 9, true);
+}
+
+void MainScreen::setToolbarButtonsEnabled(int first, int last, bool enabled) {
+    const QList<QAction*> buttons = m_toolbar->actions();
+    for (int position = first; position <= last && position <= buttons.size(); ++position)
+        buttons.at(position - 1)->setEnabled(enabled);
+}
+
+int MainScreen::todaysListCount() const {
+    return m_tmpList->count();
+}
+
+void MainScreen::ReadMac(const QString& name) {
+    m_tmpList->addEntries(RecipeFiles(m_dir).readRecipe(name));
+    showTodaysListCount();
+}
+
+void MainScreen::SaveMac(const QString& name) {
+    m_tmpList->clearCurrent();
+    RecipeFiles(m_dir).writeRecipe(name, m_tmpList->entries());
+    m_tmpList->setCurrentEntry(m_tmpList->count() - 1);
 }

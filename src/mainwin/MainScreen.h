@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ItemRecord.h"
+#include "RecipeHost.h"
 #include "WindowLayout.h"
 
 #include <QDir>
@@ -11,6 +12,8 @@
 class Dialogs;
 class PrintTarget;
 class ListBox;
+class NotesEditor;
+class RecipePanel;
 class QAction;
 class QLabel;
 class QLineEdit;
@@ -19,7 +22,7 @@ class QToolBar;
 
 // The one working window: the catalogue on the left, Today's List on the right, the commands in
 // the toolbar and menus. Its three list boxes are the program's only copy of the lists in memory.
-class MainScreen final : public QMainWindow {
+class MainScreen final : public QMainWindow, private RecipeHost {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(MainScreen)
 
@@ -32,6 +35,10 @@ public:
     // Makes the first entry of Today's List whose text equals text, both trimmed of blanks, the
     // current entry; the last entry when none does.
     void CenterOn(const QString& text);
+    // Adds the lines of the recipe's file to Today's List.
+    void ReadMac(const QString& name) override;
+    // Replaces the recipe's file with Today's List.
+    void SaveMac(const QString& name) override;
 
     const QString& currentCategory() const { return m_currentCategory; }
     const ItemRecord& currentItem() const { return m_currentItem; }
@@ -60,14 +67,16 @@ private:
     void newItem();
     void deleteItem();
     void addOneTimeItem();
+    void openRecipes();
     void printList();
     void clearTodaysList();
     // Shows the "Nothing to do!" refusal when the picked text is blank; true when the command
     // must stop there.
     bool refuseUnpicked(const QString& picked, const QString& message);
-    void PrintTodaysList();
-    // Without a printer the document went to a file: say which.
-    void tellWherePrintoutWent();
+    bool PrintTodaysList() override;
+    int todaysListCount() const override;
+    void recipePanelClosed() override;
+    void setToolbarButtonsEnabled(int first, int last, bool enabled);
 
     void CatList_Click();
     void StdList_Click();
@@ -91,11 +100,9 @@ private:
     bool runCommand(const std::function<void()>& command);
 
     WindowLayout::Window windowInTwips() const;
-    void applyLists(const WindowLayout::Lists& lists);
+    void applyPlaces(const WindowLayout::Places& places);
     void applyButtonWidth(double twips);
     static int shownHeight(const QWidget* widget);
-    int toPixels(double twips) const;
-    double toTwips(int pixels) const;
 
     QDir m_dir;
     Dialogs& m_dialogs;
@@ -111,9 +118,11 @@ private:
     QLabel* m_sbCat = nullptr;
     QLabel* m_sbToday = nullptr;
     QLabel* m_sbDate = nullptr;
+    NotesEditor* m_editorFrame = nullptr;
+    RecipePanel* m_macroFrame = nullptr;
     QTimer* m_dateTimer = nullptr;
 
-    WindowLayout::Lists m_lists = WindowLayout::designed();
+    WindowLayout::Places m_places = WindowLayout::designed();
     QString m_currentCategory;
     ItemRecord m_currentItem;
     // Today's List is written back only if it was read: a list that failed to load would

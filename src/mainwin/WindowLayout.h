@@ -3,8 +3,9 @@
 #include <QRectF>
 #include <optional>
 
-// Where the three lists go, in twips, for a window of a given outer size. Tops count from the top
-// of the area below the menu bar, toolbar included.
+// Where the lists and the two panels over them go, in twips, for a window of a given outer size.
+// Tops count from the top of the area below the menu bar, toolbar included; the recipe list and
+// the notes text box are placed inside their frames.
 class WindowLayout final {
 public:
     struct Window {
@@ -13,23 +14,27 @@ public:
         double toolbarHeight = 0;
         double statusBarHeight = 0;
     };
-    struct Lists {
+    struct Places {
         QRectF stdList;
         QRectF catList;
         QRectF tmpList;
-        friend bool operator==(const Lists&, const Lists&) = default;
+        QRectF macroFrame;
+        QRectF file1;
+        QRectF editorFrame;
+        QRectF editorBox;
+        friend bool operator==(const Places&, const Places&) = default;
     };
     struct Resized {
-        Lists lists;
+        Places places;
         // The width every toolbar button gets, when the window is tall enough to spread them.
         std::optional<double> buttonWidth;
     };
 
-    // The lists as the window is designed.
-    static Lists designed();
+    // The places as the window is designed.
+    static Places designed();
     // The arrangement start-up gives the lists before the window is first laid out.
-    static Lists firstArrangement(const Lists& lists, const Window& window);
-    // The lists after a resize. A window 5000 twips high or less leaves everything as it was, and
+    static Places firstArrangement(const Places& places, const Window& window);
+    // The places after a resize. A window 5000 twips high or less leaves everything as it was, and
     // a size that would come out negative is not applied.
-    static Resized resized(const Lists& lists, const Window& window);
+    static Resized resized(const Places& places, const Window& window);
 };

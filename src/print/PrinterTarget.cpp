@@ -6,6 +6,7 @@
 #include <QFontMetricsF>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QRegularExpression>
 
 PrinterTarget::PrinterTarget(const QString& pdfPath, Destination destination)
     : m_pdfPath(pdfPath)
@@ -74,26 +75,54 @@ double PrinterTarget::pageWidth() {
     return toTwips(printer().pageLayout().paintRectPixels(printer().resolution()).width());
 }
 
+namespace {
+
+// A text holding line breaks takes the width of its widest line and prints as several lines.
+QStringList linesOf(const QString& text) {
+    static const QRegularExpression lineBreak(QStringLiteral("\\r\\n|\\r|\\n"));
+    return text.split(lineBreak);
+}
+
+} // namespace
+
 double PrinterTarget::textWidth(const QString& text) {
-    return toTwips(QFontMetricsF(m_font, &printer()).horizontalAdvance(text));
+    const QFontMetricsF metrics(m_font, &printer());
+    double widest = 0;
+    for (const QString& line : linesOf(text))
+        widest = qMax(widest, metrics.horizontalAdvance(line));
+    return toTwips(widest);
 }
 
 void PrinterTarget::printLine(const QString& text) {
     QPainter& p = painter();
+    if (m_pageBreakPending) {
+        m_pageBreakPending = false;
+        if (!m_printer->newPage())
+            fail(QStringLiteral("The printer could not start a new page."));
+    }
     const QFontMetricsF metrics(m_font, &printer());
     const double pageHeight =
         printer().pageLayout().paintRectPixels(printer().resolution()).height();
-    if (m_y > 0 && toDevice(m_y) + metrics.height() > pageHeight)
-        newPage();
-    p.drawText(QPointF(toDevice(m_x), toDevice(m_y) + metrics.ascent()), text);
+    const double x = m_x;
+    for (const QString& line : linesOf(text)) {
+        // A line that would pass the bottom of the page starts the next sheet.
+        if (m_y > 0 && toDevice(m_y) + metrics.height() > pageHeight) {
+            if (!m_printer->newPage())
+                fail(QStringLiteral("The printer could not start a new page."));
+            m_y = 0;
+        }
+        p.drawText(QPointF(toDevice(x), toDevice(m_y) + metrics.ascent()), line);
+        m_y += toTwips(metrics.lineSpacing());
+    }
     m_x = 0;
-    m_y += toTwips(metrics.lineSpacing());
 }
 
 void PrinterTarget::newPage() {
     painter();
-    if (!m_printer->newPage())
+    if (m_pageBreakPending && !m_printer->newPage())
         fail(QStringLiteral("The printer could not start a new page."));
+    // The sheet starts with its first line, so a document never ends on a blank one.
+    m_pageBreakPending = true;
     m_x = 0;
     m_y = 0;
 }
@@ -107,6 +136,7 @@ void PrinterTarget::endDocument() {
             fail(QStringLiteral("The printout could not be finished."));
     }
     m_printer.reset();
+    m_pageBreakPending = false;
     m_x = 0;
     m_y = 0;
 }
@@ -116,6 +146,7 @@ void PrinterTarget::fail(const QString& message) {
     if (m_painter.isActive())
         m_painter.end();
     m_printer.reset();
+    m_pageBreakPending = false;
     m_x = 0;
     m_y = 0;
     throw PrintError(message);

@@ -51,4 +51,5 @@ private:
     QPainter m_painter;
     double m_x = 0;
     double m_y = 0;
+    bool m_pageBreakPending = false;
 };

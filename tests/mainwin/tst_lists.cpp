@@ -320,17 +320,23 @@ private Q_SLOTS:
     void layoutFollowsTheWindow() {
         QFETCH(double, height);
         QFETCH(bool, changes);
-        const WindowLayout::Lists before = WindowLayout::designed();
+        const WindowLayout::Places before = WindowLayout::designed();
         const WindowLayout::Resized after = WindowLayout::resized(before, {9500, height, 870, 375});
         if (!changes) {
-            QCOMPARE(after.lists, before);
+            QCOMPARE(after.places, before);
             QVERIFY(!after.buttonWidth);
             return;
         }
         const double h = height - 870 - 375 - 850;
-        QCOMPARE(after.lists.tmpList, QRectF(3240, 960, 9500 - 3135 - 350, h));
-        QCOMPARE(after.lists.stdList, QRectF(120, 960, 3135, h / 2));
-        QCOMPARE(after.lists.catList, QRectF(120, 960 + h / 2, 3135, h / 2));
+        const double width = 9500 - 3135 - 350;
+        const WindowLayout::Places& p = after.places;
+        QCOMPARE(p.tmpList, QRectF(3240, 960, width, h));
+        QCOMPARE(p.stdList, QRectF(120, 960, 3135, h / 2));
+        QCOMPARE(p.catList, QRectF(120, 960 + h / 2, 3135, h / 2));
+        QCOMPARE(p.macroFrame, QRectF(120, 960, 3135, h));
+        QCOMPARE(p.file1, QRectF(120, 2040, 2895, h - 2200));
+        QCOMPARE(p.editorFrame, QRectF(3240, 960, width, h + 10));
+        QCOMPARE(p.editorBox, QRectF(120, 720, width - 250, h + 10 - 800));
         // Spread only when the window is taller than the toolbar, old item list and 1625.
         QCOMPARE(after.buttonWidth.has_value(), height - (870 + 3060 + 1625) > 0);
         if (after.buttonWidth)
@@ -338,13 +344,17 @@ private Q_SLOTS:
     }
 
     void layoutNeverAppliesNegativeSizes() {
-        const WindowLayout::Lists lists = WindowLayout::designed();
-        const WindowLayout::Resized narrow = WindowLayout::resized(lists, {3000, 6000, 870, 375});
-        QCOMPARE(narrow.lists.tmpList.width(), lists.tmpList.width());
-        const WindowLayout::Resized crowded = WindowLayout::resized(lists, {9000, 6000, 5000, 375});
-        QCOMPARE(crowded.lists.tmpList.height(), lists.tmpList.height());
-        const WindowLayout::Lists first =
-            WindowLayout::firstArrangement(lists, {9150, 6600, 870, 375});
+        const WindowLayout::Places places = WindowLayout::designed();
+        const WindowLayout::Resized narrow = WindowLayout::resized(places, {3400, 6000, 870, 375});
+        QCOMPARE(narrow.places.tmpList.width(), places.tmpList.width());
+        const WindowLayout::Resized tight = WindowLayout::resized(places, {3600, 6000, 870, 375});
+        QCOMPARE(tight.places.editorFrame.width(), 3600.0 - 3135 - 350);
+        QCOMPARE(tight.places.editorBox.width(), places.editorBox.width());
+        const WindowLayout::Resized crowded =
+            WindowLayout::resized(places, {9000, 6000, 5000, 375});
+        QCOMPARE(crowded.places.tmpList.height(), places.tmpList.height());
+        const WindowLayout::Places first =
+            WindowLayout::firstArrangement(places, {9150, 6600, 870, 375});
         QCOMPARE(first.tmpList.width(), 9150.0 - 3135 - 70);
         QCOMPARE(first.catList, QRectF(120, 960 + 3060, 3135, 6600 - (870 + 3060 + 1000)));
     }

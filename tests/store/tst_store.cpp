@@ -1,12 +1,12 @@
 #include "Catalogue.h"
 #include "CategoryRecord.h"
+#include "EntryListFile.h"
 #include "FileError.h"
 #include "ItemRecord.h"
 #include "RecordFile.h"
 #include "TempDirTest.h"
 #include "TestFiles.h"
 #include "TestRegistry.h"
-#include "TodaysListFile.h"
 #include "Windows1252.h"
 
 #include <QTest>
@@ -16,6 +16,8 @@ using TestFiles::field;
 
 class StoreTest : public TempDirTest {
     Q_OBJECT
+
+    EntryListFile todaysList() const { return EntryListFile(m_dir, u"todays.lst"_s); }
 
 private Q_SLOTS:
     void categoryRecordBytes_data() {
@@ -116,7 +118,7 @@ private Q_SLOTS:
         QFETCH(QByteArray, bytes);
         QFETCH(QStringList, lines);
         TestFiles::write(m_dir, u"todays.lst"_s, bytes);
-        QCOMPARE(TodaysListFile(m_dir).read(), lines);
+        QCOMPARE(todaysList().read(), lines);
         QCOMPARE(TestFiles::read(m_dir, u"todays.lst"_s), bytes);
     }
 
@@ -136,7 +138,7 @@ private Q_SLOTS:
         QFETCH(QStringList, entries);
         QFETCH(QByteArray, bytes);
         TestFiles::write(m_dir, u"todays.lst"_s, "old contents\r\n");
-        TodaysListFile(m_dir).write(entries);
+        todaysList().write(entries);
         QCOMPARE(TestFiles::read(m_dir, u"todays.lst"_s), bytes);
         QCOMPARE(m_dir.entryList(QDir::Files), QStringList{u"todays.lst"_s});
     }
@@ -144,7 +146,7 @@ private Q_SLOTS:
     void failedWriteNamesTheFile() {
         QVERIFY(m_dir.mkdir(u"todays.lst"_s));
         try {
-            TodaysListFile(m_dir).write({u"Dairy\u00b0 Milk"_s});
+            todaysList().write({u"Dairy\u00b0 Milk"_s});
             QFAIL("writing over a directory succeeded");
         } catch (const FileError& error) {
             QCOMPARE(error.fileName(), u"todays.lst"_s);

@@ -20,13 +20,20 @@ void RecordingPrintTarget::printLine(const QString& text) {
                              .arg(m_fontName)
                              .arg(m_fontSize)
                              .arg(m_bold ? QStringLiteral(" bold") : QString());
-    open().pages.last().append({text, m_x, m_y, font});
+    Document& document = open();
+    if (m_pageBreakPending) {
+        m_pageBreakPending = false;
+        document.pages.append(QList<Line>());
+    }
+    document.pages.last().append({text, m_x, m_y, font});
     m_x = 0;
     m_y += lineHeight;
 }
 
 void RecordingPrintTarget::newPage() {
-    open().pages.append(QList<Line>());
+    // Like a printer, the new sheet starts with its first line.
+    open();
+    m_pageBreakPending = true;
     m_x = 0;
     m_y = 0;
 }
@@ -36,6 +43,7 @@ void RecordingPrintTarget::endDocument() {
         m_documents.last().ended = true;
         m_ended = true;
     }
+    m_pageBreakPending = false;
     m_x = 0;
     m_y = 0;
 }

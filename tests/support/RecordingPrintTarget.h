@@ -53,4 +53,5 @@ private:
     double m_x = 0;
     double m_y = 0;
     bool m_ended = false;
+    bool m_pageBreakPending = false;
 };

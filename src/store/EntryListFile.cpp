@@ -1,28 +1,28 @@
-#include "TodaysListFile.h"
+#include "EntryListFile.h"
 
 #include "Blanks.h"
 #include "FileError.h"
-#include "ListFiles.h"
 #include "Windows1252.h"
 
 #include <QFile>
 #include <QSaveFile>
 
-TodaysListFile::TodaysListFile(const QDir& dir)
-    : m_path(dir.filePath(ListFiles::TodaysList)) {}
+EntryListFile::EntryListFile(const QDir& dir, const QString& fileName)
+    : m_fileName(fileName)
+    , m_path(dir.filePath(fileName)) {}
 
-QStringList TodaysListFile::read() const {
+QStringList EntryListFile::read() const {
     QFile file(m_path);
     // ReadWrite creates the file when it is missing.
     if (!file.open(QIODevice::ReadWrite))
-        throw FileError(ListFiles::TodaysList, file.errorString());
+        throw FileError(m_fileName, file.errorString());
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        throw FileError(ListFiles::TodaysList, file.errorString());
+        throw FileError(m_fileName, file.errorString());
     return splitLines(bytes);
 }
 
-QStringList TodaysListFile::splitLines(QByteArrayView bytes) {
+QStringList EntryListFile::splitLines(QByteArrayView bytes) {
     QStringList lines;
     qsizetype start = 0;
     for (qsizetype i = 0; i < bytes.size(); ++i) {
@@ -39,7 +39,7 @@ QStringList TodaysListFile::splitLines(QByteArrayView bytes) {
     return lines;
 }
 
-void TodaysListFile::write(const QStringList& entries) const {
+void EntryListFile::write(const QStringList& entries) const {
     QByteArray bytes;
     for (const QString& entry : entries) {
         const QString line = Blanks::trimmed(entry);
@@ -50,11 +50,11 @@ void TodaysListFile::write(const QStringList& entries) const {
     }
     QSaveFile file(m_path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw FileError(ListFiles::TodaysList, file.errorString());
+        throw FileError(m_fileName, file.errorString());
 }
 
-void TodaysListFile::remove() const {
+void EntryListFile::remove() const {
     QFile file(m_path);
     if (file.exists() && !file.remove())
-        throw FileError(ListFiles::TodaysList, file.errorString());
+        throw FileError(m_fileName, file.errorString());
 }

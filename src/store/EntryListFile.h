@@ -2,12 +2,13 @@
 
 #include <QByteArrayView>
 #include <QDir>
+#include <QString>
 #include <QStringList>
 
-// "todays.lst": one Today's List entry a line, each ended by CR LF.
-class TodaysListFile final {
+// A text file of list entries, one a line, each ended by CR LF: "todays.lst" and the recipe files.
+class EntryListFile final {
 public:
-    explicit TodaysListFile(const QDir& dir);
+    EntryListFile(const QDir& dir, const QString& fileName);
 
     // Every line exactly as it stands, creating the file empty when missing. A line ends at CR,
     // CR LF or a lone LF; a last line without terminator counts too.
@@ -20,5 +21,6 @@ public:
     static QStringList splitLines(QByteArrayView bytes);
 
 private:
+    QString m_fileName;
     QString m_path;
 };

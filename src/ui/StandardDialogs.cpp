@@ -42,7 +42,9 @@ QMessageBox::Icon iconOf(int style) {
 } // namespace
 
 int StandardDialogs::MsgBox(const QString& text, int style, const QString& title) {
-    QMessageBox box(iconOf(style), title, text, QMessageBox::NoButton, m_parent);
+    QString shown = text;
+    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    QMessageBox box(iconOf(style), title, shown, QMessageBox::NoButton, m_parent);
     const QList<ButtonAnswer> buttons = buttonsOf(style);
     QMessageBox::StandardButtons all;
     for (const ButtonAnswer& b : buttons)

@@ -1,0 +1,133 @@
+#include "NotesEditor.h"
+
+#include "CommandRunner.h"
+#include "Dialogs.h"
+#include "PrintTarget.h"
+#include "RecipeFiles.h"
+#include "RecipeHost.h"
+#include "Twips.h"
+#include "WaitCursor.h"
+#include "WordWrap.h"
+
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextDocument>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QPushButton* button(const QString& name, const QString& caption, const QString& toolTip,
+                    const QRectF& place, QWidget* parent) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    b->setToolTip(toolTip);
+    b->setGeometry(Twips::toPixels(parent, place));
+    return b;
+}
+
+} // namespace
+
+NotesEditor::NotesEditor(const QDir& dir, RecipeHost& host, Dialogs& dialogs,
+                         PrintTarget& printTarget, QWidget* parent)
+    : QGroupBox(u" Notes "_s, parent)
+    , m_dir(dir)
+    , m_host(host)
+    , m_dialogs(dialogs)
+    , m_printTarget(printTarget) {
+    setObjectName(u"EditorFrame"_s);
+    setAutoFillBackground(true);
+    QPalette blueCaption = palette();
+    blueCaption.setColor(QPalette::WindowText, QColor(0, 0, 255));
+    setPalette(blueCaption);
+
+    QPushButton* save = button(u"EditSave"_s, u"Save Notes"_s, u"save these notes"_s,
+                               QRectF(120, 240, 1575, 375), this);
+    QPushButton* print = button(u"EditPrint"_s, u"Print Notes"_s, u"print notes"_s,
+                                QRectF(1680, 240, 1575, 375), this);
+    QPushButton* cancel =
+        button(u"EditCancel"_s, u"Close Notes"_s, QString(), QRectF(3240, 240, 1575, 375), this);
+    m_editorBox = new QPlainTextEdit(this);
+    m_editorBox->setObjectName(u"EditorBox"_s);
+    m_editorBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_editorBox->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    setPlaces(QRectF(3240, 960, 4815, 2655), QRectF(120, 720, 3615, 2295));
+
+    connect(save, &QPushButton::clicked, this, &NotesEditor::EditSave_Click);
+    connect(print, &QPushButton::clicked, this, &NotesEditor::EditPrint_Click);
+    connect(cancel, &QPushButton::clicked, this, &NotesEditor::EditCancel_Click);
+    hide();
+}
+
+void NotesEditor::setPlaces(const QRectF& frame, const QRectF& editorBox) {
+    setGeometry(Twips::toPixels(parentWidget() ? parentWidget() : this, frame));
+    m_editorBox->setGeometry(Twips::toPixels(this, editorBox));
+}
+
+QString NotesEditor::text() const {
+    // The raw text keeps no-break spaces; paragraph ends become the note's CR LF.
+    QString raw = m_editorBox->document()->toRawText();
+    raw.replace(QChar::ParagraphSeparator, u"\r\n"_s);
+    raw.replace(QChar::LineSeparator, u"\r\n"_s);
+    return raw;
+}
+
+void NotesEditor::open(const QString& recipe) {
+    QString note = RecipeFiles(m_dir).readNote(recipe);
+    note.replace(u"\r\n"_s, u"\n"_s);
+    note.replace(u'\r', u'\n');
+    m_recipe = recipe;
+    setTitle(u" Notes on "_s + recipe + u' ');
+    m_editorBox->setPlainText(note);
+    m_loadedText = text();
+    show();
+    raise();
+    m_editorBox->setFocus();
+}
+
+void NotesEditor::EditSave_Click() {
+    CommandRunner::run(m_dialogs, [this] {
+        RecipeFiles(m_dir).writeNote(m_recipe, text());
+        closeEditor();
+    });
+}
+
+void NotesEditor::EditCancel_Click() {
+    if (text() != m_loadedText &&
+        m_dialogs.MsgBox(u"Quit without saving?"_s,
+                         Dialogs::YesNo + Dialogs::Question + Dialogs::DefaultButton2,
+                         u"Confirm"_s) != Dialogs::Yes)
+        return;
+    closeEditor();
+}
+
+void NotesEditor::closeEditor() {
+    hide();
+    Q_EMIT closed();
+}
+
+void NotesEditor::EditPrint_Click() {
+    CommandRunner::run(m_dialogs, [this] {
+        const int answer =
+            m_dialogs.MsgBox(u"Print your shopping list too?"_s,
+                             Dialogs::YesNoCancel + Dialogs::Question + Dialogs::DefaultButton2,
+                             u"Ready to print..."_s);
+        if (answer == Dialogs::Cancel)
+            return;
+        m_printTarget.setFontName(u"Courier New"_s);
+        m_printTarget.setFontBold(true);
+        m_printTarget.setFontSize(10);
+        {
+            WaitCursor wait;
+            const double width = m_printTarget.pageWidth() - 4000;
+            WordWrap::print(m_printTarget, 1, 1000, width, text());
+            m_printTarget.newPage();
+        }
+        // Today's List follows on the fresh sheet, in the same document, and ends it; without
+        // it, the note alone is released here.
+        if (answer == Dialogs::Yes && m_host.PrintTodaysList())
+            return;
+        m_printTarget.endDocument();
+        CommandRunner::reportPrintout(m_dialogs, m_printTarget);
+    });
+}

@@ -1,0 +1,193 @@
+#include "RecipePanel.h"
+
+#include "Blanks.h"
+#include "CommandRunner.h"
+#include "Dialogs.h"
+#include "NotesEditor.h"
+#include "RecipeFiles.h"
+#include "RecipeHost.h"
+#include "Twips.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString NothingToDo = u"Nothing to do!"_s;
+const QString Confirm = u"Confirm"_s;
+
+QPushButton* button(const QString& name, const QString& caption, const QString& toolTip,
+                    const QRectF& place, QWidget* parent) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    b->setToolTip(toolTip);
+    b->setGeometry(Twips::toPixels(parent, place));
+    return b;
+}
+
+} // namespace
+
+RecipePanel::RecipePanel(const QDir& dir, RecipeHost& host, Dialogs& dialogs, NotesEditor& editor,
+                         QWidget* parent)
+    : QGroupBox(u" Available Recipes "_s, parent)
+    , m_dir(dir)
+    , m_host(host)
+    , m_dialogs(dialogs)
+    , m_editor(editor) {
+    setObjectName(u"MacroFrame"_s);
+    setAutoFillBackground(true);
+    QPalette blueCaption = palette();
+    blueCaption.setColor(QPalette::WindowText, QColor(0, 0, 255));
+    setPalette(blueCaption);
+
+    QPushButton* saveMacro = button(u"SaveMacro"_s, u"Save Ingredient List"_s,
+                                    u"permanently save Today's List as an ingredient list"_s,
+                                    QRectF(120, 240, 2055, 375), this);
+    QPushButton* runMacro =
+        button(u"RunMacro"_s, u"Get Ingredient List"_s,
+               u"get ingredient list - add  to Today's List"_s, QRectF(120, 720, 2055, 375), this);
+    QPushButton* noteButton =
+        button(u"NoteButton"_s, u"Recipe Notes"_s, u"create / edit notes for this recipe"_s,
+               QRectF(120, 1200, 2055, 375), this);
+    QPushButton* command1 =
+        button(u"Command1"_s, u"New"_s, u"start new Recipe"_s, QRectF(2280, 240, 735, 375), this);
+    m_killMac = button(u"KillMac"_s, u"Delete"_s, u"delete this list permanently"_s,
+                       QRectF(2280, 720, 735, 375), this);
+    m_killMac->setEnabled(false);
+    QPushButton* cancelMacro = button(u"CancelMacro"_s, u"Close"_s, u"quit recipe module"_s,
+                                      QRectF(2280, 1200, 735, 375), this);
+    m_macName = new QLineEdit(this);
+    m_macName->setObjectName(u"MacName"_s);
+    m_macName->setToolTip(u"active recipe / ingredient list"_s);
+    m_macName->setReadOnly(true);
+    m_macName->setGeometry(Twips::toPixels(this, QRectF(120, 1680, 2895, 285)));
+    m_file1 = new QListWidget(this);
+    m_file1->setObjectName(u"File1"_s);
+    m_file1->setToolTip(u"click to make active"_s);
+    setPlaces(QRectF(120, 960, 3135, 2655), 285);
+
+    connect(m_file1, &QListWidget::itemClicked, this, &RecipePanel::File1_Click);
+    connect(runMacro, &QPushButton::clicked, this, &RecipePanel::RunMacro_Click);
+    connect(saveMacro, &QPushButton::clicked, this, &RecipePanel::SaveMacro_Click);
+    connect(command1, &QPushButton::clicked, this, &RecipePanel::Command1_Click);
+    connect(m_killMac, &QPushButton::clicked, this, &RecipePanel::KillMac_Click);
+    connect(cancelMacro, &QPushButton::clicked, this, &RecipePanel::CancelMacro_Click);
+    connect(noteButton, &QPushButton::clicked, this, &RecipePanel::NoteButton_Click);
+    connect(&m_editor, &NotesEditor::closed, this, [this] { setEnabled(true); });
+    hide();
+    reread();
+}
+
+void RecipePanel::setPlaces(const QRectF& frame, double fileListHeight) {
+    setGeometry(Twips::toPixels(parentWidget() ? parentWidget() : this, frame));
+    m_file1->setGeometry(Twips::toPixels(this, QRectF(120, 2040, 2895, fileListHeight)));
+}
+
+void RecipePanel::open() {
+    m_macName->clear();
+    show();
+    raise();
+}
+
+void RecipePanel::reread() {
+    CommandRunner::run(m_dialogs, [this] {
+        m_file1->clear();
+        m_file1->addItems(RecipeFiles(m_dir).recipeFileNames());
+    });
+}
+
+void RecipePanel::refuse(const QString& message) {
+    m_dialogs.MsgBox(message, Dialogs::Exclamation + Dialogs::DefaultButton2, NothingToDo);
+}
+
+void RecipePanel::File1_Click() {
+    const QListWidgetItem* item = m_file1->currentItem();
+    if (!item)
+        return;
+    m_macName->setText(Blanks::trimmed(item->text()).chopped(4));
+    m_killMac->setEnabled(true);
+}
+
+void RecipePanel::RunMacro_Click() {
+    const QString name = m_macName->text();
+    if (Blanks::trimmed(name).isEmpty())
+        return refuse(u"Please pick a recipe."_s);
+    if (m_dialogs.MsgBox(u"Add "_s + name + u" ingredients to Today's List?"_s,
+                         Dialogs::YesNo + Dialogs::Question, Confirm) != Dialogs::Yes)
+        return;
+    CommandRunner::run(m_dialogs, [&] { m_host.ReadMac(name); });
+    reread();
+}
+
+void RecipePanel::SaveMacro_Click() {
+    const QString name = m_macName->text();
+    if (Blanks::trimmed(name).isEmpty())
+        return refuse(u"Please provide a name."_s);
+    if (m_host.todaysListCount() == 0)
+        return refuse(u"Please build a list to record."_s);
+    if (m_dialogs.MsgBox(u"Save the current contents of Today's List as \r\nthe "_s + name +
+                             u" ingredient list?"_s,
+                         Dialogs::YesNo + Dialogs::Question,
+                         u"Ready to record list..."_s) != Dialogs::Yes)
+        return;
+    CommandRunner::run(m_dialogs, [&] { m_host.SaveMac(name); });
+    reread();
+}
+
+void RecipePanel::Command1_Click() {
+    const QString name = m_dialogs.InputBox(u"New recipe name..."_s, u"New Recipe"_s, QString());
+    if (name.isEmpty())
+        return;
+    const QString problem = RecipeFiles::nameProblem(name);
+    if (!problem.isEmpty())
+        return refuse(problem);
+    CommandRunner::run(m_dialogs, [&] {
+        if (RecipeFiles(m_dir).recipeExists(name) &&
+            m_dialogs.MsgBox(u"Replace the "_s + name + u" ingredient list with Today's List?"_s,
+                             Dialogs::YesNo + Dialogs::Question + Dialogs::DefaultButton2,
+                             Confirm) != Dialogs::Yes)
+            return;
+        m_host.SaveMac(name);
+    });
+    reread();
+}
+
+void RecipePanel::KillMac_Click() {
+    const QString name = m_macName->text();
+    if (name.isEmpty())
+        return;
+    if (m_dialogs.MsgBox(u"Delete list: "_s + name + u" ?"_s,
+                         Dialogs::YesNo + Dialogs::Question + Dialogs::DefaultButton2,
+                         Confirm) != Dialogs::Yes)
+        return;
+    const bool withNote =
+        m_dialogs.MsgBox(u"Delete note file too?"_s, Dialogs::YesNo + Dialogs::Question, Confirm) ==
+        Dialogs::Yes;
+    CommandRunner::run(m_dialogs, [&] {
+        const RecipeFiles files(m_dir);
+        files.removeRecipe(name);
+        reread();
+        if (withNote)
+            files.removeNote(name);
+        m_macName->clear();
+    });
+}
+
+void RecipePanel::CancelMacro_Click() {
+    hide();
+    m_host.recipePanelClosed();
+    reread();
+}
+
+void RecipePanel::NoteButton_Click() {
+    const QString name = m_macName->text();
+    if (Blanks::trimmed(name).isEmpty())
+        return refuse(u"Please pick the recipe you wish to work with."_s);
+    CommandRunner::run(m_dialogs, [&] {
+        m_editor.open(name);
+        setEnabled(false);
+    });
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QDir>
+#include <QGroupBox>
+#include <QRectF>
+#include <QString>
+
+class Dialogs;
+class NotesEditor;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class RecipeHost;
+
+// The recipe panel: the recipe files, the active recipe, and the commands on recipes.
+class RecipePanel final : public QGroupBox {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(RecipePanel)
+
+public:
+    RecipePanel(const QDir& dir, RecipeHost& host, Dialogs& dialogs, NotesEditor& editor,
+                QWidget* parent = nullptr);
+
+    // Shows the panel with no recipe active.
+    void open();
+    // Lists the recipe files as they are now.
+    void reread();
+    // The frame's place and the recipe list's height, in twips.
+    void setPlaces(const QRectF& frame, double fileListHeight);
+
+private:
+    void File1_Click();
+    void RunMacro_Click();
+    void SaveMacro_Click();
+    void Command1_Click();
+    void KillMac_Click();
+    void CancelMacro_Click();
+    void NoteButton_Click();
+    void refuse(const QString& message);
+
+    QDir m_dir;
+    RecipeHost& m_host;
+    Dialogs& m_dialogs;
+    NotesEditor& m_editor;
+    QPushButton* m_killMac;
+    QLineEdit* m_macName;
+    QListWidget* m_file1;
+};

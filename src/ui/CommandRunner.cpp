@@ -1,0 +1,31 @@
+#include "CommandRunner.h"
+
+#include "Dialogs.h"
+#include "FileError.h"
+#include "PrintError.h"
+#include "PrintTarget.h"
+
+#include <QDir>
+
+using namespace Qt::StringLiterals;
+
+bool CommandRunner::run(Dialogs& dialogs, const std::function<void()>& command) {
+    try {
+        command();
+        return true;
+    } catch (const FileError& error) {
+        dialogs.MsgBox(error.fileName() + u"\n\n"_s + error.message(),
+                       Dialogs::OkOnly + Dialogs::Critical, u"File Error"_s);
+    } catch (const PrintError& error) {
+        dialogs.MsgBox(error.message(), Dialogs::OkOnly + Dialogs::Critical, u"Print Error"_s);
+    }
+    return false;
+}
+
+void CommandRunner::reportPrintout(Dialogs& dialogs, const PrintTarget& target) {
+    if (target.outputFile().isEmpty())
+        return;
+    dialogs.MsgBox(u"No printer is installed, so the printout was saved as\n"_s +
+                       QDir::toNativeSeparators(target.outputFile()),
+                   Dialogs::OkOnly + Dialogs::Information, u"Printed to a file"_s);
+}

@@ -42,7 +42,8 @@ QString RecipeFiles::fileName(const QString& name, const QString& extension) con
 }
 
 QStringList RecipeFiles::recipeFileNames() const {
-    QDir::Filters filters = QDir::Files;
+    // A file named ".rcp" alone is a recipe too, though Unix calls it hidden.
+    QDir::Filters filters = QDir::Files | QDir::Hidden;
 #ifndef Q_OS_WIN
     // Only names the recipe's own file name matches, ".rcp" in lower case.
     filters |= QDir::CaseSensitive;

@@ -4,6 +4,7 @@
 #include "TempDirTest.h"
 #include "TestRegistry.h"
 #include "TodaysListPrintout.h"
+#include "WordWrap.h"
 
 #include <QProcess>
 #include <QRegularExpression>
@@ -83,6 +84,41 @@ private Q_SLOTS:
         QCOMPARE(target.documents().first().pages.size(), 1);
         for (const RecordingPrintTarget::Line& line : target.documents().first().pages.first())
             QCOMPARE(line.font, u"Courier New 10 bold"_s);
+    }
+
+    void wordWrap_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("width");
+        QTest::addColumn<QStringList>("lines");
+        // Every character is 100 twips wide: a width of 1010 leaves room for 10 characters.
+        QTest::newRow("no blank at all")
+            << QString(40, u'a') << 1010.0 << QStringList{QString(40, u'a')};
+        QTest::newRow("final word kept on its line")
+            << u"aaa bbbbbbbbbbbbb"_s << 1010.0 << QStringList{u"aaa bbbbbbbbbbbbb"_s};
+        QTest::newRow("run of blanks at a break") << u"aaaa bbbb    cccc dddd"_s << 1010.0
+                                                  << QStringList{u"aaaa bbbb "_s, u"cccc dddd"_s};
+        QTest::newRow("over-wide first word")
+            << u"abcdefghijklmno pq rs tuv wx"_s << 610.0
+            << QStringList{u"abcdefghijklmno "_s, u"pq rs "_s, u"tuv wx"_s};
+        QTest::newRow("empty text") << QString() << 1010.0 << QStringList{QString()};
+        QTest::newRow("line breaks travel inside pieces")
+            << u"ab\r\ncd ef gh"_s << 810.0 << QStringList{u"ab\r\ncd "_s, u"ef gh"_s};
+    }
+    void wordWrap() {
+        QFETCH(QString, text);
+        QFETCH(double, width);
+        QFETCH(QStringList, lines);
+        RecordingPrintTarget target;
+        target.setFontBold(false);
+        WordWrap::print(target, 1, 1000, width, text);
+        QCOMPARE(target.texts(), lines);
+        const QList<RecordingPrintTarget::Line>& printed = target.documents().first().pages.first();
+        for (qsizetype i = 0; i < printed.size(); ++i) {
+            QCOMPARE(printed.at(i).x, 1.0);
+            QCOMPARE(printed.at(i).y, 1000.0 + i * target.lineHeight);
+            QCOMPARE(printed.at(i).font, u"Courier New 10"_s);
+        }
+        QVERIFY(!target.documents().first().ended);
     }
 
     void printerTargetWritesAPdf() {

@@ -6,6 +6,8 @@
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
 #include <QTest>
 
 WindowDriver::WindowDriver(const QDir& dir, Dialogs& dialogs)
@@ -87,4 +89,33 @@ void WindowDriver::trigger(const QString& actionName) {
         return;
     }
     action->trigger();
+}
+
+void WindowDriver::pressButton(const QString& name) {
+    auto* button = m_window->findChild<QPushButton*>(name);
+    if (!button) {
+        QTest::qFail(qPrintable(QStringLiteral("no button ") + name), __FILE__, __LINE__);
+        return;
+    }
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+void WindowDriver::clickFile(const QString& fileName) {
+    auto* list = m_window->findChild<QListWidget*>(QStringLiteral("File1"));
+    const QList<QListWidgetItem*> found = list->findItems(fileName, Qt::MatchExactly);
+    if (found.isEmpty()) {
+        QTest::qFail(qPrintable(QStringLiteral("no recipe file ") + fileName), __FILE__, __LINE__);
+        return;
+    }
+    list->scrollToItem(found.first());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(found.first()).center());
+}
+
+QStringList WindowDriver::files() const {
+    QStringList names;
+    const auto* list = m_window->findChild<QListWidget*>(QStringLiteral("File1"));
+    for (int i = 0; i < list->count(); ++i)
+        names.append(list->item(i)->text());
+    return names;
 }

@@ -33,6 +33,10 @@ public:
     void rightClick(const QString& listName, int row);
     void pressKey(const QString& listName, int key);
     void trigger(const QString& actionName);
+    void pressButton(const QString& name);
+    // Clicks a recipe file in the recipe panel's list.
+    void clickFile(const QString& fileName);
+    QStringList files() const;
 
 private:
     QPoint centreOf(ListBox* list, int row) const;

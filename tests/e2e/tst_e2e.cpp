@@ -1,6 +1,5 @@
 #include "ListBox.h"
 #include "MainScreen.h"
-#include "ScriptedDialogs.h"
 #include "StandardDialogs.h"
 #include "TempDirTest.h"
 #include "TestFiles.h"
@@ -127,23 +126,6 @@ private Q_SLOTS:
         });
         QCOMPARE(dialogs.MsgBox(u"Sure?"_s, style, u"Confirm"_s), answer);
         QCOMPARE(shownDefault, defaultButton);
-    }
-
-    void listsOutliveTheProgram() {
-        TestFiles::write(m_dir, u"category.lst"_s, TestFiles::categoryRecords({"Dairy"}));
-        TestFiles::write(m_dir, u"std_item.lst"_s, TestFiles::itemRecords({{"Dairy", "Milk"}}));
-        {
-            ScriptedDialogs dialogs;
-            WindowDriver screen(m_dir, dialogs);
-            screen.click(u"CatList"_s, 0);
-            screen.doubleClick(u"StdList"_s, 0);
-            screen.trigger(u"MU_File_Exit"_s);
-        }
-        ScriptedDialogs dialogs;
-        WindowDriver screen(m_dir, dialogs);
-        QCOMPARE(screen.entries(u"TmpList"_s), QStringList{u"Dairy\u00b0 Milk"_s});
-        QCOMPARE(screen.statusText(u"sb_today"_s), u"1 Items: Today's List       "_s);
-        QCOMPARE(TestFiles::read(m_dir, u"todays.lst"_s), QByteArray("Dairy\xb0 Milk\r\n"));
     }
 };
 

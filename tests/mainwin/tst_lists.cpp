@@ -203,10 +203,7 @@ private Q_SLOTS:
         else
             screen.pressKey(u"TmpList"_s, Qt::Key_Return);
         QCOMPARE(dialogs.shown().size(), 1);
-        const ScriptedDialogs::Shown box = dialogs.shown().first();
-        QCOMPARE(box.text, u"Modify item..."_s);
-        QCOMPARE(box.title, u"Make changes"_s);
-        QCOMPARE(box.defaultText, u"Bakery\u00b0 Bread"_s);
+        dialogs.verifyInput(0, u"Modify item..."_s, u"Make changes"_s, u"Bakery\u00b0 Bread"_s);
         QCOMPARE(screen.entries(u"TmpList"_s), entries);
         QCOMPARE(screen.currentRow(u"TmpList"_s), answer.isEmpty() ? 1 : 0);
         QCOMPARE(screen.statusText(u"sb_today"_s), u"5"_s + TodaySuffix);

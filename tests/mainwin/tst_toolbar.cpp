@@ -69,9 +69,7 @@ private Q_SLOTS:
         dialogs.answerInput(answer);
         screen.trigger(u"tbNewCat"_s);
         QCOMPARE(TestFiles::read(m_dir, u"category.lst"_s), after);
-        QCOMPARE(dialogs.shown().first().text, u"New category name..."_s);
-        QCOMPARE(dialogs.shown().first().title, u"New Category"_s);
-        QCOMPARE(dialogs.shown().first().defaultText, QString());
+        dialogs.verifyInput(0, u"New category name..."_s, u"New Category"_s);
         QCOMPARE(screen.entries(u"CatList"_s).size(), after.size() / 30);
         // Reloaded, nothing selected, unless the command was cancelled.
         QCOMPARE(screen.currentRow(u"CatList"_s), picked && answer.isEmpty() ? 0 : -1);
@@ -87,9 +85,7 @@ private Q_SLOTS:
         screen.click(u"StdList"_s, 0);
         dialogs.answerInput(u"Milk Products"_s);
         screen.trigger(u"tbEditCat"_s);
-        QCOMPARE(dialogs.shown().first().text, u"Change category name..."_s);
-        QCOMPARE(dialogs.shown().first().title, u"New Category"_s);
-        QCOMPARE(dialogs.shown().first().defaultText, padded(u"Dairy"_s));
+        dialogs.verifyInput(0, u"Change category name..."_s, u"New Category"_s, padded(u"Dairy"_s));
         QCOMPARE(TestFiles::read(m_dir, u"category.lst"_s),
                  categoryRecords({"Bakery", "Milk Products", "Dairy"}));
         QCOMPARE(TestFiles::read(m_dir, u"std_item.lst"_s),
@@ -126,9 +122,7 @@ private Q_SLOTS:
         dialogs.answerMessage(Dialogs::Ok);
         screen.trigger(key);
         QCOMPARE(dialogs.shown().size(), 1);
-        QCOMPARE(dialogs.shown().first().text, message);
-        QCOMPARE(dialogs.shown().first().title, NothingToDo);
-        QCOMPARE(dialogs.shown().first().style, 304);
+        dialogs.verifyMessage(0, message, NothingToDo, 304);
         QVERIFY(screen.printout().documents().isEmpty());
     }
 
@@ -152,9 +146,7 @@ private Q_SLOTS:
         screen.click(u"CatList"_s, 1);
         dialogs.answerMessage(answer);
         screen.trigger(u"tbDeleteCat"_s);
-        QCOMPARE(dialogs.shown().first().text, u"Delete Category: Dairy ?"_s);
-        QCOMPARE(dialogs.shown().first().title, u"Confirm"_s);
-        QCOMPARE(dialogs.shown().first().style, 276);
+        dialogs.verifyMessage(0, u"Delete Category: Dairy ?"_s, u"Confirm"_s, 276);
         QCOMPARE(TestFiles::read(m_dir, u"category.lst"_s), after);
         QCOMPARE(TestFiles::read(m_dir, u"std_item.lst"_s), items);
         QVERIFY(!m_dir.exists(u"category.tmp"_s));
@@ -229,8 +221,7 @@ private Q_SLOTS:
         dialogs.answerInput(answer);
         screen.trigger(u"tbNewItem"_s);
         const QString picked = screen.entries(u"CatList"_s).at(category);
-        QCOMPARE(dialogs.shown().first().text, u"New item for category: "_s + picked);
-        QCOMPARE(dialogs.shown().first().title, u"New item"_s);
+        dialogs.verifyInput(0, u"New item for category: "_s + picked, u"New item"_s);
         QCOMPARE(TestFiles::read(m_dir, u"std_item.lst"_s),
                  items + (added.isEmpty() ? "tail" : added));
         if (Blanks(answer))
@@ -276,9 +267,7 @@ private Q_SLOTS:
         screen.click(u"StdList"_s, 1);
         dialogs.answerMessage(answer);
         screen.trigger(u"tbDeleteItem"_s);
-        QCOMPARE(dialogs.shown().first().text, u"Delete Item: Dairy Milk ?"_s);
-        QCOMPARE(dialogs.shown().first().title, u"Confirm"_s);
-        QCOMPARE(dialogs.shown().first().style, 308);
+        dialogs.verifyMessage(0, u"Delete Item: Dairy Milk ?"_s, u"Confirm"_s, 308);
         QCOMPARE(TestFiles::read(m_dir, u"std_item.lst"_s), after);
         QVERIFY(!m_dir.exists(u"std_item.tmp"_s));
         if (answer == Dialogs::No)
@@ -303,8 +292,7 @@ private Q_SLOTS:
         WindowDriver screen(m_dir, dialogs);
         dialogs.answerInput(answer);
         screen.trigger(u"tbSpecial"_s);
-        QCOMPARE(dialogs.shown().first().text, u"Special item..."_s);
-        QCOMPARE(dialogs.shown().first().title, u"One-time item"_s);
+        dialogs.verifyInput(0, u"Special item..."_s, u"One-time item"_s);
         QCOMPARE(screen.entries(u"TmpList"_s), entries);
         QCOMPARE(screen.statusText(u"sb_today"_s),
                  u"%1 Items: Today's List       "_s.arg(entries.size()));
@@ -329,8 +317,7 @@ private Q_SLOTS:
             QVERIFY(m_dir.remove(u"todays.lst"_s));
         dialogs.answerMessage(answer);
         screen.trigger(u"tbClear"_s);
-        QCOMPARE(dialogs.shown().first().text, u"Clear Today's List and Start Over ?"_s);
-        QCOMPARE(dialogs.shown().first().style, 292);
+        dialogs.verifyMessage(0, u"Clear Today's List and Start Over ?"_s, u"Confirm"_s, 292);
         const bool cleared = answer == Dialogs::Yes;
         QCOMPARE(screen.entries(u"TmpList"_s).size(), cleared ? 0 : 2);
         QCOMPARE(screen.statusText(u"sb_today"_s),
@@ -365,9 +352,7 @@ private Q_SLOTS:
         if (answer != Dialogs::Cancel)
             dialogs.answerMessage(Dialogs::Ok);
         screen.trigger(command);
-        QCOMPARE(dialogs.shown().first().text, u"Include Category Names?"_s);
-        QCOMPARE(dialogs.shown().first().title, u"Ready to print..."_s);
-        QCOMPARE(dialogs.shown().first().style, 291);
+        dialogs.verifyMessage(0, u"Include Category Names?"_s, u"Ready to print..."_s, 291);
         if (answer == Dialogs::Cancel) {
             QVERIFY(screen.printout().documents().isEmpty());
             QCOMPARE(screen.currentRow(u"TmpList"_s), 1);

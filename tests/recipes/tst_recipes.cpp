@@ -20,13 +20,6 @@ namespace {
 
 const QString NothingToDo = u"Nothing to do!"_s;
 
-void checkBox(const ScriptedDialogs::Shown& box, const QString& text, const QString& title,
-              int style) {
-    QCOMPARE(box.text, text);
-    QCOMPARE(box.title, title);
-    QCOMPARE(box.style, style);
-}
-
 } // namespace
 
 class RecipesTest : public TempDirTest {
@@ -51,9 +44,9 @@ private Q_SLOTS:
         screen.clickFile(u"Soup.rcp"_s);
         dialogs.answerMessage(answer);
         screen.pressButton(u"SaveMacro"_s);
-        checkBox(dialogs.shown().first(),
-                 u"Save the current contents of Today's List as \r\nthe Soup ingredient list?"_s,
-                 u"Ready to record list..."_s, 36);
+        dialogs.verifyMessage(
+            0, u"Save the current contents of Today's List as \r\nthe Soup ingredient list?"_s,
+            u"Ready to record list..."_s, 36);
         QCOMPARE(TestFiles::read(m_dir, u"Soup.rcp"_s), after);
         QCOMPARE(screen.currentRow(u"TmpList"_s), answer == Dialogs::Yes ? 2 : -1);
     }
@@ -84,7 +77,7 @@ private Q_SLOTS:
         dialogs.answerMessage(Dialogs::Ok);
         screen.pressButton(button);
         QCOMPARE(dialogs.shown().size(), 1);
-        checkBox(dialogs.shown().first(), message, NothingToDo, 304);
+        dialogs.verifyMessage(0, message, NothingToDo, 304);
         QCOMPARE(TestFiles::read(m_dir, u"Soup.rcp"_s), QByteArray("Milk\r\n"));
         QVERIFY(!m_dir.exists(u"Soup.txt"_s));
     }
@@ -99,8 +92,7 @@ private Q_SLOTS:
         QCOMPARE(screen.editText(u"MacName"_s), u"Soup"_s);
         dialogs.answerMessage(Dialogs::Yes);
         screen.pressButton(u"RunMacro"_s);
-        checkBox(dialogs.shown().first(), u"Add Soup ingredients to Today's List?"_s, u"Confirm"_s,
-                 36);
+        dialogs.verifyMessage(0, u"Add Soup ingredients to Today's List?"_s, u"Confirm"_s, 36);
         dialogs.answerMessage(Dialogs::Yes);
         screen.pressButton(u"RunMacro"_s);
         QCOMPARE(screen.entries(u"TmpList"_s),
@@ -149,11 +141,11 @@ private Q_SLOTS:
         for (int answer : answers)
             dialogs.answerMessage(answer);
         screen.pressButton(u"Command1"_s);
-        QCOMPARE(dialogs.shown().first().text, u"New recipe name..."_s);
-        QCOMPARE(dialogs.shown().first().title, u"New Recipe"_s);
+        dialogs.verifyInput(0, u"New recipe name..."_s, u"New Recipe"_s);
         if (!answers.isEmpty())
-            checkBox(dialogs.shown().last(),
-                     u"Replace the Soup ingredient list with Today's List?"_s, u"Confirm"_s, 292);
+            dialogs.verifyMessage(dialogs.shown().size() - 1,
+                                  u"Replace the Soup ingredient list with Today's List?"_s,
+                                  u"Confirm"_s, 292);
         QCOMPARE(TestFiles::read(m_dir, u"Soup.rcp"_s), soup);
         const bool stew = name == u"Stew";
         QCOMPARE(TestFiles::read(m_dir, u"Stew.rcp"_s),
@@ -238,9 +230,9 @@ private Q_SLOTS:
         for (int answer : answers)
             dialogs.answerMessage(answer);
         screen.pressButton(u"KillMac"_s);
-        checkBox(dialogs.shown().first(), u"Delete list: Soup ?"_s, u"Confirm"_s, 292);
+        dialogs.verifyMessage(0, u"Delete list: Soup ?"_s, u"Confirm"_s, 292);
         if (answers.size() > 1)
-            checkBox(dialogs.shown().at(1), u"Delete note file too?"_s, u"Confirm"_s, 36);
+            dialogs.verifyMessage(1, u"Delete note file too?"_s, u"Confirm"_s, 36);
         QCOMPARE(m_dir.exists(u"Soup.rcp"_s), recipeKept);
         QCOMPARE(m_dir.exists(u"Soup.txt"_s), noteKept);
         QCOMPARE(screen.files().size(), recipeKept ? 1 : 0);
@@ -303,7 +295,8 @@ private Q_SLOTS:
         QTest::keyClicks(box, u"Simmer \u00a0gently"_s);
         dialogs.answerMessage(Dialogs::No);
         screen.pressButton(u"EditCancel"_s);
-        checkBox(dialogs.shown().last(), u"Quit without saving?"_s, u"Confirm"_s, 292);
+        dialogs.verifyMessage(dialogs.shown().size() - 1, u"Quit without saving?"_s, u"Confirm"_s,
+                              292);
         QVERIFY(editor->isVisible());
         // Saving reaches the opened recipe's note even after Recipes emptied the name box.
         screen.trigger(u"tbMakeList"_s);
@@ -367,8 +360,7 @@ private Q_SLOTS:
         for (int answer : answers)
             dialogs.answerMessage(answer);
         screen.pressButton(u"EditPrint"_s);
-        checkBox(dialogs.shown().first(), u"Print your shopping list too?"_s,
-                 u"Ready to print..."_s, 291);
+        dialogs.verifyMessage(0, u"Print your shopping list too?"_s, u"Ready to print..."_s, 291);
         const auto& documents = screen.printout().documents();
         if (pages == 0) {
             QVERIFY(documents.isEmpty());

@@ -35,3 +35,23 @@ QString ScriptedDialogs::InputBox(const QString& prompt, const QString& title,
     Answer answer;
     return takeAnswer(Shown::Input, prompt, answer) ? answer.text : QString();
 }
+
+void ScriptedDialogs::verifyMessage(qsizetype n, const QString& text, const QString& title,
+                                    int style) const {
+    QVERIFY2(n < m_shown.size(), "fewer boxes were shown");
+    const Shown& box = m_shown.at(n);
+    QCOMPARE(box.kind, Shown::Message);
+    QCOMPARE(box.text, text);
+    QCOMPARE(box.title, title);
+    QCOMPARE(box.style, style);
+}
+
+void ScriptedDialogs::verifyInput(qsizetype n, const QString& prompt, const QString& title,
+                                  const QString& defaultText) const {
+    QVERIFY2(n < m_shown.size(), "fewer boxes were shown");
+    const Shown& box = m_shown.at(n);
+    QCOMPARE(box.kind, Shown::Input);
+    QCOMPARE(box.text, prompt);
+    QCOMPARE(box.title, title);
+    QCOMPARE(box.defaultText, defaultText);
+}

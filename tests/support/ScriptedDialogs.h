@@ -23,6 +23,11 @@ public:
     void answerInput(const QString& text) { m_script.append({Shown::Input, 0, text}); }
 
     const QList<Shown>& shown() const { return m_shown; }
+    // Fails the test unless box n was a message box with this text, title and style.
+    void verifyMessage(qsizetype n, const QString& text, const QString& title, int style) const;
+    // Fails the test unless box n was an input box with this prompt, title and default text.
+    void verifyInput(qsizetype n, const QString& prompt, const QString& title,
+                     const QString& defaultText = QString()) const;
     bool scriptUsed() const { return m_script.isEmpty(); }
 
     int MsgBox(const QString& text, int style, const QString& title) override;

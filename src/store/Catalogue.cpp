@@ -36,11 +36,11 @@ Catalogue::Catalogue(const QDir& dir)
 
 QStringList Catalogue::categories() const {
     RecordFile file(m_dir.filePath(ListFiles::Categories), CategoryRecord::Size);
-    const QByteArray bytes = file.readAll();
+    const QByteArrayView bytes = file.records();
     QStringList names;
     names.reserve(bytes.size() / CategoryRecord::Size);
     for (qsizetype at = 0; at < bytes.size(); at += CategoryRecord::Size)
-        names.append(Windows1252::decode(QByteArrayView(bytes).sliced(at, CategoryRecord::Size)));
+        names.append(Windows1252::decode(bytes.sliced(at, CategoryRecord::Size)));
     return names;
 }
 
@@ -50,10 +50,10 @@ QStringList Catalogue::itemsOf(const QString& category) const {
     // Only a text that is some stored field, byte for byte, can match one.
     if (key.size() != ItemRecord::FieldSize || Windows1252::decode(key) != category)
         return {};
-    const QByteArray bytes = file.readAll();
+    const QByteArrayView bytes = file.records();
     QStringList items;
     for (qsizetype at = 0; at < bytes.size(); at += ItemRecord::Size) {
-        const QByteArrayView record = QByteArrayView(bytes).sliced(at, ItemRecord::Size);
+        const QByteArrayView record = bytes.sliced(at, ItemRecord::Size);
         if (record.first(ItemRecord::FieldSize) == key)
             items.append(Windows1252::decode(record.last(ItemRecord::FieldSize)));
     }
@@ -63,9 +63,9 @@ QStringList Catalogue::itemsOf(const QString& category) const {
 bool Catalogue::addCategory(const QString& name) const {
     RecordFile file(m_dir.filePath(ListFiles::Categories), CategoryRecord::Size);
     const QString wanted = Blanks::trimmed(name).toUpper();
-    const QByteArray bytes = file.readAll();
+    const QByteArrayView bytes = file.records();
     for (qsizetype at = 0; at < bytes.size(); at += CategoryRecord::Size) {
-        const QByteArrayView stored = QByteArrayView(bytes).sliced(at, CategoryRecord::Size);
+        const QByteArrayView stored = bytes.sliced(at, CategoryRecord::Size);
         if (Blanks::trimmed(Windows1252::decode(stored)).toUpper() == wanted)
             return false;
     }
@@ -79,42 +79,42 @@ void Catalogue::renameCategory(const QString& current, const QString& newName) c
         return;
     {
         RecordFile file(m_dir.filePath(ListFiles::Categories), CategoryRecord::Size);
-        const QByteArray bytes = file.readAll();
+        const QByteArrayView bytes = file.records();
         for (qsizetype at = 0; at < bytes.size(); at += CategoryRecord::Size) {
-            if (trimmedBytes(QByteArrayView(bytes).sliced(at, CategoryRecord::Size)) == *key) {
+            if (trimmedBytes(bytes.sliced(at, CategoryRecord::Size)) == *key) {
                 file.write(at / CategoryRecord::Size + 1, CategoryRecord(newName).bytes());
                 break;
             }
         }
     }
     RecordFile file(m_dir.filePath(ListFiles::Items), ItemRecord::Size);
-    QByteArray bytes = file.readAll();
+    const QByteArrayView stored = file.records();
     const QByteArray field = CategoryRecord(newName).bytes();
-    bool changed = false;
-    for (qsizetype at = 0; at < bytes.size(); at += ItemRecord::Size) {
-        if (trimmedBytes(QByteArrayView(bytes).sliced(at, ItemRecord::FieldSize)) == *key) {
-            bytes.replace(at, ItemRecord::FieldSize, field);
-            changed = true;
+    QByteArray renamed;
+    for (qsizetype at = 0; at < stored.size(); at += ItemRecord::Size) {
+        if (trimmedBytes(stored.sliced(at, ItemRecord::FieldSize)) == *key) {
+            if (renamed.isEmpty())
+                renamed = stored.toByteArray();
+            renamed.replace(at, ItemRecord::FieldSize, field);
         }
     }
-    if (changed)
-        file.writeAll(bytes);
+    if (!renamed.isEmpty())
+        file.writeAll(renamed);
 }
 
 void Catalogue::removeCategory(const QString& name) const {
     const QString path = m_dir.filePath(ListFiles::Categories);
-    QByteArray bytes;
-    {
-        RecordFile file(path, CategoryRecord::Size);
-        bytes = file.readAll();
-    }
     const std::optional<QByteArray> key = trimmedKey(name);
     QByteArray kept;
-    kept.reserve(bytes.size());
-    for (qsizetype at = 0; at < bytes.size(); at += CategoryRecord::Size) {
-        const QByteArrayView record = QByteArrayView(bytes).sliced(at, CategoryRecord::Size);
-        if (!key || trimmedBytes(record) != *key)
-            kept.append(record);
+    {
+        RecordFile file(path, CategoryRecord::Size);
+        const QByteArrayView bytes = file.records();
+        kept.reserve(bytes.size());
+        for (qsizetype at = 0; at < bytes.size(); at += CategoryRecord::Size) {
+            const QByteArrayView record = bytes.sliced(at, CategoryRecord::Size);
+            if (!key || trimmedBytes(record) != *key)
+                kept.append(record);
+        }
     }
     RecordFile::replace(path, m_dir.filePath(ListFiles::CategoriesScratch), kept);
 }
@@ -122,9 +122,9 @@ void Catalogue::removeCategory(const QString& name) const {
 bool Catalogue::addItem(const QString& category, const QString& item) const {
     RecordFile file(m_dir.filePath(ListFiles::Items), ItemRecord::Size);
     const ItemRecord added(category, item);
-    const QByteArray bytes = file.readAll();
+    const QByteArrayView bytes = file.records();
     for (qsizetype at = 0; at < bytes.size(); at += ItemRecord::Size)
-        if (QByteArrayView(bytes).sliced(at, ItemRecord::Size) == added.bytes())
+        if (bytes.sliced(at, ItemRecord::Size) == added.bytes())
             return false;
     file.append(added.bytes());
     return true;
@@ -132,22 +132,22 @@ bool Catalogue::addItem(const QString& category, const QString& item) const {
 
 void Catalogue::removeItem(const QString& category, const QString& item) const {
     const QString path = m_dir.filePath(ListFiles::Items);
-    QByteArray bytes;
-    {
-        RecordFile file(path, ItemRecord::Size);
-        bytes = file.readAll();
-    }
     const std::optional<QByteArray> categoryKey = trimmedKey(category);
     const std::optional<QByteArray> itemKey = trimmedKey(item);
     QByteArray kept;
-    kept.reserve(bytes.size());
-    for (qsizetype at = 0; at < bytes.size(); at += ItemRecord::Size) {
-        const QByteArrayView record = QByteArrayView(bytes).sliced(at, ItemRecord::Size);
-        const bool matches = categoryKey && itemKey &&
-                             trimmedBytes(record.first(ItemRecord::FieldSize)) == *categoryKey &&
-                             trimmedBytes(record.last(ItemRecord::FieldSize)) == *itemKey;
-        if (!matches)
-            kept.append(record);
+    {
+        RecordFile file(path, ItemRecord::Size);
+        const QByteArrayView bytes = file.records();
+        kept.reserve(bytes.size());
+        for (qsizetype at = 0; at < bytes.size(); at += ItemRecord::Size) {
+            const QByteArrayView record = bytes.sliced(at, ItemRecord::Size);
+            const bool matches =
+                categoryKey && itemKey &&
+                trimmedBytes(record.first(ItemRecord::FieldSize)) == *categoryKey &&
+                trimmedBytes(record.last(ItemRecord::FieldSize)) == *itemKey;
+            if (!matches)
+                kept.append(record);
+        }
     }
     RecordFile::replace(path, m_dir.filePath(ListFiles::ItemsScratch), kept);
 }

@@ -31,14 +31,18 @@ QByteArray RecordFile::read(qint64 n) {
     return record;
 }
 
-QByteArray RecordFile::readAll() {
+QByteArrayView RecordFile::records() {
     const qint64 size = count() * m_recordSize;
+    if (size == 0)
+        return {};
+    if (const uchar* mapped = m_file.map(0, size, QFileDevice::MapPrivateOption))
+        return QByteArrayView(mapped, size);
     if (!m_file.seek(0))
         fail();
-    QByteArray bytes = m_file.read(size);
-    if (bytes.size() != size)
+    m_copy = m_file.read(size);
+    if (m_copy.size() != size)
         fail();
-    return bytes;
+    return m_copy;
 }
 
 void RecordFile::write(qint64 n, QByteArrayView record) {

@@ -16,8 +16,9 @@ public:
 
     qint64 count() const;
     QByteArray read(qint64 n);
-    // Every whole record, in one read.
-    QByteArray readAll();
+    // Every whole record, mapped rather than copied where the system allows. The view lasts while
+    // the file stays open and is not written.
+    QByteArrayView records();
     void write(qint64 n, QByteArrayView record);
     // Writes over the whole records from the first on, in place, in one go.
     void writeAll(QByteArrayView records);
@@ -36,4 +37,5 @@ private:
 
     QFile m_file;
     qsizetype m_recordSize;
+    QByteArray m_copy; // the records, where the file cannot be mapped
 };

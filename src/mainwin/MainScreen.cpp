@@ -26,11 +26,8 @@
 #include <QLocale>
 #include <QMenuBar>
 #include <QStatusBar>
-#include <QStyle>
 #include <QTimer>
 #include <QToolBar>
-#include <QToolButton>
-#include <cmath>
 
 using namespace Qt::StringLiterals;
 

@@ -15,38 +15,19 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-QPushButton* button(const QString& name, const QString& caption, const QString& toolTip,
-                    const QRectF& place, QWidget* parent) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setToolTip(toolTip);
-    b->setGeometry(Twips::toPixels(parent, place));
-    return b;
-}
-
-} // namespace
-
 NotesEditor::NotesEditor(const QDir& dir, RecipeHost& host, Dialogs& dialogs,
                          PrintTarget& printTarget, QWidget* parent)
-    : QGroupBox(u" Notes "_s, parent)
+    : PanelFrame(u"EditorFrame"_s, u" Notes "_s, parent)
     , m_dir(dir)
     , m_host(host)
     , m_dialogs(dialogs)
     , m_printTarget(printTarget) {
-    setObjectName(u"EditorFrame"_s);
-    setAutoFillBackground(true);
-    QPalette blueCaption = palette();
-    blueCaption.setColor(QPalette::WindowText, QColor(0, 0, 255));
-    setPalette(blueCaption);
-
-    QPushButton* save = button(u"EditSave"_s, u"Save Notes"_s, u"save these notes"_s,
-                               QRectF(120, 240, 1575, 375), this);
-    QPushButton* print = button(u"EditPrint"_s, u"Print Notes"_s, u"print notes"_s,
-                                QRectF(1680, 240, 1575, 375), this);
+    QPushButton* save = addButton(u"EditSave"_s, u"Save Notes"_s, u"save these notes"_s,
+                                  QRectF(120, 240, 1575, 375));
+    QPushButton* print =
+        addButton(u"EditPrint"_s, u"Print Notes"_s, u"print notes"_s, QRectF(1680, 240, 1575, 375));
     QPushButton* cancel =
-        button(u"EditCancel"_s, u"Close Notes"_s, QString(), QRectF(3240, 240, 1575, 375), this);
+        addButton(u"EditCancel"_s, u"Close Notes"_s, QString(), QRectF(3240, 240, 1575, 375));
     m_editorBox = new QPlainTextEdit(this);
     m_editorBox->setObjectName(u"EditorBox"_s);
     m_editorBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -60,7 +41,7 @@ NotesEditor::NotesEditor(const QDir& dir, RecipeHost& host, Dialogs& dialogs,
 }
 
 void NotesEditor::setPlaces(const QRectF& frame, const QRectF& editorBox) {
-    setGeometry(Twips::toPixels(parentWidget() ? parentWidget() : this, frame));
+    placeFrame(frame);
     m_editorBox->setGeometry(Twips::toPixels(this, editorBox));
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "PanelFrame.h"
+
 #include <QDir>
-#include <QGroupBox>
 #include <QRectF>
 #include <QString>
 
@@ -14,7 +15,7 @@ class RecipeHost;
 // The notes editor: the note of one recipe, opened from the recipe panel, saved, printed or
 // dropped. It keeps the name of the recipe whose note it opened, so a save always reaches that
 // recipe's note file.
-class NotesEditor final : public QGroupBox {
+class NotesEditor final : public PanelFrame {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(NotesEditor)
 

@@ -19,46 +19,31 @@ namespace {
 const QString NothingToDo = u"Nothing to do!"_s;
 const QString Confirm = u"Confirm"_s;
 
-QPushButton* button(const QString& name, const QString& caption, const QString& toolTip,
-                    const QRectF& place, QWidget* parent) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setToolTip(toolTip);
-    b->setGeometry(Twips::toPixels(parent, place));
-    return b;
-}
-
 } // namespace
 
 RecipePanel::RecipePanel(const QDir& dir, RecipeHost& host, Dialogs& dialogs, NotesEditor& editor,
                          QWidget* parent)
-    : QGroupBox(u" Available Recipes "_s, parent)
+    : PanelFrame(u"MacroFrame"_s, u" Available Recipes "_s, parent)
     , m_dir(dir)
     , m_host(host)
     , m_dialogs(dialogs)
     , m_editor(editor) {
-    setObjectName(u"MacroFrame"_s);
-    setAutoFillBackground(true);
-    QPalette blueCaption = palette();
-    blueCaption.setColor(QPalette::WindowText, QColor(0, 0, 255));
-    setPalette(blueCaption);
-
-    QPushButton* saveMacro = button(u"SaveMacro"_s, u"Save Ingredient List"_s,
-                                    u"permanently save Today's List as an ingredient list"_s,
-                                    QRectF(120, 240, 2055, 375), this);
+    QPushButton* saveMacro = addButton(u"SaveMacro"_s, u"Save Ingredient List"_s,
+                                       u"permanently save Today's List as an ingredient list"_s,
+                                       QRectF(120, 240, 2055, 375));
     QPushButton* runMacro =
-        button(u"RunMacro"_s, u"Get Ingredient List"_s,
-               u"get ingredient list - add  to Today's List"_s, QRectF(120, 720, 2055, 375), this);
+        addButton(u"RunMacro"_s, u"Get Ingredient List"_s,
+                  u"get ingredient list - add  to Today's List"_s, QRectF(120, 720, 2055, 375));
     QPushButton* noteButton =
-        button(u"NoteButton"_s, u"Recipe Notes"_s, u"create / edit notes for this recipe"_s,
-               QRectF(120, 1200, 2055, 375), this);
+        addButton(u"NoteButton"_s, u"Recipe Notes"_s, u"create / edit notes for this recipe"_s,
+                  QRectF(120, 1200, 2055, 375));
     QPushButton* command1 =
-        button(u"Command1"_s, u"New"_s, u"start new Recipe"_s, QRectF(2280, 240, 735, 375), this);
-    m_killMac = button(u"KillMac"_s, u"Delete"_s, u"delete this list permanently"_s,
-                       QRectF(2280, 720, 735, 375), this);
+        addButton(u"Command1"_s, u"New"_s, u"start new Recipe"_s, QRectF(2280, 240, 735, 375));
+    m_killMac = addButton(u"KillMac"_s, u"Delete"_s, u"delete this list permanently"_s,
+                          QRectF(2280, 720, 735, 375));
     m_killMac->setEnabled(false);
-    QPushButton* cancelMacro = button(u"CancelMacro"_s, u"Close"_s, u"quit recipe module"_s,
-                                      QRectF(2280, 1200, 735, 375), this);
+    QPushButton* cancelMacro = addButton(u"CancelMacro"_s, u"Close"_s, u"quit recipe module"_s,
+                                         QRectF(2280, 1200, 735, 375));
     m_macName = new QLineEdit(this);
     m_macName->setObjectName(u"MacName"_s);
     m_macName->setToolTip(u"active recipe / ingredient list"_s);
@@ -82,7 +67,7 @@ RecipePanel::RecipePanel(const QDir& dir, RecipeHost& host, Dialogs& dialogs, No
 }
 
 void RecipePanel::setPlaces(const QRectF& frame, double fileListHeight) {
-    setGeometry(Twips::toPixels(parentWidget() ? parentWidget() : this, frame));
+    placeFrame(frame);
     m_file1->setGeometry(Twips::toPixels(this, QRectF(120, 2040, 2895, fileListHeight)));
 }
 

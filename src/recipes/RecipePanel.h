@@ -1,7 +1,8 @@
 #pragma once
 
+#include "PanelFrame.h"
+
 #include <QDir>
-#include <QGroupBox>
 #include <QRectF>
 #include <QString>
 
@@ -13,7 +14,7 @@ class QPushButton;
 class RecipeHost;
 
 // The recipe panel: the recipe files, the active recipe, and the commands on recipes.
-class RecipePanel final : public QGroupBox {
+class RecipePanel final : public PanelFrame {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(RecipePanel)
 

@@ -7,6 +7,7 @@
 #include "RecordFile.h"
 #include "Windows1252.h"
 
+#include <functional>
 #include <optional>
 
 namespace {
@@ -27,6 +28,23 @@ std::optional<QByteArray> trimmedKey(const QString& text) {
     if (Windows1252::decode(key) != trimmed)
         return std::nullopt;
     return key;
+}
+
+// Rewrites a list file without the records that match, through its scratch file.
+void removeRecords(const QString& path, const QString& scratchPath, qsizetype recordSize,
+                   const std::function<bool(QByteArrayView)>& matches) {
+    QByteArray kept;
+    {
+        RecordFile file(path, recordSize);
+        const QByteArrayView bytes = file.records();
+        kept.reserve(bytes.size());
+        for (qsizetype at = 0; at < bytes.size(); at += recordSize) {
+            const QByteArrayView record = bytes.sliced(at, recordSize);
+            if (!matches(record))
+                kept.append(record);
+        }
+    }
+    RecordFile::replace(path, scratchPath, kept);
 }
 
 } // namespace
@@ -103,20 +121,10 @@ void Catalogue::renameCategory(const QString& current, const QString& newName) c
 }
 
 void Catalogue::removeCategory(const QString& name) const {
-    const QString path = m_dir.filePath(ListFiles::Categories);
     const std::optional<QByteArray> key = trimmedKey(name);
-    QByteArray kept;
-    {
-        RecordFile file(path, CategoryRecord::Size);
-        const QByteArrayView bytes = file.records();
-        kept.reserve(bytes.size());
-        for (qsizetype at = 0; at < bytes.size(); at += CategoryRecord::Size) {
-            const QByteArrayView record = bytes.sliced(at, CategoryRecord::Size);
-            if (!key || trimmedBytes(record) != *key)
-                kept.append(record);
-        }
-    }
-    RecordFile::replace(path, m_dir.filePath(ListFiles::CategoriesScratch), kept);
+    removeRecords(m_dir.filePath(ListFiles::Categories),
+                  m_dir.filePath(ListFiles::CategoriesScratch), CategoryRecord::Size,
+                  [&](QByteArrayView record) { return key && trimmedBytes(record) == *key; });
 }
 
 bool Catalogue::addItem(const QString& category, const QString& item) const {
@@ -131,23 +139,12 @@ bool Catalogue::addItem(const QString& category, const QString& item) const {
 }
 
 void Catalogue::removeItem(const QString& category, const QString& item) const {
-    const QString path = m_dir.filePath(ListFiles::Items);
     const std::optional<QByteArray> categoryKey = trimmedKey(category);
     const std::optional<QByteArray> itemKey = trimmedKey(item);
-    QByteArray kept;
-    {
-        RecordFile file(path, ItemRecord::Size);
-        const QByteArrayView bytes = file.records();
-        kept.reserve(bytes.size());
-        for (qsizetype at = 0; at < bytes.size(); at += ItemRecord::Size) {
-            const QByteArrayView record = bytes.sliced(at, ItemRecord::Size);
-            const bool matches =
-                categoryKey && itemKey &&
-                trimmedBytes(record.first(ItemRecord::FieldSize)) == *categoryKey &&
-                trimmedBytes(record.last(ItemRecord::FieldSize)) == *itemKey;
-            if (!matches)
-                kept.append(record);
-        }
-    }
-    RecordFile::replace(path, m_dir.filePath(ListFiles::ItemsScratch), kept);
+    removeRecords(m_dir.filePath(ListFiles::Items), m_dir.filePath(ListFiles::ItemsScratch),
+                  ItemRecord::Size, [&](QByteArrayView record) {
+                      return categoryKey && itemKey &&
+                             trimmedBytes(record.first(ItemRecord::FieldSize)) == *categoryKey &&
+                             trimmedBytes(record.last(ItemRecord::FieldSize)) == *itemKey;
+                  });
 }

@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QDate>
+#include <QGuiApplication>
 #include <QTest>
 #include <QToolBar>
 
@@ -368,6 +369,21 @@ private Q_SLOTS:
         QCOMPARE(dialogs.shown().last().style, 64);
         QVERIFY(dialogs.shown().last().text.contains(
             QDir::toNativeSeparators(m_dir.filePath(u"printout.pdf"_s))));
+    }
+
+    void aFailingPrinterChangesNothing() {
+        TestFiles::write(m_dir, u"todays.lst"_s, "Dairy\xb0 Milk\r\n");
+        ScriptedDialogs dialogs;
+        WindowDriver screen(m_dir, dialogs);
+        screen.printout().failure = u"The printer is out of paper."_s;
+        screen.click(u"TmpList"_s, 0);
+        dialogs.answerMessage(Dialogs::Yes);
+        dialogs.answerMessage(Dialogs::Ok);
+        screen.trigger(u"tbPrint"_s);
+        dialogs.verifyMessage(1, u"The printer is out of paper."_s, u"Print Error"_s, 16);
+        QCOMPARE(screen.entries(u"TmpList"_s), QStringList{u"Dairy\u00b0 Milk"_s});
+        QCOMPARE(TestFiles::read(m_dir, u"todays.lst"_s), QByteArray("Dairy\xb0 Milk\r\n"));
+        QVERIFY(!QGuiApplication::overrideCursor());
     }
 
     void anUnknownKeyDoesNothing() {

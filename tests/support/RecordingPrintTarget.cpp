@@ -1,5 +1,7 @@
 #include "RecordingPrintTarget.h"
 
+#include "PrintError.h"
+
 QStringList RecordingPrintTarget::texts(int document, int page) const {
     QStringList result;
     if (document < m_documents.size() && page < m_documents.at(document).pages.size())
@@ -16,6 +18,8 @@ RecordingPrintTarget::Document& RecordingPrintTarget::open() {
 }
 
 void RecordingPrintTarget::printLine(const QString& text) {
+    if (!failure.isEmpty())
+        throw PrintError(failure);
     const QString font = QStringLiteral("%1 %2%3")
                              .arg(m_fontName)
                              .arg(m_fontSize)

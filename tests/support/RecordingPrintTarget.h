@@ -24,6 +24,7 @@ public:
     double width = 12000;
     double lineHeight = 240;
     QString pdfFile; // reported as the output file of every document when set
+    QString failure; // when set, printing a line fails with this message, as a printer can
 
     const QList<Document>& documents() const { return m_documents; }
     // The texts of one page of one document.

@@ -1,4 +1,3 @@
-#include "ListBox.h"
 #include "MainScreen.h"
 #include "StandardDialogs.h"
 #include "TempDirTest.h"
@@ -8,7 +7,6 @@
 
 #include <QApplication>
 #include <QInputDialog>
-#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -70,31 +68,6 @@ private Q_SLOTS:
         QVERIFY(screen.window().close());
         QCOMPARE(TestFiles::read(m_dir, u"todays.lst"_s),
                  QByteArray("Bakery\xb0 Rolls\r\nApples\r\nCheese\r\n"));
-    }
-
-    void fileErrorThroughTheRealMessageBox() {
-        StandardDialogs dialogs;
-        WindowDriver screen(m_dir, dialogs);
-        dialogs.setParent(&screen.window());
-        QVERIFY(m_dir.remove(u"todays.lst"_s));
-        QVERIFY(m_dir.mkdir(u"todays.lst"_s));
-
-        QString title, text;
-        QMessageBox::Icon icon = QMessageBox::NoIcon;
-        whenDialogOpens([&](QWidget* widget) {
-            auto* box = qobject_cast<QMessageBox*>(widget);
-            QVERIFY(box);
-            title = box->windowTitle();
-            text = box->text();
-            icon = box->icon();
-            QCOMPARE(box->buttons().size(), 1);
-            box->button(QMessageBox::Ok)->click();
-        });
-        QVERIFY(!screen.window().close());
-        QCOMPARE(title, u"File Error"_s);
-        QCOMPARE(icon, QMessageBox::Critical);
-        QVERIFY2(text.startsWith(u"todays.lst\n\n"_s), qPrintable(text));
-        QVERIFY(screen.window().isVisible());
     }
 
     void messageBoxStyles_data() {

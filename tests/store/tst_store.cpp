@@ -1,7 +1,6 @@
 #include "Catalogue.h"
 #include "CategoryRecord.h"
 #include "EntryListFile.h"
-#include "FileError.h"
 #include "ItemRecord.h"
 #include "RecordFile.h"
 #include "TempDirTest.h"
@@ -141,24 +140,6 @@ private Q_SLOTS:
         todaysList().write(entries);
         QCOMPARE(TestFiles::read(m_dir, u"todays.lst"_s), bytes);
         QCOMPARE(m_dir.entryList(QDir::Files), QStringList{u"todays.lst"_s});
-    }
-
-    void failedWriteNamesTheFile() {
-        QVERIFY(m_dir.mkdir(u"todays.lst"_s));
-        try {
-            todaysList().write({u"Dairy\u00b0 Milk"_s});
-            QFAIL("writing over a directory succeeded");
-        } catch (const FileError& error) {
-            QCOMPARE(error.fileName(), u"todays.lst"_s);
-            QVERIFY(!error.message().isEmpty());
-        }
-        QVERIFY(QFileInfo(m_dir.filePath(u"todays.lst"_s)).isDir());
-        QCOMPARE(m_dir.entryList(QDir::Files), QStringList{});
-    }
-
-    void failedOpenNamesTheFile() {
-        QVERIFY(m_dir.mkdir(u"category.lst"_s));
-        QVERIFY_THROWS_EXCEPTION(FileError, Catalogue(m_dir).categories());
     }
 };
 

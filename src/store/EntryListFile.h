@@ -18,9 +18,9 @@ public:
     // Deletes the file; a missing one is no error.
     void remove() const;
 
+private:
     static QStringList splitLines(QByteArrayView bytes);
 
-private:
     QString m_fileName;
     QString m_path;
 };

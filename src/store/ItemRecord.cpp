@@ -9,13 +9,6 @@ ItemRecord::ItemRecord(const QString& category, const QString& item)
     : m_bytes(Windows1252::encodeField(category, FieldSize) +
               Windows1252::encodeField(item, FieldSize)) {}
 
-ItemRecord ItemRecord::fromBytes(QByteArrayView bytes) {
-    Q_ASSERT(bytes.size() == Size);
-    ItemRecord record;
-    record.m_bytes = bytes.toByteArray();
-    return record;
-}
-
 QString ItemRecord::category() const {
     return Windows1252::decode(categoryBytes());
 }

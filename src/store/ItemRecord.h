@@ -14,8 +14,6 @@ public:
 
     ItemRecord();
     ItemRecord(const QString& category, const QString& item);
-    // bytes must hold exactly Size bytes.
-    static ItemRecord fromBytes(QByteArrayView bytes);
 
     QString category() const;
     QString item() const;

@@ -22,15 +22,6 @@ qint64 RecordFile::count() const {
     return m_file.size() / m_recordSize;
 }
 
-QByteArray RecordFile::read(qint64 n) {
-    Q_ASSERT(n >= 1 && n <= count());
-    seekRecord(n);
-    QByteArray record = m_file.read(m_recordSize);
-    if (record.size() != m_recordSize)
-        fail();
-    return record;
-}
-
 QByteArrayView RecordFile::records() {
     const qint64 size = count() * m_recordSize;
     if (size == 0)
@@ -80,11 +71,6 @@ void RecordFile::replace(const QString& listPath, const QString& scratchPath,
     std::filesystem::rename(scratchPath.toStdU16String(), listPath.toStdU16String(), error);
     if (error)
         throw FileError(QFileInfo(listPath).fileName(), QString::fromStdString(error.message()));
-}
-
-void RecordFile::seekRecord(qint64 n) {
-    if (!m_file.seek((n - 1) * m_recordSize))
-        fail();
 }
 
 void RecordFile::fail() const {

@@ -15,7 +15,6 @@ public:
     Q_DISABLE_COPY_MOVE(RecordFile)
 
     qint64 count() const;
-    QByteArray read(qint64 n);
     // Every whole record, mapped rather than copied where the system allows. The view lasts while
     // the file stays open and is not written.
     QByteArrayView records();
@@ -33,7 +32,6 @@ public:
 private:
     [[noreturn]] void fail() const;
     void writeAt(qint64 offset, QByteArrayView bytes);
-    void seekRecord(qint64 n);
 
     QFile m_file;
     qsizetype m_recordSize;

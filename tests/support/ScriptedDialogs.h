@@ -28,7 +28,6 @@ public:
     // Fails the test unless box n was an input box with this prompt, title and default text.
     void verifyInput(qsizetype n, const QString& prompt, const QString& title,
                      const QString& defaultText = QString()) const;
-    bool scriptUsed() const { return m_script.isEmpty(); }
 
     int MsgBox(const QString& text, int style, const QString& title) override;
     QString InputBox(const QString& prompt, const QString& title,

@@ -2,52 +2,32 @@
 
 #include "PrintError.h"
 
-QStringList RecordingPrintTarget::texts(int document, int page) const {
-    QStringList result;
-    if (document < m_documents.size() && page < m_documents.at(document).pages.size())
-        for (const Line& line : m_documents.at(document).pages.at(page))
-            result.append(line.text);
-    return result;
-}
-
-RecordingPrintTarget::Document& RecordingPrintTarget::open() {
-    if (m_documents.isEmpty() || m_documents.last().ended)
-        m_documents.append(Document{{QList<Line>()}, false});
-    m_ended = false;
-    return m_documents.last();
-}
+using namespace Qt::StringLiterals;
 
 void RecordingPrintTarget::printLine(const QString& text) {
     if (!failure.isEmpty())
         throw PrintError(failure);
-    const QString font = QStringLiteral("%1 %2%3")
-                             .arg(m_fontName)
-                             .arg(m_fontSize)
-                             .arg(m_bold ? QStringLiteral(" bold") : QString());
-    Document& document = open();
-    if (m_pageBreakPending) {
-        m_pageBreakPending = false;
-        document.pages.append(QList<Line>());
-    }
-    document.pages.last().append({text, m_x, m_y, font});
+    placesAndFonts.append(u"%1,%2 %3 %4%5"_s.arg(m_x)
+                              .arg(m_y)
+                              .arg(m_fontName)
+                              .arg(m_fontSize)
+                              .arg(m_bold ? u" bold"_s : QString()));
+    log.append(text);
+    m_ended = false;
     m_x = 0;
     m_y += lineHeight;
 }
 
 void RecordingPrintTarget::newPage() {
-    // Like a printer, the new sheet starts with its first line.
-    open();
-    m_pageBreakPending = true;
+    log.append(u"#page"_s);
+    m_ended = false;
     m_x = 0;
     m_y = 0;
 }
 
 void RecordingPrintTarget::endDocument() {
-    if (!m_documents.isEmpty() && !m_documents.last().ended) {
-        m_documents.last().ended = true;
-        m_ended = true;
-    }
-    m_pageBreakPending = false;
+    log.append(u"#end"_s);
+    m_ended = true;
     m_x = 0;
     m_y = 0;
 }

@@ -6,29 +6,18 @@
 #include <QString>
 #include <QStringList>
 
-// Records what is printed, page by page, with a fixed width for every character.
+// Records what is printed, with a fixed width for every character. The log holds the printed
+// texts in order, "#page" for each new page and "#end" for each end of a document.
 class RecordingPrintTarget final : public PrintTarget {
 public:
-    struct Line {
-        QString text;
-        double x = 0;
-        double y = 0;
-        QString font; // name, size and "bold" when bold: "Courier New 10 bold"
-    };
-    struct Document {
-        QList<QList<Line>> pages;
-        bool ended = false;
-    };
-
     double characterWidth = 100;
     double width = 12000;
     double lineHeight = 240;
-    QString pdfFile; // reported as the output file of every document when set
+    QString pdfFile; // reported as the output file of every ended document when set
     QString failure; // when set, printing a line fails with this message, as a printer can
-
-    const QList<Document>& documents() const { return m_documents; }
-    // The texts of one page of one document.
-    QStringList texts(int document = 0, int page = 0) const;
+    QStringList log;
+    // The position and font of each printed line: "1,1000 Courier New 10 bold".
+    QStringList placesAndFonts;
 
     void setFontName(const QString& name) override { m_fontName = name; }
     void setFontSize(double points) override { m_fontSize = points; }
@@ -45,14 +34,10 @@ public:
     QString outputFile() const override { return m_ended ? pdfFile : QString(); }
 
 private:
-    Document& open();
-
-    QList<Document> m_documents;
     QString m_fontName;
     double m_fontSize = 0;
     bool m_bold = false;
     double m_x = 0;
     double m_y = 0;
     bool m_ended = false;
-    bool m_pageBreakPending = false;
 };

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "TestFiles.h"
+
 #include <QDir>
 #include <QObject>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
 #include <optional>
@@ -12,6 +15,16 @@ class TempDirTest : public QObject {
 
 protected:
     QDir m_dir;
+
+    // A scenario starts the main window over the files "before", performs the steps (see
+    // WindowDriver::perform) with the scripted answers, and checks the boxes shown (see
+    // ScriptedDialogs), the files "after" and the probes (see WindowDriver::verify). Steps,
+    // answers, boxes and probes are each given as one text, separated by "; ".
+    static void addScenarioColumns();
+    static void addScenario(const char* name, const TestFiles::Files& before, const QString& steps,
+                            const QString& answers, const QString& boxes,
+                            const TestFiles::Files& after, const QString& probes);
+    void runScenario();
 
 private Q_SLOTS:
     void init() {

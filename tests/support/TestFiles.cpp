@@ -1,7 +1,10 @@
 #include "TestFiles.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QTest>
+
+using namespace Qt::StringLiterals;
 
 void TestFiles::write(const QDir& dir, const QString& name, const QByteArray& bytes) {
     QFile file(dir.filePath(name));
@@ -10,10 +13,27 @@ void TestFiles::write(const QDir& dir, const QString& name, const QByteArray& by
 }
 
 QByteArray TestFiles::read(const QDir& dir, const QString& name) {
+    if (QFileInfo(dir.filePath(name)).isDir())
+        return "<dir>";
     QFile file(dir.filePath(name));
     if (!file.open(QIODevice::ReadOnly))
-        return QByteArray("<missing>");
+        return "<missing>";
     return file.readAll();
+}
+
+void TestFiles::writeAll(const QDir& dir, const Files& files) {
+    for (auto file = files.cbegin(); file != files.cend(); ++file) {
+        if (file.value() == "<dir>")
+            QVERIFY(dir.mkpath(file.key()));
+        else
+            write(dir, file.key(), file.value());
+    }
+}
+
+void TestFiles::verifyAll(const QDir& dir, const Files& files) {
+    for (auto file = files.cbegin(); file != files.cend(); ++file)
+        QCOMPARE(file.key() + u": "_s + QString::fromLatin1(read(dir, file.key())),
+                 file.key() + u": "_s + QString::fromLatin1(file.value()));
 }
 
 QByteArray TestFiles::field(const QByteArray& text) {
@@ -32,4 +52,11 @@ QByteArray TestFiles::itemRecords(const QList<QPair<QByteArray, QByteArray>>& it
     for (const auto& [category, item] : items)
         bytes += field(category) + field(item);
     return bytes;
+}
+
+QString TestFiles::shortBlanks(const QString& text) {
+    qsizetype blanks = 0;
+    while (blanks < text.size() && text.at(text.size() - 1 - blanks) == u' ')
+        ++blanks;
+    return blanks < 2 ? text : text.chopped(blanks) + u'~' + QString::number(blanks);
 }

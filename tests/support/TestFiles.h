@@ -2,14 +2,27 @@
 
 #include <QByteArray>
 #include <QDir>
+#include <QMap>
 #include <QString>
 
 // Test fixtures are written and checked as raw bytes, never through the program's own store.
 namespace TestFiles {
+// File names and their bytes; "<missing>" stands for no file, "<dir>" for a directory.
+using Files = QMap<QString, QByteArray>;
+
 void write(const QDir& dir, const QString& name, const QByteArray& bytes);
 QByteArray read(const QDir& dir, const QString& name);
+// Writes each file, or makes the directory.
+void writeAll(const QDir& dir, const Files& files);
+// Fails the test unless every file holds exactly its bytes.
+void verifyAll(const QDir& dir, const Files& files);
 // A 30-byte field: the Latin-1 text cut or filled with blanks.
 QByteArray field(const QByteArray& text);
 QByteArray categoryRecords(const QList<QByteArray>& names);
 QByteArray itemRecords(const QList<QPair<QByteArray, QByteArray>>& items);
+// The text with a run of two or more trailing blanks written as "~N", so that padded names can
+// be compared at a glance: "Dairy~25".
+QString shortBlanks(const QString& text);
 } // namespace TestFiles
+
+Q_DECLARE_METATYPE(TestFiles::Files)

@@ -1,17 +1,23 @@
 #include "WindowDriver.h"
 
-#include "ListBox.h"
 #include "MainScreen.h"
+#include "TestFiles.h"
 
+#include <QAbstractButton>
 #include <QAction>
-#include <QLabel>
-#include <QLineEdit>
+#include <QDate>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QKeySequence>
 #include <QListWidget>
-#include <QPushButton>
 #include <QTest>
+#include <QToolBar>
+
+using namespace Qt::StringLiterals;
 
 WindowDriver::WindowDriver(const QDir& dir, Dialogs& dialogs)
-    : m_window(std::make_unique<MainScreen>(dir, dialogs, m_printout)) {
+    : m_dir(dir)
+    , m_window(std::make_unique<MainScreen>(dir, dialogs, m_printout)) {
     m_window->show();
     if (!QTest::qWaitForWindowExposed(m_window.get()))
         QTest::qFail("the main window was never shown", __FILE__, __LINE__);
@@ -19,103 +25,117 @@ WindowDriver::WindowDriver(const QDir& dir, Dialogs& dialogs)
 
 WindowDriver::~WindowDriver() = default;
 
-ListBox* WindowDriver::list(const QString& name) const {
-    auto* found = m_window->findChild<ListBox*>(name);
-    if (!found)
-        QTest::qFail(qPrintable(QStringLiteral("no list box ") + name), __FILE__, __LINE__);
-    return found;
+QListWidget* WindowDriver::list(const QString& name) const {
+    return m_window->findChild<QListWidget*>(name);
 }
 
-QString WindowDriver::editText(const QString& name) const {
-    const auto* edit = m_window->findChild<QLineEdit*>(name);
-    return edit ? edit->text() : QStringLiteral("<no edit box>");
-}
-
-QString WindowDriver::statusText(const QString& panel) const {
-    const auto* label = m_window->findChild<QLabel*>(panel);
-    return label ? label->text() : QStringLiteral("<no panel>");
-}
-
-QStringList WindowDriver::entries(const QString& listName) const {
-    return list(listName)->entries();
-}
-
-int WindowDriver::currentRow(const QString& listName) const {
-    return list(listName)->currentRow();
-}
-
-QPoint WindowDriver::centreOf(ListBox* list, int row) const {
+QPoint WindowDriver::pointOf(QListWidget* list, int row, bool onCheckBox) const {
+    if (row < 0)
+        return QPoint(20, list->viewport()->height() - 3);
     QListWidgetItem* item = list->item(row);
     if (!item) {
-        QTest::qFail(
-            qPrintable(QStringLiteral("no entry %1 in %2").arg(row).arg(list->objectName())),
-            __FILE__, __LINE__);
+        QTest::qFail(qPrintable(u"no entry %1 in %2"_s.arg(row).arg(list->objectName())), __FILE__,
+                     __LINE__);
         return {};
     }
     list->scrollToItem(item);
-    // Right of the check box, where a click picks the entry without ticking it.
+    // The check box is at the left; right of it a click picks the entry without ticking it.
     const QRect rect = list->visualItemRect(item);
-    return QPoint(rect.left() + rect.width() * 3 / 4, rect.center().y());
+    return QPoint(onCheckBox ? rect.left() + 10 : rect.left() + rect.width() * 3 / 4,
+                  rect.center().y());
 }
 
-void WindowDriver::click(const QString& listName, int row) {
-    ListBox* box = list(listName);
-    QTest::mouseClick(box->viewport(), Qt::LeftButton, {}, centreOf(box, row));
-}
-
-void WindowDriver::doubleClick(const QString& listName, int row) {
-    ListBox* box = list(listName);
-    const QPoint at = centreOf(box, row);
-    QTest::mouseClick(box->viewport(), Qt::LeftButton, {}, at);
-    QTest::mouseDClick(box->viewport(), Qt::LeftButton, {}, at);
-}
-
-void WindowDriver::rightClick(const QString& listName, int row) {
-    ListBox* box = list(listName);
-    QTest::mousePress(box->viewport(), Qt::RightButton, {}, centreOf(box, row));
-    QTest::mouseRelease(box->viewport(), Qt::RightButton, {}, centreOf(box, row));
-}
-
-void WindowDriver::pressKey(const QString& listName, int key) {
-    ListBox* box = list(listName);
-    box->setFocus();
-    QTest::keyClick(box, Qt::Key(key));
-}
-
-void WindowDriver::trigger(const QString& actionName) {
-    auto* action = m_window->findChild<QAction*>(actionName);
-    if (!action) {
-        QTest::qFail(qPrintable(QStringLiteral("no action ") + actionName), __FILE__, __LINE__);
-        return;
+void WindowDriver::perform(const QString& steps) {
+    for (const QString& step : steps.split(u';', Qt::SkipEmptyParts)) {
+        const QStringList words = step.trimmed().split(u' ');
+        const QString verb = words.value(0);
+        const QString target = words.value(1);
+        const QString argument = words.mid(2).join(u' ');
+        QWidget* widget = m_window->findChild<QWidget*>(target);
+        QListWidget* box = list(target);
+        const bool mouse = box && (verb.endsWith(u"click") || verb.endsWith(u"tick"));
+        const QPoint at = mouse ? pointOf(box, argument.toInt(), verb.endsWith(u"tick")) : QPoint();
+        if (verb == u"click" || verb == u"tick") {
+            QTest::mouseClick(box->viewport(), Qt::LeftButton, {}, at);
+        } else if (verb == u"dclick" || verb == u"dtick") {
+            if (verb == u"dclick" && argument != u"-1")
+                QTest::mouseClick(box->viewport(), Qt::LeftButton, {}, at);
+            QTest::mouseDClick(box->viewport(), Qt::LeftButton, {}, at);
+        } else if (verb == u"rclick") {
+            QTest::mousePress(box->viewport(), Qt::RightButton, {}, at);
+            QTest::mouseRelease(box->viewport(), Qt::RightButton, {}, at);
+        } else if (verb == u"key" && widget) {
+            widget->setFocus();
+            QTest::keyClick(widget, Qt::Key(QKeySequence::fromString(argument)[0].key()));
+        } else if (verb == u"type" && widget) {
+            QTest::keyClicks(widget, argument);
+        } else if (verb == u"do" && m_window->findChild<QAction*>(target)) {
+            m_window->findChild<QAction*>(target)->trigger();
+        } else if (verb == u"press" && qobject_cast<QAbstractButton*>(widget)) {
+            QTest::mouseClick(widget, Qt::LeftButton);
+        } else if (verb == u"close") {
+            m_window->close();
+        } else if (verb == u"rm") {
+            QDir(m_dir.filePath(target)).removeRecursively();
+            m_dir.remove(target);
+        } else if (verb == u"mkdir") {
+            m_dir.mkdir(target);
+        } else if (verb == u"touch") {
+            TestFiles::write(m_dir, target, QByteArray());
+        } else if (verb == u"printerfails") {
+            m_printout.failure = (target + u' ' + argument).trimmed();
+        } else if (verb == u"noprinter") {
+            m_printout.pdfFile = m_dir.filePath(u"printout.pdf"_s);
+        } else {
+            QTest::qFail(qPrintable(u"cannot do: "_s + step), __FILE__, __LINE__);
+            return;
+        }
     }
-    action->trigger();
 }
 
-void WindowDriver::pressButton(const QString& name) {
-    auto* button = m_window->findChild<QPushButton*>(name);
-    if (!button) {
-        QTest::qFail(qPrintable(QStringLiteral("no button ") + name), __FILE__, __LINE__);
-        return;
+QString WindowDriver::probe(const QString& name) const {
+    if (name == u"window")
+        return m_window->isVisible() ? u"open"_s : u"closed"_s;
+    if (name == u"cursor")
+        return QGuiApplication::overrideCursor() ? u"wait"_s : u"normal"_s;
+    if (name == u"printout") {
+        QStringList texts;
+        for (const QString& text : m_printout.log)
+            texts.append(TestFiles::shortBlanks(text).replace(
+                QDate::currentDate().toString(u"MM-dd-yyyy"_s), u"DATE"_s));
+        return texts.join(u'|');
     }
-    QTest::mouseClick(button, Qt::LeftButton);
-}
-
-void WindowDriver::clickFile(const QString& fileName) {
-    auto* list = m_window->findChild<QListWidget*>(QStringLiteral("File1"));
-    const QList<QListWidgetItem*> found = list->findItems(fileName, Qt::MatchExactly);
-    if (found.isEmpty()) {
-        QTest::qFail(qPrintable(QStringLiteral("no recipe file ") + fileName), __FILE__, __LINE__);
-        return;
+    const QWidget* widget = m_window->findChild<QWidget*>(name);
+    if (const auto* box = qobject_cast<const QListWidget*>(widget)) {
+        QStringList entries;
+        for (int i = 0; i < box->count(); ++i)
+            entries.append((i == box->currentRow() ? u">"_s : QString()) +
+                           (box->item(i)->checkState() == Qt::Checked ? u"+"_s : QString()) +
+                           TestFiles::shortBlanks(box->item(i)->text()));
+        return entries.join(u'|');
     }
-    list->scrollToItem(found.first());
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                      list->visualItemRect(found.first()).center());
+    if (const auto* bar = qobject_cast<const QToolBar*>(widget)) {
+        QString enabled;
+        for (const QAction* action : bar->actions())
+            enabled += action->isEnabled() ? u'1' : u'0';
+        return enabled;
+    }
+    if (!widget)
+        return u"<no widget "_s + name + u'>';
+    if (qobject_cast<const QGroupBox*>(widget) && !widget->isVisible())
+        return u"hidden"_s;
+    // Labels, edit boxes and buttons show their text, frames their title.
+    QString shown = widget->property("text").toString() + widget->property("plainText").toString() +
+                    widget->property("title").toString();
+    return TestFiles::shortBlanks(shown) + (widget->isEnabled() ? QString() : u" (disabled)"_s);
 }
 
-QStringList WindowDriver::files() const {
-    QStringList names;
-    const auto* list = m_window->findChild<QListWidget*>(QStringLiteral("File1"));
-    for (int i = 0; i < list->count(); ++i)
-        names.append(list->item(i)->text());
-    return names;
+void WindowDriver::verify(const QStringList& probes) const {
+    for (const QString& expected : probes) {
+        const qsizetype equals = expected.indexOf(u'=');
+        const QString name = expected.left(equals);
+        const QString actual = name + u'=' + probe(name);
+        QVERIFY2(actual == expected,
+                 qPrintable(u"\n   actual: "_s + actual + u"\n expected: "_s + expected));
+    }
 }

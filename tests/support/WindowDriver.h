@@ -3,18 +3,16 @@
 #include "RecordingPrintTarget.h"
 
 #include <QDir>
-#include <QPoint>
 #include <QString>
 #include <QStringList>
 #include <memory>
 
 class Dialogs;
-class ListBox;
 class MainScreen;
-class QLineEdit;
+class QListWidget;
 
 // Starts the main window over a data directory and works it the way a person does: clicks,
-// double-clicks and keys on the real list boxes, menu and toolbar actions found by name.
+// double-clicks and keys on the real widgets, menu and toolbar actions found by name.
 class WindowDriver final {
 public:
     WindowDriver(const QDir& dir, Dialogs& dialogs);
@@ -22,25 +20,34 @@ public:
 
     MainScreen& window() { return *m_window; }
     RecordingPrintTarget& printout() { return m_printout; }
-    ListBox* list(const QString& name) const;
-    QString editText(const QString& name) const;
-    QString statusText(const QString& panel) const;
-    QStringList entries(const QString& listName) const;
-    int currentRow(const QString& listName) const;
 
-    void click(const QString& listName, int row);
-    void doubleClick(const QString& listName, int row);
-    void rightClick(const QString& listName, int row);
-    void pressKey(const QString& listName, int key);
-    void trigger(const QString& actionName);
-    void pressButton(const QString& name);
-    // Clicks a recipe file in the recipe panel's list.
-    void clickFile(const QString& fileName);
-    QStringList files() const;
+    // Steps separated by ";", each a verb, a widget's name and an argument:
+    //   click, dclick, rclick LIST ROW   a click on an entry (ROW -1: below the entries)
+    //   tick, dtick LIST ROW             a click or double-click on an entry's check box
+    //   key WIDGET KEY                   a key by its name: Return, Down, B
+    //   type WIDGET TEXT                 typed text
+    //   do ACTION                        a menu item or toolbar button
+    //   press BUTTON                     a push button
+    //   close                            closes the window
+    //   rm NAME, mkdir NAME, touch NAME  removes a file or directory, makes one, makes a file
+    //   printerfails MESSAGE             the printer fails from now on
+    //   noprinter                        printouts go to printout.pdf
+    void perform(const QString& steps);
+    // What a widget shows, as text: a list's entries joined by "|", the current one marked ">"
+    // and ticked ones "+"; a label's, edit box's or button's text; a frame's title, or
+    // "hidden"; the toolbar as 1 for each enabled button, 0 for each disabled one; "printout":
+    // the print log with today's date as DATE; "window": open or closed; "cursor": wait or
+    // normal. Trailing blanks are
+    // shortened as TestFiles::shortBlanks does, and "(disabled)" follows a disabled widget.
+    QString probe(const QString& name) const;
+    // Fails the test unless every "name=text" holds for probe(name).
+    void verify(const QStringList& probes) const;
 
 private:
-    QPoint centreOf(ListBox* list, int row) const;
+    QListWidget* list(const QString& name) const;
+    QPoint pointOf(QListWidget* list, int row, bool onCheckBox) const;
 
+    QDir m_dir;
     RecordingPrintTarget m_printout;
     std::unique_ptr<MainScreen> m_window;
 };

@@ -1,0 +1,383 @@
+#include "MainScreen.h"
+#include "ScriptedDialogs.h"
+#include "StandardDialogs.h"
+#include "TempDirTest.h"
+#include "WindowDriver.h"
+#include "WindowLayout.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QInputDialog>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTest>
+#include <QTimer>
+#include <QToolBar>
+#include <functional>
+
+using namespace Qt::StringLiterals;
+using TestFiles::Files;
+
+namespace {
+
+const QString Cat = u"category.lst"_s;
+const QString Std = u"std_item.lst"_s;
+const QString Today = u"todays.lst"_s;
+
+QByteArray cats(const QList<QByteArray>& names) {
+    return TestFiles::categoryRecords(names);
+}
+
+QByteArray items(const QList<QPair<QByteArray, QByteArray>>& records) {
+    return TestFiles::itemRecords(records);
+}
+
+// Bakery, Dairy and Fruit, with items of Dairy and of "fruit", and Today's List.
+Files shop(const QByteArray& todaysList = {}) {
+    return {
+        {Cat, cats({"Bakery", "Dairy", "Fruit"})},
+        {Std,
+         items({{"Dairy", "Milk"}, {"fruit", "Apples"}, {"Dairy", "Butter"}, {"Dairy", "Milk"}})},
+        {Today, todaysList}};
+}
+
+// Runs answer on the next modal dialog once it is up, while the code under test waits in it.
+void whenDialogOpens(const std::function<void(QWidget*)>& answer) {
+    auto* timer = new QTimer;
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, [timer, answer] {
+        if (QWidget* dialog = QApplication::activeModalWidget()) {
+            timer->stop();
+            timer->deleteLater();
+            answer(dialog);
+        }
+    });
+    timer->start();
+}
+
+} // namespace
+
+class MainWindowTest : public TempDirTest {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void lists_data() {
+        addScenarioColumns();
+        addScenario("first start in an empty directory", {}, {}, {}, {}, {{Cat, ""}, {Today, ""}},
+                    u"CatList=; TmpList=; sb_cat=Pick a Category!; "
+                    "sb_today=0 Items: Today's List~7"_s);
+        const QByteArray unsorted = cats({"produce", "Dairy", "bakery", "dairy"}) + "tail";
+        addScenario("lists sort without regard to case, an incomplete record is kept",
+                    {{Cat, unsorted}, {Today, "b\r\nA\r\nC\r\na\r\n"}}, {}, {}, {},
+                    {{Cat, unsorted}},
+                    u"CatList=bakery~24|Dairy~25|dairy~25|produce~23; TmpList=A|a|b|C"_s);
+        addScenario("a category lists the items of its exact name", shop(),
+                    u"click CatList 2; click CatList 1"_s, {}, {}, {},
+                    u"StdList=Butter~24|Milk~26|Milk~26; sb_cat= 3 Items: Dairy~25; "
+                    "CatEdit=Dairy~25"_s);
+        // An entry goes after those equal to it but for case.
+        const QByteArray upper =
+            "Bakery\xb0 Bread\r\nDAIRY\xb0 MILK" + QByteArray(26, ' ') + "\r\nZoo\r\n";
+        addScenario("an item double-clicked or entered goes on Today's List", shop(upper),
+                    u"click CatList 1; key StdList Return; dclick StdList 1; click TmpList 3; "
+                    "click StdList 0; key StdList Enter"_s,
+                    {}, {}, {{Today, upper}},
+                    u"TmpList=Bakery\u00b0 Bread|Dairy\u00b0 Butter~24|DAIRY\u00b0 MILK~26|"
+                    "Dairy\u00b0 Milk~26|>Zoo; sb_today=5 Items: Today's List~7; StdEdit="_s);
+        addScenario("a double-click removes the entry under it, not a tick",
+                    {{Today, "A\r\nB\r\nC\r\n"}},
+                    u"dclick TmpList 1; tick TmpList 1; dtick TmpList 1; dclick TmpList -1"_s, {},
+                    {}, {}, u"TmpList=A|+C; sb_today=2 Items: Today's List~7"_s);
+        const Files five{{Today, "A\r\nBakery\xb0 Bread\r\nC\r\nD\r\nE\r\n"}};
+        const QString retype = u"input Make changes|Modify item...|Bakery\u00b0 Bread"_s;
+        addScenario("Enter retypes the entry and puts it on top", five,
+                    u"click TmpList 1; key TmpList Return"_s, u"= Bakery\u00b0 Rolls "_s, retype,
+                    {}, u"TmpList=> Bakery\u00b0 Rolls |A|C|D|E"_s);
+        addScenario("a right click anywhere retypes the current entry", five,
+                    u"click TmpList 1; rclick TmpList 3"_s, u"=Rolls"_s, retype, {},
+                    u"TmpList=>Rolls|A|C|D|E; sb_today=5 Items: Today's List~7"_s);
+        addScenario("a cancelled retype leaves the entry", five,
+                    u"click TmpList 1; rclick TmpList 3"_s, u"="_s, retype, {},
+                    u"TmpList=A|>Bakery\u00b0 Bread|C|D|E"_s);
+        addScenario("closing writes Today's List trimmed, in list order",
+                    shop("  Zoo  \r\n\r\n   \r\nBakery\xb0 Bread\r\n"),
+                    u"click CatList 1; dclick StdList 1; dclick TmpList 0; close"_s, {}, {},
+                    {{Today, "Zoo\r\nBakery\xb0 Bread\r\nDairy\xb0 Milk\r\n"}},
+                    u"window=closed; TmpList=~3|  Zoo~2|Bakery\u00b0 Bread|>Dairy\u00b0 Milk~26"_s);
+        addScenario("Exit writes Today's List once", {{Today, "A\r\n"}},
+                    u"do MU_File_Exit; rm todays.lst; close"_s, {}, {}, {{Today, "<missing>"}},
+                    u"window=closed"_s);
+        addScenario("a list that cannot be saved keeps the window open", {{Today, "A\r\n"}},
+                    u"rm todays.lst; mkdir todays.lst; close; do MU_File_Exit; rm todays.lst; "
+                    "close"_s,
+                    u"OK; OK"_s, u"16 File Error|todays.lst\n\n*; 16 File Error|todays.lst\n\n*"_s,
+                    {{Today, "A\r\n"}}, u"window=closed"_s);
+        addScenario("files that cannot be read at start-up are not written",
+                    {{Cat, "<dir>"}, {Today, "<dir>"}}, u"close"_s, u"OK; OK"_s,
+                    u"16 File Error|category.lst\n\n*; 16 File Error|todays.lst\n\n*"_s,
+                    {{Today, "<dir>"}}, u"window=closed"_s);
+    }
+    void lists() { runScenario(); }
+
+    void categoryCommands_data() {
+        addScenarioColumns();
+        const QString newCat = u"input New Category|New category name...|; "_s;
+        const QString delCat = u"276 Confirm|Delete Category: Dairy ?; "_s;
+        const Files dairy{{Cat, cats({"Dairy"})}};
+        addScenario("New Cat appends and reloads", dairy, u"click CatList 0; do tbNewCat"_s,
+                    u"=Produce"_s, newCat, {{Cat, cats({"Dairy", "Produce"})}},
+                    u"CatList=Dairy~25|Produce~23"_s);
+        addScenario("New Cat refuses a name held in another case", dairy, u"do tbNewCat"_s,
+                    u"=  dAIRY "_s, newCat, dairy, u"CatList=Dairy~25"_s);
+        addScenario("New Cat keeps leading blanks and cuts at 30", dairy, u"do tbNewCat"_s,
+                    u"= Frozen Foods and Ice Cream Treats"_s, newCat,
+                    {{Cat, cats({"Dairy", " Frozen Foods and Ice Cream Tr"})}},
+                    u"CatList= Frozen Foods and Ice Cream Tr|Dairy~25"_s);
+        addScenario("New Cat adds blanks once, over an incomplete record",
+                    {{Cat, cats({"Dairy"}) + "Bak"}}, u"do tbNewCat; do tbNewCat"_s,
+                    u"=   ; =   "_s, newCat + newCat, {{Cat, cats({"Dairy", ""})}}, {});
+        addScenario("New Cat cancelled", dairy, u"click CatList 0; do tbNewCat"_s, u"="_s, newCat,
+                    dairy, u"CatList=>Dairy~25"_s);
+        addScenario(
+            "Edit Cat renames the first of the name and moves its items",
+            {{Cat, cats({"Bakery", "Dairy", "Dairy"})},
+             {Std, items({{"Dairy", "Milk"}, {"dairy", "Cream"}, {"Dairy", "Butter"}})}},
+            u"click CatList 1; click StdList 0; do tbEditCat"_s, u"=Milk Products"_s,
+            u"input New Category|Change category name...|Dairy~25"_s,
+            {{Cat, cats({"Bakery", "Milk Products", "Dairy"})},
+             {Std,
+              items({{"Milk Products", "Milk"}, {"dairy", "Cream"}, {"Milk Products", "Butter"}})}},
+            u"CatList=Bakery~24|Dairy~25|Milk Products~17; StdList=; StdEdit="_s);
+        addScenario("Del Cat removes every record of the name; New Cat brings the items back",
+                    {{Cat, cats({"Dairy", "Bakery", "Dairy"}) + "tail"},
+                     {Std, items({{"Dairy", "Milk"}})},
+                     {u"category.tmp"_s, QByteArray(300, 'x')}},
+                    u"click CatList 1; do tbDeleteCat; do tbDeleteCat; do tbNewCat; "
+                    "click CatList 1"_s,
+                    u"Yes; OK; =Dairy"_s,
+                    delCat + u"304 Nothing to do!|Please pick a category to delete.; "_s + newCat,
+                    {{Cat, cats({"Bakery", "Dairy"})}, {u"category.tmp"_s, "<missing>"}},
+                    u"StdList=Milk~26"_s);
+        addScenario("Del Cat, No", {{Cat, cats({"Bakery", "Dairy"})}},
+                    u"click CatList 1; do tbDeleteCat"_s, u"No"_s, delCat,
+                    {{Cat, cats({"Bakery", "Dairy"})}}, u"CatList=Bakery~24|>Dairy~25"_s);
+        addScenario("a rewrite that fails leaves the catalogue",
+                    {{Cat, cats({"Dairy", "Bakery"})}, {u"category.tmp"_s, "<dir>"}},
+                    u"click CatList 1; do tbDeleteCat"_s, u"Yes; OK"_s,
+                    delCat + u"16 File Error|category.tmp\n\n*"_s,
+                    {{Cat, cats({"Dairy", "Bakery"})}},
+                    u"CatList=Bakery~24|>Dairy~25; CatEdit=Dairy~25"_s);
+    }
+    void categoryCommands() { runScenario(); }
+
+    void itemCommands_data() {
+        addScenarioColumns();
+        const QList<std::pair<const char*, const char*>> refusals{
+            {"tbEditCat", "Please pick a category to edit."},
+            {"tbDeleteCat", "Please pick a category to delete."},
+            {"tbNewItem", "Please pick a category, then add an item to it."},
+            {"tbDeleteItem", "Please pick an item (on the left) to delete."},
+            {"tbPrint", "Please build a list to print."},
+            {"Menu_Print", "Please build a list to print."}};
+        for (const auto& [command, message] : refusals)
+            addScenario(command, shop(), u"do "_s + QLatin1String(command), u"OK"_s,
+                        u"304 Nothing to do!|"_s + QLatin1String(message), {}, u"printout="_s);
+        const QByteArray dairy = items({{"Dairy", "Milk"}, {"Dairy", "Yoghurt with strawberries"}});
+        const Files before{
+            {Cat, cats({"Bakery", "Dairy"})}, {Std, dairy + "tail"}, {Today, "A\r\n"}};
+        const QString newItem = u"click TmpList 0; click CatList 1; do tbNewItem"_s;
+        const QString asked = u"input New item|New item for category: Dairy~25|; "_s;
+        addScenario("New Item held already", before, newItem, u"=Milk"_s, asked,
+                    {{Std, dairy + "tail"}}, u"TmpList=A; sb_cat= 2 Items: Dairy~25"_s);
+        addScenario("New Item in another case", before, newItem, u"=milk"_s, asked,
+                    {{Std, dairy + items({{"Dairy", "milk"}})}},
+                    u"StdList=Milk~26|milk~26|Yoghurt with strawberries~5; "
+                    "sb_cat= 3 Items: Dairy~25"_s);
+        addScenario(
+            "New Item keeps blanks and cuts at 30, then holds it already", before,
+            newItem + u"; do tbNewItem"_s,
+            u"= Yoghurt with strawberries and cream; = Yoghurt with strawberries and more"_s,
+            asked + asked, {{Std, dairy + items({{"Dairy", " Yoghurt with strawberries and"}})}},
+            {});
+        addScenario("New Item of blanks", before, newItem, u"=   "_s, asked,
+                    {{Std, dairy + "tail"}}, u"TmpList=>A"_s);
+        const Files milk{
+            {Cat, cats({"Bakery", "Dairy"})},
+            {Std,
+             items(
+                 {{"Dairy", "Milk"}, {"Bakery", "Milk"}, {"Dairy", "Butter"}, {"Dairy", "Milk"}})}};
+        const QString delItem = u"308 Confirm|Delete Item: Dairy Milk ?"_s;
+        addScenario("Del Item removes every record of it in its category", milk,
+                    u"click CatList 1; click StdList 1; do tbDeleteItem"_s, u"Yes"_s, delItem,
+                    {{Std, items({{"Bakery", "Milk"}, {"Dairy", "Butter"}})},
+                     {u"std_item.tmp"_s, "<missing>"}},
+                    u"StdList=Butter~24; sb_cat=1 Items: Dairy~25; StdEdit="_s);
+        addScenario("Del Item, No", milk, u"click CatList 1; click StdList 1; do tbDeleteItem"_s,
+                    u"No"_s, delItem, milk, u"StdList=Butter~24|>Milk~26|Milk~26"_s);
+        const Files az{{Today, "A\r\nZ\r\n"}};
+        const QString special = u"input One-time item|Special item...|"_s;
+        addScenario("Special adds the text as typed", az, u"do tbSpecial"_s, u"=  eggs  "_s,
+                    special, az,
+                    u"TmpList=A|>special\u00b0   eggs~2|Z; sb_today=3 Items: Today's List~7"_s);
+        addScenario("Special cancelled", az, u"do tbSpecial"_s, u"="_s, special, {},
+                    u"TmpList=A|Z"_s);
+        const QString clear = u"292 Confirm|Clear Today's List and Start Over ?"_s;
+        addScenario("Clear deletes the file", az, u"do tbClear"_s, u"Yes"_s, clear,
+                    {{Today, "<missing>"}}, u"TmpList=; sb_today=0 Items: Today's List~7"_s);
+        addScenario("Clear, No", az, u"do tbClear"_s, u"No"_s, clear, az, u"TmpList=A|Z"_s);
+    }
+    void itemCommands() { runScenario(); }
+
+    void printing_data() {
+        addScenarioColumns();
+        const Files list{{Today, "Dairy\xb0 Milk\r\nspecial\xb0 eggs\r\n"}};
+        const QString print = u"tick TmpList 0; click TmpList 1; do "_s;
+        const QString ready = u"291 Ready to print...|Include Category Names?; "_s;
+        addScenario("with category names, ticked entries marked", list, print + u"tbPrint"_s,
+                    u"Yes"_s, ready, list,
+                    u"printout=||Vittlo! DATE|||Dairy~3|   * Milk||special~3|     eggs|#end; "
+                    "TmpList=+Dairy\u00b0 Milk|special\u00b0 eggs"_s);
+        addScenario("without names, from the File menu", list, print + u"Menu_Print"_s, u"No"_s,
+                    ready, list, u"printout=||Vittlo! DATE|||   * Milk||     eggs|#end"_s);
+        addScenario("cancelled", list, print + u"tbPrint"_s, u"Cancel"_s, ready, list,
+                    u"printout=; TmpList=+Dairy\u00b0 Milk|>special\u00b0 eggs"_s);
+        addScenario("without a printer, the user is told where it went", list,
+                    u"noprinter; do tbPrint"_s, u"No; OK"_s,
+                    ready + u"64 Printed to a file|No printer is installed, so the printout was "
+                            "saved as\n*printout.pdf"_s,
+                    {}, {});
+        addScenario("a failing printer changes nothing", list,
+                    u"printerfails The printer is out of paper.; do tbPrint"_s, u"Yes; OK"_s,
+                    ready + u"16 Print Error|The printer is out of paper."_s, list,
+                    u"TmpList=Dairy\u00b0 Milk|special\u00b0 eggs; cursor=normal"_s);
+    }
+    void printing() { runScenario(); }
+
+    void centerOn_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("current");
+        QTest::newRow("trimmed match") << u"  Dairy\u00b0 Milk "_s << 2;
+        QTest::newRow("first of equal entries") << u"Bakery\u00b0 Bread"_s << 0;
+        QTest::newRow("no match: the last entry") << u"dairy\u00b0 milk"_s << 3;
+    }
+    void centerOn() {
+        QFETCH(QString, text);
+        QFETCH(int, current);
+        TestFiles::write(m_dir, Today,
+                         "Bakery\xb0 Bread\r\nDairy\xb0 Milk      \r\nBakery\xb0 Bread\r\nZ\r\n");
+        ScriptedDialogs dialogs;
+        WindowDriver screen(m_dir, dialogs);
+        screen.window().CenterOn(text);
+        QCOMPARE(screen.window().findChild<QListWidget*>(u"TmpList"_s)->currentRow(), current);
+    }
+
+    void layoutRule_data() {
+        QTest::addColumn<QSizeF>("window");
+        QTest::addColumn<QRectF>("tmpList");
+        QTest::addColumn<QRectF>("catList");
+        const WindowLayout::Places designed = WindowLayout::designed();
+        const QRectF halfLow(120, 3412.5, 3135, 2452.5);
+        QTest::newRow("tall") << QSizeF(9500, 7000) << QRectF(3240, 960, 6015, 4905) << halfLow;
+        QTest::newRow("5000 high: as it was")
+            << QSizeF(9500, 5000) << designed.tmpList << designed.catList;
+        QTest::newRow("too narrow: width kept")
+            << QSizeF(3400, 7000) << QRectF(3240, 960, 5415, 4905) << halfLow;
+    }
+    void layoutRule() {
+        QFETCH(QSizeF, window);
+        QFETCH(QRectF, tmpList);
+        QFETCH(QRectF, catList);
+        const WindowLayout::Places places =
+            WindowLayout::resized(WindowLayout::designed(),
+                                  {window.width(), window.height(), 870, 375})
+                .places;
+        QCOMPARE(places.tmpList, tmpList);
+        QCOMPARE(places.catList, catList);
+    }
+
+    void resizingLaysOutTheWidgets() {
+        ScriptedDialogs dialogs;
+        WindowDriver screen(m_dir, dialogs);
+        MainScreen& window = screen.window();
+        const auto place = [&](const char* name) {
+            const QWidget* widget = window.findChild<QWidget*>(QString::fromLatin1(name));
+            return QRect(widget->mapTo(&window, QPoint(0, 0)), widget->size());
+        };
+        window.resize(700, 500);
+        QTRY_COMPARE(window.size(), QSize(700, 500));
+        const QRect small = place("TmpList");
+        window.resize(900, 650);
+        QTRY_COMPARE(window.size(), QSize(900, 650));
+        const QRect large = place("TmpList");
+        // Today's List grows with the window; the catalogue's two lists share its height.
+        QCOMPARE(large.width() - small.width(), 200);
+        QVERIFY(qAbs(large.height() - small.height() - 150) <= 1);
+        QVERIFY(qAbs(place("CatList").top() - place("StdList").bottom() - 1) <= 1);
+        QVERIFY(qAbs(place("CatList").bottom() - large.bottom()) <= 1);
+        QVERIFY(large.bottom() < window.statusBar()->geometry().top());
+        QVERIFY(large.right() < window.width());
+        const auto* toolbar = window.findChild<QToolBar*>(u"Toolbar1"_s);
+        for (QAction* button : toolbar->actions())
+            QVERIFY(toolbar->widgetForAction(button)->isVisible());
+    }
+    void retypeThroughTheRealInputBox() {
+        TestFiles::write(m_dir, u"todays.lst"_s, "Apples\r\nBakery\xb0 Bread\r\nCheese\r\n");
+        StandardDialogs dialogs;
+        WindowDriver screen(m_dir, dialogs);
+        dialogs.setParent(&screen.window());
+
+        // Cancel leaves the ticked entry where it was.
+        whenDialogOpens([](QWidget* widget) { qobject_cast<QDialog*>(widget)->reject(); });
+        screen.perform(u"tick TmpList 2; click TmpList 2; key TmpList Return"_s);
+        screen.verify({u"TmpList=Apples|Bakery\u00b0 Bread|>+Cheese"_s});
+
+        QString shown;
+        whenDialogOpens([&](QWidget* widget) {
+            auto* dialog = qobject_cast<QInputDialog*>(widget);
+            QVERIFY(dialog);
+            shown = dialog->windowTitle() + u'|' + dialog->labelText() + u'|' + dialog->textValue();
+            dialog->setTextValue(u"Bakery\u00b0 Rolls"_s);
+            dialog->accept();
+        });
+        screen.perform(u"click TmpList 1; key TmpList Return; close"_s);
+        QCOMPARE(shown, u"Make changes|Modify item...|Bakery\u00b0 Bread"_s);
+        QCOMPARE(TestFiles::read(m_dir, u"todays.lst"_s),
+                 QByteArray("Bakery\xb0 Rolls\r\nApples\r\nCheese\r\n"));
+    }
+
+    void messageBoxStyles_data() {
+        QTest::addColumn<int>("style");
+        QTest::addColumn<int>("press");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<int>("defaultButton");
+        QTest::newRow("304 OK") << 304 << int(QMessageBox::Ok) << 1 << int(QMessageBox::Ok);
+        QTest::newRow("292 Yes") << 292 << int(QMessageBox::Yes) << 6 << int(QMessageBox::No);
+        QTest::newRow("36 No") << 36 << int(QMessageBox::No) << 7 << int(QMessageBox::Yes);
+        QTest::newRow("291 Cancel") << 291 << int(QMessageBox::Cancel) << 2 << int(QMessageBox::No);
+        QTest::newRow("276 escape") << 276 << -1 << 7 << int(QMessageBox::No);
+    }
+    void messageBoxStyles() {
+        QFETCH(int, style);
+        QFETCH(int, press);
+        QFETCH(int, answer);
+        QFETCH(int, defaultButton);
+        StandardDialogs dialogs;
+        int shownDefault = 0;
+        whenDialogOpens([&](QWidget* widget) {
+            auto* box = qobject_cast<QMessageBox*>(widget);
+            QVERIFY(box);
+            shownDefault = box->standardButton(box->defaultButton());
+            if (press < 0)
+                QTest::keyClick(box, Qt::Key_Escape);
+            else
+                box->button(QMessageBox::StandardButton(press))->click();
+        });
+        QCOMPARE(dialogs.MsgBox(u"Sure?"_s, style, u"Confirm"_s), answer);
+        QCOMPARE(shownDefault, defaultButton);
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "tst_mainwin.moc"

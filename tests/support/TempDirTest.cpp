@@ -1,0 +1,40 @@
+#include "TempDirTest.h"
+
+#include "ScriptedDialogs.h"
+#include "WindowDriver.h"
+
+using TestFiles::Files;
+
+void TempDirTest::addScenarioColumns() {
+    QTest::addColumn<Files>("before");
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<QStringList>("answers");
+    QTest::addColumn<QStringList>("boxes");
+    QTest::addColumn<Files>("after");
+    QTest::addColumn<QStringList>("probes");
+}
+
+void TempDirTest::addScenario(const char* name, const Files& before, const QString& steps,
+                              const QString& answers, const QString& boxes, const Files& after,
+                              const QString& probes) {
+    const auto list = [](const QString& text) {
+        return text.split(QStringLiteral("; "), Qt::SkipEmptyParts);
+    };
+    QTest::newRow(name) << before << steps << list(answers) << list(boxes) << after << list(probes);
+}
+
+void TempDirTest::runScenario() {
+    QFETCH(Files, before);
+    QFETCH(QString, steps);
+    QFETCH(QStringList, answers);
+    QFETCH(QStringList, boxes);
+    QFETCH(Files, after);
+    QFETCH(QStringList, probes);
+    TestFiles::writeAll(m_dir, before);
+    ScriptedDialogs dialogs(answers);
+    WindowDriver screen(m_dir, dialogs);
+    screen.perform(steps);
+    dialogs.verifyBoxes(boxes);
+    TestFiles::verifyAll(m_dir, after);
+    screen.verify(probes);
+}

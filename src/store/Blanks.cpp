@@ -1,11 +1,21 @@
 #include "Blanks.h"
 
+namespace {
+
+template <typename View> View withoutBlanks(View text) {
+    while (!text.isEmpty() && text.front() == u' ')
+        text = text.sliced(1);
+    while (!text.isEmpty() && text.back() == u' ')
+        text.chop(1);
+    return text;
+}
+
+} // namespace
+
 QString Blanks::trimmed(QStringView text) {
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && text.at(begin) == u' ')
-        ++begin;
-    while (end > begin && text.at(end - 1) == u' ')
-        --end;
-    return text.sliced(begin, end - begin).toString();
+    return withoutBlanks(text).toString();
+}
+
+QByteArrayView Blanks::trimmed(QByteArrayView bytes) {
+    return withoutBlanks(bytes);
 }

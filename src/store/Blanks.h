@@ -1,9 +1,12 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QString>
 #include <QStringView>
 
 // Trimming that removes blanks only: tabs and other white space belong to the text.
 namespace Blanks {
 QString trimmed(QStringView text);
+// The bytes without the blanks at either end: a stored field's name.
+QByteArrayView trimmed(QByteArrayView bytes);
 } // namespace Blanks

@@ -12,14 +12,6 @@
 
 namespace {
 
-QByteArrayView trimmedBytes(QByteArrayView bytes) {
-    while (!bytes.isEmpty() && bytes.front() == ' ')
-        bytes = bytes.sliced(1);
-    while (!bytes.isEmpty() && bytes.back() == ' ')
-        bytes.chop(1);
-    return bytes;
-}
-
 // The trimmed bytes a stored field must have to equal text once both are trimmed; nothing when
 // no stored field can, because the code page cannot hold the text.
 std::optional<QByteArray> trimmedKey(const QString& text) {
@@ -34,17 +26,32 @@ std::optional<QByteArray> trimmedKey(const QString& text) {
 void removeRecords(const QString& path, const QString& scratchPath, qsizetype recordSize,
                    const std::function<bool(QByteArrayView)>& matches) {
     QByteArray kept;
-    {
-        RecordFile file(path, recordSize);
-        const QByteArrayView bytes = file.records();
-        kept.reserve(bytes.size());
-        for (qsizetype at = 0; at < bytes.size(); at += recordSize) {
-            const QByteArrayView record = bytes.sliced(at, recordSize);
+    RecordFile(path, recordSize).forEachRun([&](QByteArrayView records) {
+        for (qsizetype at = 0; at < records.size(); at += recordSize) {
+            const QByteArrayView record = records.sliced(at, recordSize);
             if (!matches(record))
                 kept.append(record);
         }
-    }
+    });
     RecordFile::replace(path, scratchPath, kept);
+}
+
+// Every record of the file, each as text.
+QStringList decodedRecords(const QString& path, qsizetype recordSize) {
+    QStringList texts;
+    RecordFile(path, recordSize).forEachRun([&](QByteArrayView records) {
+        for (qsizetype at = 0; at < records.size(); at += recordSize)
+            texts.append(Windows1252::decode(records.sliced(at, recordSize)));
+    });
+    return texts;
+}
+
+// Upper case character by character, so that no letter becomes two ("ß" stays "ß").
+QString upperCase(const QString& text) {
+    QString upper = text;
+    for (QChar& c : upper)
+        c = c.toUpper();
+    return upper;
 }
 
 } // namespace
@@ -53,13 +60,7 @@ Catalogue::Catalogue(const QDir& dir)
     : m_dir(dir) {}
 
 QStringList Catalogue::categories() const {
-    RecordFile file(m_dir.filePath(ListFiles::Categories), CategoryRecord::Size);
-    const QByteArrayView bytes = file.records();
-    QStringList names;
-    names.reserve(bytes.size() / CategoryRecord::Size);
-    for (qsizetype at = 0; at < bytes.size(); at += CategoryRecord::Size)
-        names.append(Windows1252::decode(bytes.sliced(at, CategoryRecord::Size)));
-    return names;
+    return decodedRecords(m_dir.filePath(ListFiles::Categories), CategoryRecord::Size);
 }
 
 QStringList Catalogue::itemsOf(const QString& category) const {
@@ -68,26 +69,25 @@ QStringList Catalogue::itemsOf(const QString& category) const {
     // Only a text that is some stored field, byte for byte, can match one.
     if (key.size() != ItemRecord::FieldSize || Windows1252::decode(key) != category)
         return {};
-    const QByteArrayView bytes = file.records();
     QStringList items;
-    for (qsizetype at = 0; at < bytes.size(); at += ItemRecord::Size) {
-        const QByteArrayView record = bytes.sliced(at, ItemRecord::Size);
-        if (record.first(ItemRecord::FieldSize) == key)
-            items.append(Windows1252::decode(record.last(ItemRecord::FieldSize)));
-    }
+    file.forEachRun([&](QByteArrayView records) {
+        for (qsizetype at = 0; at < records.size(); at += ItemRecord::Size) {
+            const QByteArrayView record = records.sliced(at, ItemRecord::Size);
+            if (record.first(ItemRecord::FieldSize) == key)
+                items.append(Windows1252::decode(record.last(ItemRecord::FieldSize)));
+        }
+    });
     return items;
 }
 
 bool Catalogue::addCategory(const QString& name) const {
-    RecordFile file(m_dir.filePath(ListFiles::Categories), CategoryRecord::Size);
-    const QString wanted = Blanks::trimmed(name).toUpper();
-    const QByteArrayView bytes = file.records();
-    for (qsizetype at = 0; at < bytes.size(); at += CategoryRecord::Size) {
-        const QByteArrayView stored = bytes.sliced(at, CategoryRecord::Size);
-        if (Blanks::trimmed(Windows1252::decode(stored)).toUpper() == wanted)
+    const QString path = m_dir.filePath(ListFiles::Categories);
+    const QString wanted = upperCase(Blanks::trimmed(name));
+    for (const QString& stored : decodedRecords(path, CategoryRecord::Size))
+        if (upperCase(Blanks::trimmed(stored)) == wanted)
             return false;
-    }
-    file.append(CategoryRecord(name).bytes());
+    RecordFile(path, CategoryRecord::Size, RecordFile::Access::ReadWrite)
+        .append(CategoryRecord(name).bytes());
     return true;
 }
 
@@ -95,46 +95,55 @@ void Catalogue::renameCategory(const QString& current, const QString& newName) c
     const std::optional<QByteArray> key = trimmedKey(current);
     if (!key)
         return;
-    {
-        RecordFile file(m_dir.filePath(ListFiles::Categories), CategoryRecord::Size);
-        const QByteArrayView bytes = file.records();
-        for (qsizetype at = 0; at < bytes.size(); at += CategoryRecord::Size) {
-            if (trimmedBytes(bytes.sliced(at, CategoryRecord::Size)) == *key) {
-                file.write(at / CategoryRecord::Size + 1, CategoryRecord(newName).bytes());
-                break;
-            }
+    const QString categories = m_dir.filePath(ListFiles::Categories);
+    qint64 first = 0;
+    qint64 n = 0;
+    RecordFile(categories, CategoryRecord::Size).forEachRun([&](QByteArrayView records) {
+        for (qsizetype at = 0; at < records.size() && first == 0; at += CategoryRecord::Size) {
+            ++n;
+            if (Blanks::trimmed(records.sliced(at, CategoryRecord::Size)) == *key)
+                first = n;
         }
-    }
-    RecordFile file(m_dir.filePath(ListFiles::Items), ItemRecord::Size);
-    const QByteArrayView stored = file.records();
+    });
+    if (first > 0)
+        RecordFile(categories, CategoryRecord::Size, RecordFile::Access::ReadWrite)
+            .write(first, CategoryRecord(newName).bytes());
+
+    const QString items = m_dir.filePath(ListFiles::Items);
     const QByteArray field = CategoryRecord(newName).bytes();
     QByteArray renamed;
-    for (qsizetype at = 0; at < stored.size(); at += ItemRecord::Size) {
-        if (trimmedBytes(stored.sliced(at, ItemRecord::FieldSize)) == *key) {
-            if (renamed.isEmpty())
-                renamed = stored.toByteArray();
-            renamed.replace(at, ItemRecord::FieldSize, field);
+    bool changed = false;
+    RecordFile(items, ItemRecord::Size).forEachRun([&](QByteArrayView records) {
+        for (qsizetype at = 0; at < records.size(); at += ItemRecord::Size) {
+            const QByteArrayView record = records.sliced(at, ItemRecord::Size);
+            const bool moves = Blanks::trimmed(record.first(ItemRecord::FieldSize)) == *key;
+            renamed.append(moves ? field : record.first(ItemRecord::FieldSize));
+            renamed.append(record.last(ItemRecord::FieldSize));
+            changed = changed || moves;
         }
-    }
-    if (!renamed.isEmpty())
-        file.writeAll(renamed);
+    });
+    if (changed)
+        RecordFile(items, ItemRecord::Size, RecordFile::Access::ReadWrite).writeAll(renamed);
 }
 
 void Catalogue::removeCategory(const QString& name) const {
     const std::optional<QByteArray> key = trimmedKey(name);
     removeRecords(m_dir.filePath(ListFiles::Categories),
                   m_dir.filePath(ListFiles::CategoriesScratch), CategoryRecord::Size,
-                  [&](QByteArrayView record) { return key && trimmedBytes(record) == *key; });
+                  [&](QByteArrayView record) { return key && Blanks::trimmed(record) == *key; });
 }
 
 bool Catalogue::addItem(const QString& category, const QString& item) const {
-    RecordFile file(m_dir.filePath(ListFiles::Items), ItemRecord::Size);
+    const QString path = m_dir.filePath(ListFiles::Items);
     const ItemRecord added(category, item);
-    const QByteArrayView bytes = file.records();
-    for (qsizetype at = 0; at < bytes.size(); at += ItemRecord::Size)
-        if (bytes.sliced(at, ItemRecord::Size) == added.bytes())
-            return false;
-    file.append(added.bytes());
+    bool held = false;
+    RecordFile(path, ItemRecord::Size).forEachRun([&](QByteArrayView records) {
+        for (qsizetype at = 0; at < records.size() && !held; at += ItemRecord::Size)
+            held = records.sliced(at, ItemRecord::Size) == added.bytes();
+    });
+    if (held)
+        return false;
+    RecordFile(path, ItemRecord::Size, RecordFile::Access::ReadWrite).append(added.bytes());
     return true;
 }
 
@@ -144,7 +153,7 @@ void Catalogue::removeItem(const QString& category, const QString& item) const {
     removeRecords(m_dir.filePath(ListFiles::Items), m_dir.filePath(ListFiles::ItemsScratch),
                   ItemRecord::Size, [&](QByteArrayView record) {
                       return categoryKey && itemKey &&
-                             trimmedBytes(record.first(ItemRecord::FieldSize)) == *categoryKey &&
-                             trimmedBytes(record.last(ItemRecord::FieldSize)) == *itemKey;
+                             Blanks::trimmed(record.first(ItemRecord::FieldSize)) == *categoryKey &&
+                             Blanks::trimmed(record.last(ItemRecord::FieldSize)) == *itemKey;
                   });
 }

@@ -1,25 +1,15 @@
 #include "EntryListFile.h"
 
 #include "Blanks.h"
-#include "FileError.h"
+#include "TextFile.h"
 #include "Windows1252.h"
 
-#include <QFile>
-#include <QSaveFile>
-
 EntryListFile::EntryListFile(const QDir& dir, const QString& fileName)
-    : m_fileName(fileName)
-    , m_path(dir.filePath(fileName)) {}
+    : m_dir(dir)
+    , m_fileName(fileName) {}
 
 QStringList EntryListFile::read() const {
-    QFile file(m_path);
-    // ReadWrite creates the file when it is missing.
-    if (!file.open(QIODevice::ReadWrite))
-        throw FileError(m_fileName, file.errorString());
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw FileError(m_fileName, file.errorString());
-    return splitLines(bytes);
+    return splitLines(TextFile::read(m_dir, m_fileName));
 }
 
 QStringList EntryListFile::splitLines(QByteArrayView bytes) {
@@ -48,13 +38,9 @@ void EntryListFile::write(const QStringList& entries) const {
         bytes += Windows1252::encode(line);
         bytes += "\r\n";
     }
-    QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw FileError(m_fileName, file.errorString());
+    TextFile::write(m_dir, m_fileName, bytes);
 }
 
 void EntryListFile::remove() const {
-    QFile file(m_path);
-    if (file.exists() && !file.remove())
-        throw FileError(m_fileName, file.errorString());
+    TextFile::remove(m_dir, m_fileName);
 }

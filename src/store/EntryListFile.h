@@ -21,6 +21,6 @@ public:
 private:
     static QStringList splitLines(QByteArrayView bytes);
 
+    QDir m_dir;
     QString m_fileName;
-    QString m_path;
 };

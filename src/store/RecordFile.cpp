@@ -3,37 +3,63 @@
 #include "FileError.h"
 
 #include <QFileInfo>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <system_error>
 #ifdef Q_OS_UNIX
 #include <unistd.h>
 #endif
 
-RecordFile::RecordFile(const QString& path, qsizetype recordSize)
-    : m_file(path)
-    , m_recordSize(recordSize) {
-    if (!m_file.open(QIODevice::ReadWrite))
-        fail();
+namespace {
+
+constexpr qint64 BufferSize = 1 << 20;
+
+QString nameOf(const QString& path) {
+    return QFileInfo(path).fileName();
 }
 
-RecordFile::~RecordFile() = default;
+// Writes bytes over the file from its start and cuts it there, then waits until they are on disk.
+void writeWhole(QFile& file, QByteArrayView bytes) {
+    if (file.write(bytes.data(), bytes.size()) != bytes.size() || !file.resize(bytes.size()) ||
+        !file.flush())
+        throw FileError(nameOf(file.fileName()), file.errorString());
+#ifdef Q_OS_UNIX
+    if (::fsync(file.handle()) != 0)
+        throw FileError(nameOf(file.fileName()), QString::fromLocal8Bit(std::strerror(errno)));
+#endif
+}
+
+} // namespace
+
+RecordFile::RecordFile(const QString& path, qsizetype recordSize, Access access)
+    : m_file(path)
+    , m_recordSize(recordSize) {
+    const bool readOnly = access == Access::Read && m_file.exists();
+    if (!m_file.open(readOnly ? QIODevice::ReadOnly : QIODevice::ReadWrite))
+        fail();
+}
 
 qint64 RecordFile::count() const {
     return m_file.size() / m_recordSize;
 }
 
-QByteArrayView RecordFile::records() {
-    const qint64 size = count() * m_recordSize;
-    if (size == 0)
-        return {};
-    if (const uchar* mapped = m_file.map(0, size, QFileDevice::MapPrivateOption))
-        return QByteArrayView(mapped, size);
+void RecordFile::forEachRun(const std::function<void(QByteArrayView records)>& visit) {
     if (!m_file.seek(0))
         fail();
-    m_copy = m_file.read(size);
-    if (m_copy.size() != size)
-        fail();
-    return m_copy;
+    QByteArray buffer(BufferSize / m_recordSize * m_recordSize, Qt::Uninitialized);
+    qint64 left = count() * m_recordSize;
+    while (left > 0) {
+        const qint64 read = m_file.read(buffer.data(), qMin<qint64>(left, buffer.size()));
+        if (read < 0)
+            fail();
+        // A file shortened meanwhile ends at its last whole record.
+        const qint64 whole = read / m_recordSize * m_recordSize;
+        if (whole == 0)
+            break;
+        visit(QByteArrayView(buffer.constData(), whole));
+        left -= whole;
+    }
 }
 
 void RecordFile::write(qint64 n, QByteArrayView record) {
@@ -55,24 +81,21 @@ void RecordFile::writeAt(qint64 offset, QByteArrayView bytes) {
 void RecordFile::replace(const QString& listPath, const QString& scratchPath,
                          QByteArrayView records) {
     QFile scratch(scratchPath);
-    const auto scratchFailed = [&] {
-        return FileError(QFileInfo(scratchPath).fileName(), scratch.errorString());
-    };
-    if (!scratch.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        throw scratchFailed();
-    if (scratch.write(records.data(), records.size()) != records.size() || !scratch.flush())
-        throw scratchFailed();
-#ifdef Q_OS_UNIX
-    // On disk before the rename, so a crash cannot leave an empty list file behind.
-    ::fsync(scratch.handle());
-#endif
+    if (!scratch.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        const bool folderRefuses = !QFileInfo(QFileInfo(scratchPath).absolutePath()).isWritable();
+        QFile list(listPath);
+        if (folderRefuses && list.open(QIODevice::ReadWrite))
+            return writeWhole(list, records);
+        throw FileError(nameOf(scratchPath), scratch.errorString());
+    }
+    writeWhole(scratch, records);
     scratch.close();
     std::error_code error;
     std::filesystem::rename(scratchPath.toStdU16String(), listPath.toStdU16String(), error);
     if (error)
-        throw FileError(QFileInfo(listPath).fileName(), QString::fromStdString(error.message()));
+        throw FileError(nameOf(listPath), QString::fromStdString(error.message()));
 }
 
 void RecordFile::fail() const {
-    throw FileError(QFileInfo(m_file.fileName()).fileName(), m_file.errorString());
+    throw FileError(nameOf(m_file.fileName()), m_file.errorString());
 }

@@ -35,9 +35,7 @@ namespace {
 
 const QString Caption = u"Brindlecove \"Vittlo!\" v.1.1"_s;
 const QString TodaysListPanelSuffix = u" Items: Today's List       "_s;
-const QChar Separator = QChar(0xB0); // the degree sign
-const QString NothingToDo = u"Nothing to do!"_s;
-const QString Confirm = u"Confirm"_s;
+const QChar Separator = ListFiles::EntrySeparator;
 
 struct ToolbarButton {
     QString key;
@@ -222,13 +220,18 @@ void MainScreen::Form_Load() {
 }
 
 bool MainScreen::Form_Unload() {
-    if (!m_todaysListLoaded)
+    // A list file that could not be read is replaced only when the user says so.
+    if (!m_todaysListLoaded &&
+        (m_tmpList->count() == 0 ||
+         !m_dialogs.confirm(u"todays.lst could not be read when the program started. Replace it "
+                            "with Today's List as it is now?"_s)))
         return true;
-    return runCommand([this] { SaveTodaysList(); });
+    return runCommand([this] { SaveTodaysList(); }) ||
+           m_dialogs.confirm(u"Today's List could not be saved. Close anyway and lose it?"_s);
 }
 
 void MainScreen::closeEvent(QCloseEvent* event) {
-    // A list that could not be saved keeps the window open, so nothing is lost.
+    // A list that could not be saved keeps the window open unless the user gives it up.
     if (m_ended || Form_Unload()) {
         m_ended = true;
         event->accept();
@@ -461,7 +464,7 @@ void MainScreen::Toolbar1_ButtonClick(QAction* button) {
 bool MainScreen::refuseUnpicked(const QString& picked, const QString& message) {
     if (!Blanks::trimmed(picked).isEmpty())
         return false;
-    m_dialogs.MsgBox(message, Dialogs::Exclamation + Dialogs::DefaultButton2, NothingToDo);
+    m_dialogs.refuse(message);
     // A category whose name is all blanks is still a pick.
     return picked.isEmpty();
 }
@@ -493,9 +496,8 @@ void MainScreen::deleteCategory() {
     const QString picked = m_catEdit->text();
     if (refuseUnpicked(picked, u"Please pick a category to delete."_s))
         return;
-    if (m_dialogs.MsgBox(u"Delete Category: "_s + Blanks::trimmed(picked) + u" ?"_s,
-                         Dialogs::YesNo + Dialogs::Critical + Dialogs::DefaultButton2,
-                         Confirm) != Dialogs::Yes)
+    if (!m_dialogs.confirm(u"Delete Category: "_s + Blanks::trimmed(picked) + u" ?"_s,
+                           Dialogs::YesNo + Dialogs::Critical + Dialogs::DefaultButton2))
         return;
     Catalogue(m_dir).removeCategory(picked);
     m_catEdit->clear();
@@ -521,14 +523,12 @@ void MainScreen::newItem() {
 void MainScreen::deleteItem() {
     const QString item = m_stdEdit->text();
     if (Blanks::trimmed(item).isEmpty()) {
-        m_dialogs.MsgBox(u"Please pick an item (on the left) to delete."_s,
-                         Dialogs::Exclamation + Dialogs::DefaultButton2, NothingToDo);
+        m_dialogs.refuse(u"Please pick an item (on the left) to delete."_s);
         return;
     }
-    if (m_dialogs.MsgBox(u"Delete Item: "_s + Blanks::trimmed(m_catEdit->text()) + u' ' +
-                             Blanks::trimmed(item) + u" ?"_s,
-                         Dialogs::YesNo + Dialogs::Exclamation + Dialogs::DefaultButton2,
-                         Confirm) != Dialogs::Yes)
+    if (!m_dialogs.confirm(u"Delete Item: "_s + Blanks::trimmed(m_catEdit->text()) + u' ' +
+                               Blanks::trimmed(item) + u" ?"_s,
+                           Dialogs::YesNo + Dialogs::Exclamation + Dialogs::DefaultButton2))
         return;
     Catalogue(m_dir).removeItem(m_currentCategory, m_currentItem.item());
     LoadCategoryItems();
@@ -549,8 +549,7 @@ void MainScreen::addOneTimeItem() {
 
 void MainScreen::printList() {
     if (m_tmpList->count() == 0) {
-        m_dialogs.MsgBox(u"Please build a list to print."_s,
-                         Dialogs::Exclamation + Dialogs::DefaultButton2, NothingToDo);
+        m_dialogs.refuse(u"Please build a list to print."_s);
         return;
     }
     PrintTodaysList();
@@ -561,9 +560,7 @@ void MainScreen::Menu_Print_Click() {
 }
 
 void MainScreen::clearTodaysList() {
-    if (m_dialogs.MsgBox(u"Clear Today's List and Start Over ?"_s,
-                         Dialogs::YesNo + Dialogs::Question + Dialogs::DefaultButton2,
-                         Confirm) != Dialogs::Yes)
+    if (!m_dialogs.confirm(u"Clear Today's List and Start Over ?"_s))
         return;
     // The file goes first: if it cannot, the list stays as it was.
     EntryListFile(m_dir, ListFiles::TodaysList).remove();

@@ -125,8 +125,8 @@ private:
     WindowLayout::Places m_places = WindowLayout::designed();
     QString m_currentCategory;
     ItemRecord m_currentItem;
-    // Today's List is written back only if it was read: a list that failed to load would
-    // otherwise replace the file with nothing.
+    // A list file that failed to load is written back only when the user agrees: it would
+    // otherwise be replaced with whatever the list holds.
     bool m_todaysListLoaded = false;
     bool m_ended = false;
 };

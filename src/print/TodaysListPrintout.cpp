@@ -1,13 +1,13 @@
 #include "TodaysListPrintout.h"
 
 #include "Blanks.h"
+#include "ListFiles.h"
 #include "PrintTarget.h"
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-const QChar Separator = QChar(0xB0);
 // A category name has at most 30 characters, so its separator stands within the first 31.
 constexpr qsizetype SeparatorSearchLength = 31;
 
@@ -26,7 +26,8 @@ void TodaysListPrintout::print(PrintTarget& target, const QList<Entry>& entries,
     QString previousCategory;
     for (const Entry& entry : entries) {
         const QString trimmed = Blanks::trimmed(entry.text);
-        const qsizetype separator = trimmed.left(SeparatorSearchLength).indexOf(Separator);
+        const qsizetype separator =
+            trimmed.left(SeparatorSearchLength).indexOf(ListFiles::EntrySeparator);
         // An entry without a separator (a retyped one) prints whole, under the group before it.
         QString item = trimmed;
         if (separator >= 0) {

@@ -7,6 +7,7 @@
 #include "RecipeHost.h"
 #include "Twips.h"
 #include "WaitCursor.h"
+#include "Windows1252.h"
 #include "WordWrap.h"
 
 #include <QPlainTextEdit>
@@ -58,7 +59,8 @@ void NotesEditor::open(const QString& recipe) {
     note.replace(u"\r\n"_s, u"\n"_s);
     note.replace(u'\r', u'\n');
     m_recipe = recipe;
-    setTitle(u" Notes on "_s + recipe + u' ');
+    // A frame's title reads "&" as a mnemonic.
+    setTitle(u" Notes on "_s + QString(recipe).replace(u'&', u"&&"_s) + u' ');
     m_editorBox->setPlainText(note);
     m_loadedText = text();
     show();
@@ -67,6 +69,10 @@ void NotesEditor::open(const QString& recipe) {
 }
 
 void NotesEditor::EditSave_Click() {
+    if (!Windows1252::canEncode(text()) &&
+        !m_dialogs.confirm(u"Some characters of this note cannot be stored and will be saved as "
+                           "\"?\". Save anyway?"_s))
+        return;
     CommandRunner::run(m_dialogs, [this] {
         RecipeFiles(m_dir).writeNote(m_recipe, text());
         closeEditor();
@@ -74,10 +80,7 @@ void NotesEditor::EditSave_Click() {
 }
 
 void NotesEditor::EditCancel_Click() {
-    if (text() != m_loadedText &&
-        m_dialogs.MsgBox(u"Quit without saving?"_s,
-                         Dialogs::YesNo + Dialogs::Question + Dialogs::DefaultButton2,
-                         u"Confirm"_s) != Dialogs::Yes)
+    if (text() != m_loadedText && !m_dialogs.confirm(u"Quit without saving?"_s))
         return;
     closeEditor();
 }

@@ -2,11 +2,10 @@
 
 #include "Blanks.h"
 #include "EntryListFile.h"
-#include "FileError.h"
+#include "TextFile.h"
 #include "Windows1252.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 using namespace Qt::StringLiterals;
 
@@ -27,17 +26,16 @@ QString RecipeFiles::nameProblem(const QString& name) {
     for (const QChar c : name)
         forbidden = forbidden || c.unicode() < 32 || c == u'\x7f' || u"\\/:*?\"<>|"_s.contains(c);
     if (trimmed.isEmpty() || forbidden || trimmed == u"." || trimmed == u".." ||
-        name.endsWith(u' ') || name.endsWith(u'.') || name.size() > LongestName)
+        name.startsWith(u' ') || name.endsWith(u' ') || name.endsWith(u'.') ||
+        name.size() > LongestName)
         return u"A recipe name cannot hold any of the characters \\ / : * ? \" < > | or a "
-               "control character, cannot end in a blank or a dot, and has at most 120 "
-               "characters."_s;
+               "control character, cannot begin or end in a blank, cannot end in a dot, and has "
+               "at most 120 characters."_s;
     return {};
 }
 
-QString RecipeFiles::fileName(const QString& name, const QString& extension) const {
-    // Whatever the name, the file stays in the program's directory.
-    if (name.contains(u'/') || name.contains(u'\\') || name == u"." || name == u"..")
-        throw FileError(name + extension, nameProblem(name));
+QString RecipeFiles::fileName(const QString& name, const QString& extension) {
+    Q_ASSERT(nameProblem(name).isEmpty());
     return name + extension;
 }
 
@@ -68,28 +66,13 @@ void RecipeFiles::removeRecipe(const QString& name) const {
 }
 
 QString RecipeFiles::readNote(const QString& name) const {
-    const QString file = fileName(name, NoteExtension);
-    QFile note(m_dir.filePath(file));
-    // ReadWrite creates the file when it is missing.
-    if (!note.open(QIODevice::ReadWrite))
-        throw FileError(file, note.errorString());
-    const QByteArray bytes = note.readAll();
-    if (note.error() != QFileDevice::NoError)
-        throw FileError(file, note.errorString());
-    return Windows1252::decode(bytes);
+    return Windows1252::decode(TextFile::read(m_dir, fileName(name, NoteExtension)));
 }
 
 void RecipeFiles::writeNote(const QString& name, const QString& text) const {
-    const QString file = fileName(name, NoteExtension);
-    const QByteArray bytes = Windows1252::encode(text) + "\r\n";
-    QSaveFile note(m_dir.filePath(file));
-    if (!note.open(QIODevice::WriteOnly) || note.write(bytes) != bytes.size() || !note.commit())
-        throw FileError(file, note.errorString());
+    TextFile::write(m_dir, fileName(name, NoteExtension), Windows1252::encode(text) + "\r\n");
 }
 
 void RecipeFiles::removeNote(const QString& name) const {
-    const QString file = fileName(name, NoteExtension);
-    QFile note(m_dir.filePath(file));
-    if (note.exists() && !note.remove())
-        throw FileError(file, note.errorString());
+    TextFile::remove(m_dir, fileName(name, NoteExtension));
 }

@@ -10,8 +10,9 @@ class RecipeFiles final {
 public:
     explicit RecipeFiles(const QDir& dir);
 
-    // Why name cannot be a recipe's file name, or the empty string when it can: it must be a
-    // plain name that stays in the program's directory.
+    // Why name cannot be a recipe's name, or the empty string when it can: it must be a plain
+    // name that stays in the program's directory. Every other function takes only names that
+    // can.
     static QString nameProblem(const QString& name);
 
     // The recipe files' names, "*.rcp", in alphabetical order.
@@ -31,7 +32,7 @@ public:
     void removeNote(const QString& name) const;
 
 private:
-    QString fileName(const QString& name, const QString& extension) const;
+    static QString fileName(const QString& name, const QString& extension);
 
     QDir m_dir;
 };

@@ -11,15 +11,9 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScopedValueRollback>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-const QString NothingToDo = u"Nothing to do!"_s;
-const QString Confirm = u"Confirm"_s;
-
-} // namespace
 
 RecipePanel::RecipePanel(const QDir& dir, RecipeHost& host, Dialogs& dialogs, NotesEditor& editor,
                          QWidget* parent)
@@ -54,7 +48,12 @@ RecipePanel::RecipePanel(const QDir& dir, RecipeHost& host, Dialogs& dialogs, No
     m_file1->setToolTip(u"click to make active"_s);
     setPlaces(QRectF(120, 960, 3135, 2655), 285);
 
+    // The recipe under the highlight is the active one, whether a click or a key put it there.
     connect(m_file1, &QListWidget::itemClicked, this, &RecipePanel::File1_Click);
+    connect(m_file1, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0 && !m_rereading)
+            File1_Click();
+    });
     connect(runMacro, &QPushButton::clicked, this, &RecipePanel::RunMacro_Click);
     connect(saveMacro, &QPushButton::clicked, this, &RecipePanel::SaveMacro_Click);
     connect(command1, &QPushButton::clicked, this, &RecipePanel::Command1_Click);
@@ -78,14 +77,23 @@ void RecipePanel::open() {
 }
 
 void RecipePanel::reread() {
+    const QScopedValueRollback rereading(m_rereading, true);
     CommandRunner::run(m_dialogs, [this] {
         m_file1->clear();
         m_file1->addItems(RecipeFiles(m_dir).recipeFileNames());
     });
 }
 
-void RecipePanel::refuse(const QString& message) {
-    m_dialogs.MsgBox(message, Dialogs::Exclamation + Dialogs::DefaultButton2, NothingToDo);
+bool RecipePanel::refuse(const QString& message) {
+    m_dialogs.refuse(message);
+    return false;
+}
+
+bool RecipePanel::usable(const QString& name, const QString& refusal) {
+    if (!refusal.isEmpty() && Blanks::trimmed(name).isEmpty())
+        return refuse(refusal);
+    const QString problem = RecipeFiles::nameProblem(name);
+    return problem.isEmpty() || refuse(problem);
 }
 
 void RecipePanel::File1_Click() {
@@ -98,10 +106,9 @@ void RecipePanel::File1_Click() {
 
 void RecipePanel::RunMacro_Click() {
     const QString name = m_macName->text();
-    if (Blanks::trimmed(name).isEmpty())
-        return refuse(u"Please pick a recipe."_s);
-    if (m_dialogs.MsgBox(u"Add "_s + name + u" ingredients to Today's List?"_s,
-                         Dialogs::YesNo + Dialogs::Question, Confirm) != Dialogs::Yes)
+    if (!usable(name, u"Please pick a recipe."_s) ||
+        !m_dialogs.confirm(u"Add "_s + name + u" ingredients to Today's List?"_s,
+                           Dialogs::YesNo + Dialogs::Question))
         return;
     CommandRunner::run(m_dialogs, [&] { m_host.ReadMac(name); });
     reread();
@@ -109,10 +116,12 @@ void RecipePanel::RunMacro_Click() {
 
 void RecipePanel::SaveMacro_Click() {
     const QString name = m_macName->text();
-    if (Blanks::trimmed(name).isEmpty())
-        return refuse(u"Please provide a name."_s);
-    if (m_host.todaysListCount() == 0)
-        return refuse(u"Please build a list to record."_s);
+    if (!usable(name, u"Please provide a name."_s))
+        return;
+    if (m_host.todaysListCount() == 0) {
+        refuse(u"Please build a list to record."_s);
+        return;
+    }
     if (m_dialogs.MsgBox(u"Save the current contents of Today's List as \r\nthe "_s + name +
                              u" ingredient list?"_s,
                          Dialogs::YesNo + Dialogs::Question,
@@ -124,16 +133,11 @@ void RecipePanel::SaveMacro_Click() {
 
 void RecipePanel::Command1_Click() {
     const QString name = m_dialogs.InputBox(u"New recipe name..."_s, u"New Recipe"_s, QString());
-    if (name.isEmpty())
+    if (name.isEmpty() || !usable(name, QString()))
         return;
-    const QString problem = RecipeFiles::nameProblem(name);
-    if (!problem.isEmpty())
-        return refuse(problem);
     CommandRunner::run(m_dialogs, [&] {
         if (RecipeFiles(m_dir).recipeExists(name) &&
-            m_dialogs.MsgBox(u"Replace the "_s + name + u" ingredient list with Today's List?"_s,
-                             Dialogs::YesNo + Dialogs::Question + Dialogs::DefaultButton2,
-                             Confirm) != Dialogs::Yes)
+            !m_dialogs.confirm(u"Replace the "_s + name + u" ingredient list with Today's List?"_s))
             return;
         m_host.SaveMac(name);
     });
@@ -142,15 +146,11 @@ void RecipePanel::Command1_Click() {
 
 void RecipePanel::KillMac_Click() {
     const QString name = m_macName->text();
-    if (name.isEmpty())
-        return;
-    if (m_dialogs.MsgBox(u"Delete list: "_s + name + u" ?"_s,
-                         Dialogs::YesNo + Dialogs::Question + Dialogs::DefaultButton2,
-                         Confirm) != Dialogs::Yes)
+    if (name.isEmpty() || !usable(name, QString()) ||
+        !m_dialogs.confirm(u"Delete list: "_s + name + u" ?"_s))
         return;
     const bool withNote =
-        m_dialogs.MsgBox(u"Delete note file too?"_s, Dialogs::YesNo + Dialogs::Question, Confirm) ==
-        Dialogs::Yes;
+        m_dialogs.confirm(u"Delete note file too?"_s, Dialogs::YesNo + Dialogs::Question);
     CommandRunner::run(m_dialogs, [&] {
         const RecipeFiles files(m_dir);
         files.removeRecipe(name);
@@ -169,8 +169,8 @@ void RecipePanel::CancelMacro_Click() {
 
 void RecipePanel::NoteButton_Click() {
     const QString name = m_macName->text();
-    if (Blanks::trimmed(name).isEmpty())
-        return refuse(u"Please pick the recipe you wish to work with."_s);
+    if (!usable(name, u"Please pick the recipe you wish to work with."_s))
+        return;
     CommandRunner::run(m_dialogs, [&] {
         m_editor.open(name);
         setEnabled(false);

@@ -37,7 +37,11 @@ private:
     void KillMac_Click();
     void CancelMacro_Click();
     void NoteButton_Click();
-    void refuse(const QString& message);
+    // Shows the refusal; false, so that a check can return it.
+    bool refuse(const QString& message);
+    // Whether name may be worked with; otherwise shows refusal (if any) for a blank name, or why
+    // the name cannot be a recipe's.
+    bool usable(const QString& name, const QString& refusal);
 
     QDir m_dir;
     RecipeHost& m_host;
@@ -46,4 +50,5 @@ private:
     QPushButton* m_killMac;
     QLineEdit* m_macName;
     QListWidget* m_file1;
+    bool m_rereading = false;
 };

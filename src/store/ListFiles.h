@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QChar>
 #include <QLatin1String>
 
 // The program's list files, by their bare names in the data directory.
@@ -11,4 +12,6 @@ inline constexpr QLatin1String CategoriesScratch("category.tmp");
 inline constexpr QLatin1String ItemsScratch("std_item.tmp");
 inline constexpr QLatin1String CategoriesUpgrade("category.new");
 inline constexpr QLatin1String ItemsUpgrade("std_item.new");
+// Between the category and the item of a Today's List entry: the degree sign.
+inline constexpr QChar EntrySeparator(u'\u00b0');
 } // namespace ListFiles

@@ -3,7 +3,8 @@
 #include <QString>
 
 // Every message box and input box the program shows goes through here, so that tests can answer
-// them. Styles and answers use the classic message box values.
+// them. Styles and answers use the classic message box values. Texts are shown as they are, never
+// as markup.
 class Dialogs {
 public:
     // Buttons, icon and default button, added together into a style.
@@ -24,7 +25,17 @@ public:
     virtual ~Dialogs() = default;
 
     virtual int MsgBox(const QString& text, int style, const QString& title) = 0;
-    // The text typed, or the empty string when the box was cancelled.
-    virtual QString InputBox(const QString& prompt, const QString& title,
-                             const QString& defaultText) = 0;
+    // The text typed, on one line (each line break becomes a blank), or the empty string when the
+    // box was cancelled.
+    QString InputBox(const QString& prompt, const QString& title, const QString& defaultText);
+
+    // The "Nothing to do!" refusal, with its exclamation mark.
+    void refuse(const QString& message);
+    // A question titled "Confirm", Yes and No; true when the answer was Yes.
+    bool confirm(const QString& question, int style = YesNo + Question + DefaultButton2);
+
+protected:
+    // The text as typed or pasted.
+    virtual QString inputText(const QString& prompt, const QString& title,
+                              const QString& defaultText) = 0;
 };

@@ -1,6 +1,7 @@
 #include "StandardDialogs.h"
 
 #include <QInputDialog>
+#include <QLabel>
 #include <QList>
 #include <QMessageBox>
 
@@ -45,6 +46,7 @@ int StandardDialogs::MsgBox(const QString& text, int style, const QString& title
     QString shown = text;
     shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     QMessageBox box(iconOf(style), title, shown, QMessageBox::NoButton, m_parent);
+    box.setTextFormat(Qt::PlainText);
     const QList<ButtonAnswer> buttons = buttonsOf(style);
     QMessageBox::StandardButtons all;
     for (const ButtonAnswer& b : buttons)
@@ -61,11 +63,14 @@ int StandardDialogs::MsgBox(const QString& text, int style, const QString& title
     return buttons.constLast().answer;
 }
 
-QString StandardDialogs::InputBox(const QString& prompt, const QString& title,
-                                  const QString& defaultText) {
+QString StandardDialogs::inputText(const QString& prompt, const QString& title,
+                                   const QString& defaultText) {
     QInputDialog dialog(m_parent);
     dialog.setWindowTitle(title);
-    dialog.setLabelText(prompt);
+    // The prompt's label reads "&" as a mnemonic, since it names the text box.
+    dialog.setLabelText(QString(prompt).replace(u'&', QLatin1String("&&")));
+    if (auto* label = dialog.findChild<QLabel*>())
+        label->setTextFormat(Qt::PlainText);
     dialog.setTextValue(defaultText);
     dialog.setInputMode(QInputDialog::TextInput);
     // Room for a whole Today's List entry: a category, the separator and an item.

@@ -11,8 +11,10 @@ public:
     void setParent(QWidget* parent) { m_parent = parent; }
 
     int MsgBox(const QString& text, int style, const QString& title) override;
-    QString InputBox(const QString& prompt, const QString& title,
-                     const QString& defaultText) override;
+
+protected:
+    QString inputText(const QString& prompt, const QString& title,
+                      const QString& defaultText) override;
 
 private:
     QPointer<QWidget> m_parent;

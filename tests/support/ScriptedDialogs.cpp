@@ -44,8 +44,8 @@ int ScriptedDialogs::MsgBox(const QString& text, int style, const QString& title
     return answer == u"OK" ? Ok : Cancel;
 }
 
-QString ScriptedDialogs::InputBox(const QString& prompt, const QString& title,
-                                  const QString& defaultText) {
+QString ScriptedDialogs::inputText(const QString& prompt, const QString& title,
+                                   const QString& defaultText) {
     m_boxes.append(u"input %1|%2|%3"_s.arg(title, TestFiles::shortBlanks(prompt),
                                            TestFiles::shortBlanks(defaultText)));
     return takeAnswer(true).mid(1);

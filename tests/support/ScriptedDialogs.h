@@ -22,8 +22,10 @@ public:
     void verifyBoxes(const QStringList& expected) const;
 
     int MsgBox(const QString& text, int style, const QString& title) override;
-    QString InputBox(const QString& prompt, const QString& title,
-                     const QString& defaultText) override;
+
+protected:
+    QString inputText(const QString& prompt, const QString& title,
+                      const QString& defaultText) override;
 
 private:
     QString takeAnswer(bool input);

@@ -1,0 +1,19 @@
+#include "Dialogs.h"
+
+#include <QRegularExpression>
+
+using namespace Qt::StringLiterals;
+
+QString Dialogs::InputBox(const QString& prompt, const QString& title, const QString& defaultText) {
+    // A pasted line break would split the entry in two when its file is read again.
+    static const QRegularExpression lineBreak(u"\\r\\n|\\r|\\n"_s);
+    return inputText(prompt, title, defaultText).replace(lineBreak, u" "_s);
+}
+
+void Dialogs::refuse(const QString& message) {
+    MsgBox(message, Exclamation + DefaultButton2, u"Nothing to do!"_s);
+}
+
+bool Dialogs::confirm(const QString& question, int style) {
+    return MsgBox(question, style, u"Confirm"_s) == Yes;
+}

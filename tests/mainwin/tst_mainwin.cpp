@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QInputDialog>
+#include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
@@ -16,6 +17,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <functional>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 using TestFiles::Files;
@@ -109,11 +111,28 @@ private Q_SLOTS:
         addScenario("Exit writes Today's List once", {{Today, "A\r\n"}},
                     u"do MU_File_Exit; rm todays.lst; close"_s, {}, {}, {{Today, "<missing>"}},
                     u"window=closed"_s);
-        addScenario("a list that cannot be saved keeps the window open", {{Today, "A\r\n"}},
+        const QString unsaved = u"16 File Error|todays.lst\n\n*; 292 Confirm|Today's List could "
+                                "not be saved. Close anyway and lose it?; "_s;
+        addScenario("a list that cannot be saved: No keeps the window open", {{Today, "A\r\n"}},
                     u"rm todays.lst; mkdir todays.lst; close; do MU_File_Exit; rm todays.lst; "
                     "close"_s,
-                    u"OK; OK"_s, u"16 File Error|todays.lst\n\n*; 16 File Error|todays.lst\n\n*"_s,
-                    {{Today, "A\r\n"}}, u"window=closed"_s);
+                    u"OK; No; OK; No"_s, unsaved + unsaved, {{Today, "A\r\n"}}, u"window=closed"_s);
+        addScenario("a list that cannot be saved: Yes closes without it", {{Today, "A\r\n"}},
+                    u"rm todays.lst; mkdir todays.lst; close"_s, u"OK; Yes"_s, unsaved,
+                    {{Today, "<dir>"}}, u"window=closed"_s);
+        const QString unread = u"16 File Error|todays.lst\n\n*; input One-time item|Special "
+                               "item...|; 292 Confirm|todays.lst could not be read when the "
+                               "program started. Replace it with Today's List as it is now?"_s;
+        addScenario("a list unread at start-up is replaced on Yes, and asked once",
+                    {{Today, "<dir>"}}, u"do tbSpecial; rm todays.lst; do MU_File_Exit"_s,
+                    u"OK; =Milk; Yes"_s, unread, {{Today, "special\xb0 Milk\r\n"}},
+                    u"window=closed"_s);
+        addScenario("a list unread at start-up is left on No", {{Today, "<dir>"}},
+                    u"do tbSpecial; close"_s, u"OK; =Milk; No"_s, unread, {{Today, "<dir>"}},
+                    u"window=closed"_s);
+        addScenario("pasted line breaks become blanks", {}, u"do tbSpecial; close"_s,
+                    u"=eggs\r\nand\rham\nx"_s, u"input One-time item|Special item...|"_s,
+                    {{Today, "special\xb0 eggs and ham x\r\n"}}, {});
         addScenario("files that cannot be read at start-up are not written",
                     {{Cat, "<dir>"}, {Today, "<dir>"}}, u"close"_s, u"OK; OK"_s,
                     u"16 File Error|category.lst\n\n*; 16 File Error|todays.lst\n\n*"_s,
@@ -138,6 +157,14 @@ private Q_SLOTS:
         addScenario("New Cat adds blanks once, over an incomplete record",
                     {{Cat, cats({"Dairy"}) + "Bak"}}, u"do tbNewCat; do tbNewCat"_s,
                     u"=   ; =   "_s, newCat + newCat, {{Cat, cats({"Dairy", ""})}}, {});
+        addScenario("New Cat compares letter by letter in upper case",
+                    {{Cat, cats({"Stra\xdf"
+                                 "e"})}},
+                    u"do tbNewCat"_s, u"=strasse"_s, newCat,
+                    {{Cat, cats({"Stra\xdf"
+                                 "e",
+                                 "strasse"})}},
+                    {});
         addScenario("New Cat cancelled", dairy, u"click CatList 0; do tbNewCat"_s, u"="_s, newCat,
                     dairy, u"CatList=>Dairy~25"_s);
         addScenario(
@@ -255,6 +282,32 @@ private Q_SLOTS:
     }
     void printing() { runScenario(); }
 
+    void readOnly_data() {
+        addScenarioColumns();
+        const Files catalogue{
+            {Cat, cats({"Bakery", "Dairy"})}, {Std, items({{"Dairy", "Milk"}})}, {Today, "A\r\n"}};
+        addScenario("files that may only be read are read; writing them fails", catalogue,
+                    u"chmod 444 category.lst; chmod 444 std_item.lst; chmod 444 todays.lst; start; "
+                    "click CatList 1; do tbNewItem; close"_s,
+                    u"=Cream; OK; OK; No"_s,
+                    u"input New item|New item for category: Dairy~25|; "
+                    "16 File Error|std_item.lst\n\n*; 16 File Error|todays.lst\n\n*; "
+                    "292 Confirm|Today's List could not be saved. Close anyway and lose it?"_s,
+                    catalogue, u"StdList=Milk~26; TmpList=A; window=open"_s);
+        addScenario("a folder that refuses new files: files are rewritten in place", catalogue,
+                    u"chmod 555 .; start; click CatList 1; do tbDeleteCat; do tbSpecial; close"_s,
+                    u"Yes; =Milk"_s,
+                    u"276 Confirm|Delete Category: Dairy ?; input One-time item|Special item...|"_s,
+                    {{Cat, cats({"Bakery"})}, {Today, "A\r\nspecial\xb0 Milk\r\n"}},
+                    u"window=closed"_s);
+    }
+    void readOnly() {
+        // Root may write anywhere; ctest runs these as an ordinary user too.
+        if (::geteuid() == 0)
+            QSKIP("file permissions do not hold for root");
+        runScenario();
+    }
+
     void centerOn_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("current");
@@ -345,6 +398,30 @@ private Q_SLOTS:
         QCOMPARE(shown, u"Make changes|Modify item...|Bakery\u00b0 Bread"_s);
         QCOMPARE(TestFiles::read(m_dir, u"todays.lst"_s),
                  QByteArray("Bakery\xb0 Rolls\r\nApples\r\nCheese\r\n"));
+    }
+
+    void namesShowLiterally() {
+        TestFiles::write(m_dir, Cat, cats({"<b>Fruit & Veg"}));
+        TestFiles::write(m_dir, u"Mac & Cheese.rcp"_s, {});
+        StandardDialogs dialogs;
+        WindowDriver screen(m_dir, dialogs);
+        QString shown;
+        whenDialogOpens([&](QWidget* widget) {
+            const auto* label = widget->findChild<QLabel*>();
+            shown = label->text() + u'|' + QString::number(label->textFormat());
+            qobject_cast<QDialog*>(widget)->reject();
+        });
+        screen.perform(u"click CatList 0; do tbNewItem"_s);
+        QCOMPARE(shown, u"New item for category: <b>Fruit && Veg~16|0"_s.replace(
+                            u"~16"_s, QString(16, u' ')));
+        whenDialogOpens([&](QWidget* widget) {
+            const auto* box = qobject_cast<QMessageBox*>(widget);
+            shown = box->text() + u'|' + QString::number(box->textFormat());
+            box->button(QMessageBox::No)->click();
+        });
+        screen.perform(u"do tbDeleteCat; do tbMakeList; click File1 0; press NoteButton"_s);
+        QCOMPARE(shown, u"Delete Category: <b>Fruit & Veg ?|0"_s);
+        screen.verify({u"EditorFrame= Notes on Mac && Cheese "_s});
     }
 
     void messageBoxStyles_data() {

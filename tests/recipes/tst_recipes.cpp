@@ -82,6 +82,11 @@ private Q_SLOTS:
         addScenario("Delete keeping the note", withNote, PickSoup + u"press KillMac"_s,
                     u"Yes; No"_s, del + withItsNote,
                     {{Soup, "<missing>"}, {SoupNote, "Simmer\r\n"}}, u"File1="_s);
+        addScenario("the recipe under the highlight is the active one",
+                    {{Soup, ""}, {u"Stew.rcp"_s, ""}},
+                    PickSoup + u"key File1 Down; press KillMac"_s, u"Yes; No"_s,
+                    u"292 Confirm|Delete list: Stew ?; "_s + withItsNote,
+                    {{Soup, ""}, {u"Stew.rcp"_s, "<missing>"}}, u"File1=Soup.rcp"_s);
         addScenario("Delete, No", withNote, PickSoup + u"press KillMac"_s, u"No"_s, del, withNote,
                     u"File1=>Soup.rcp; MacName=Soup"_s);
     }
@@ -139,6 +144,14 @@ private Q_SLOTS:
                     {{SoupNote, "Simmer\r\ngently\r\n\r\n"}},
                     u"EditorBox=Simmer\ngently\n\n; EditorFrame= Notes on Soup "_s);
 
+        const QString unstorable = u"292 Confirm|Some characters of this note cannot be stored "
+                                   "and will be saved as \"?\". Save anyway?"_s;
+        addScenario("a note that cannot be stored whole, No keeps the editor", soup,
+                    open + u"type EditorBox Ume \u6885; press EditSave"_s, u"No"_s, unstorable,
+                    {{SoupNote, ""}}, u"EditorFrame= Notes on Soup ; EditorBox=Ume \u6885"_s);
+        addScenario("a note that cannot be stored whole, Yes saves ?", soup,
+                    open + u"type EditorBox Ume \u6885; press EditSave"_s, u"Yes"_s, unstorable,
+                    {{SoupNote, "Ume ?\r\n"}}, u"EditorFrame=hidden"_s);
         const Files printable{
             {Soup, ""}, {SoupNote, QByteArray(100, 'a') + " bb cc"}, {Today, "Dairy\xb0 Milk\r\n"}};
         const QString print = open + u"press EditPrint"_s;

@@ -3,6 +3,7 @@
 #include "ScriptedDialogs.h"
 #include "WindowDriver.h"
 
+using namespace Qt::StringLiterals;
 using TestFiles::Files;
 
 void TempDirTest::addScenarioColumns() {
@@ -31,9 +32,16 @@ void TempDirTest::runScenario() {
     QFETCH(Files, after);
     QFETCH(QStringList, probes);
     TestFiles::writeAll(m_dir, before);
+    // Changes of files before "start" are made before the window opens.
+    QString afterStart = steps;
+    if (const qsizetype start = steps.indexOf(u"start;"); start >= 0) {
+        for (const QString& step : steps.left(start).split(u"; "_s, Qt::SkipEmptyParts))
+            QVERIFY(TestFiles::change(m_dir, step));
+        afterStart = steps.mid(start + 6);
+    }
     ScriptedDialogs dialogs(answers);
     WindowDriver screen(m_dir, dialogs);
-    screen.perform(steps);
+    screen.perform(afterStart);
     dialogs.verifyBoxes(boxes);
     TestFiles::verifyAll(m_dir, after);
     screen.verify(probes);

@@ -19,7 +19,8 @@ protected:
     // A scenario starts the main window over the files "before", performs the steps (see
     // WindowDriver::perform) with the scripted answers, and checks the boxes shown (see
     // ScriptedDialogs), the files "after" and the probes (see WindowDriver::verify). Steps,
-    // answers, boxes and probes are each given as one text, separated by "; ".
+    // answers, boxes and probes are each given as one text, separated by "; ". Steps before a
+    // "start" step change files (see TestFiles::change) before the window opens.
     static void addScenarioColumns();
     static void addScenario(const char* name, const TestFiles::Files& before, const QString& steps,
                             const QString& answers, const QString& boxes,
@@ -31,6 +32,10 @@ private Q_SLOTS:
         m_tmp.emplace();
         QVERIFY(m_tmp->isValid());
         m_dir = QDir(m_tmp->path());
+    }
+    // A test may have taken away the right to remove what it made.
+    void cleanup() {
+        QFile::setPermissions(m_dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
 
 private:

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTest>
+#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 
@@ -34,6 +35,25 @@ void TestFiles::verifyAll(const QDir& dir, const Files& files) {
     for (auto file = files.cbegin(); file != files.cend(); ++file)
         QCOMPARE(file.key() + u": "_s + QString::fromLatin1(read(dir, file.key())),
                  file.key() + u": "_s + QString::fromLatin1(file.value()));
+}
+
+bool TestFiles::change(const QDir& dir, const QString& step) {
+    const QStringList words = step.split(u' ');
+    const QString verb = words.value(0);
+    const QString path = dir.filePath(words.value(verb == u"chmod" ? 2 : 1));
+    if (verb == u"rm" && QFileInfo(path).isDir())
+        QDir(path).removeRecursively();
+    else if (verb == u"rm")
+        QFile::remove(path);
+    else if (verb == u"mkdir")
+        dir.mkpath(path);
+    else if (verb == u"touch")
+        QFile(path).open(QIODevice::WriteOnly);
+    else if (verb == u"chmod")
+        ::chmod(QFile::encodeName(path).constData(), words.value(1).toUInt(nullptr, 8));
+    else
+        return false;
+    return true;
 }
 
 QByteArray TestFiles::field(const QByteArray& text) {

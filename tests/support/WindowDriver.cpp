@@ -5,9 +5,11 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QDate>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QInputMethodEvent>
 #include <QKeySequence>
 #include <QListWidget>
 #include <QTest>
@@ -68,20 +70,17 @@ void WindowDriver::perform(const QString& steps) {
             widget->setFocus();
             QTest::keyClick(widget, Qt::Key(QKeySequence::fromString(argument)[0].key()));
         } else if (verb == u"type" && widget) {
-            QTest::keyClicks(widget, argument);
+            // As an input method hands over what was typed, whatever the script.
+            QInputMethodEvent typed;
+            typed.setCommitString(argument);
+            QApplication::sendEvent(widget, &typed);
         } else if (verb == u"do" && m_window->findChild<QAction*>(target)) {
             m_window->findChild<QAction*>(target)->trigger();
         } else if (verb == u"press" && qobject_cast<QAbstractButton*>(widget)) {
             QTest::mouseClick(widget, Qt::LeftButton);
         } else if (verb == u"close") {
             m_window->close();
-        } else if (verb == u"rm") {
-            QDir(m_dir.filePath(target)).removeRecursively();
-            m_dir.remove(target);
-        } else if (verb == u"mkdir") {
-            m_dir.mkdir(target);
-        } else if (verb == u"touch") {
-            TestFiles::write(m_dir, target, QByteArray());
+        } else if (TestFiles::change(m_dir, step.trimmed())) {
         } else if (verb == u"printerfails") {
             m_printout.failure = (target + u' ' + argument).trimmed();
         } else if (verb == u"noprinter") {

@@ -29,7 +29,7 @@ public:
     //   do ACTION                        a menu item or toolbar button
     //   press BUTTON                     a push button
     //   close                            closes the window
-    //   rm NAME, mkdir NAME, touch NAME  removes a file or directory, makes one, makes a file
+    //   rm, mkdir, touch, chmod          changes a file, as TestFiles::change does
     //   printerfails MESSAGE             the printer fails from now on
     //   noprinter                        printouts go to printout.pdf
     void perform(const QString& steps);

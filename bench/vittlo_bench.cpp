@@ -3,7 +3,9 @@
 //   build/bench/vittlo_bench
 #include "Catalogue.h"
 #include "ListBox.h"
+#include "PrinterTarget.h"
 #include "Windows1252.h"
+#include "WordWrap.h"
 
 #include <QApplication>
 #include <QFile>
@@ -96,6 +98,23 @@ void encodeAndDecode(benchmark::State& state) {
     state.SetBytesProcessed(state.iterations() * text.size());
 }
 BENCHMARK(encodeAndDecode);
+
+// A note of n short lines printed to a PDF file, as "Print Notes" does.
+void printANote(benchmark::State& state) {
+    QTemporaryDir tmp;
+    QStringList lines;
+    for (qint64 i = 0; i < state.range(0); ++i)
+        lines.append(QStringLiteral("line %1 of the note").arg(i));
+    const QString note = lines.join(QStringLiteral("\r\n"));
+    PrinterTarget target(QDir(tmp.path()).filePath(QStringLiteral("note.pdf")),
+                         PrinterTarget::Destination::Pdf);
+    for (auto _ : state) {
+        target.setFontBold(true);
+        WordWrap::print(target, 1, 1000, target.pageWidth() - 4000, note);
+        target.endDocument();
+    }
+}
+BENCHMARK(printANote)->Arg(1'000)->Arg(2'000)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

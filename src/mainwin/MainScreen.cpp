@@ -5,14 +5,17 @@
 #include "CommandRunner.h"
 #include "Dialogs.h"
 #include "EntryListFile.h"
+#include "ImportFile.h"
 #include "ListBox.h"
 #include "ListFiles.h"
 #include "NotesEditor.h"
+#include "OrphanPurge.h"
 #include "PrintTarget.h"
 #include "RecipeFiles.h"
 #include "RecipePanel.h"
 #include "TodaysListPrintout.h"
 #include "Twips.h"
+#include "UpgradeMerge.h"
 #include "WaitCursor.h"
 
 #include <QAction>
@@ -115,8 +118,10 @@ void MainScreen::buildMenus() {
     file->setObjectName(u"MU_File"_s);
     QAction* print = addMenuItem(file, u"Menu_Print"_s, u"&Print"_s);
     connect(print, &QAction::triggered, this, &MainScreen::Menu_Print_Click);
-    addMenuItem(file, u"MU_Import"_s, u"&Import"_s);
-    addMenuItem(file, u"MU_Purge"_s, u"Purge Orphan Line Items"_s);
+    QAction* import = addMenuItem(file, u"MU_Import"_s, u"&Import"_s);
+    connect(import, &QAction::triggered, this, &MainScreen::MU_Import_Click);
+    QAction* purge = addMenuItem(file, u"MU_Purge"_s, u"Purge Orphan Line Items"_s);
+    connect(purge, &QAction::triggered, this, &MainScreen::MU_Purge_Click);
     QAction* exit = addMenuItem(file, u"MU_File_Exit"_s, u"E&xit"_s);
     connect(exit, &QAction::triggered, this, &MainScreen::MU_File_Exit_Click);
 
@@ -210,6 +215,7 @@ void MainScreen::showDate() {
 // Start-up, shut-down and layout.
 
 void MainScreen::Form_Load() {
+    MergeUpgradeLists();
     m_catList->clearEntries();
     runCommand([this] { LoadCategories(); });
     m_todaysListLoaded = runCommand([this] { LoadTodaysList(); });
@@ -312,6 +318,65 @@ void MainScreen::applyButtonWidth(double twips) {
 
 bool MainScreen::runCommand(const std::function<void()>& command) {
     return CommandRunner::run(m_dialogs, command);
+}
+
+// The catalogue in bulk.
+
+void MainScreen::MergeUpgradeLists() {
+    runCommand([this] {
+        const UpgradeMerge upgrade(m_dir);
+        if (upgrade.prepare() &&
+            m_dialogs.MsgBox(u"It looks like you are installing a new version over an older "
+                             "version.\r\nWould you like to merge together your existing "
+                             "category and item\r\nlists with the new data that came with this "
+                             "version?"_s,
+                             Dialogs::YesNo + Dialogs::Question,
+                             u"Upgrade Installation"_s) == Dialogs::Yes)
+            upgrade.merge();
+    });
+}
+
+void MainScreen::MU_Import_Click() {
+    if (m_dialogs.MsgBox(u"Import file format: Categories are identified with preceeding "
+                         "[!]Category Name. Line items follow with no identifier. No blank lines. "
+                         "See help file for details. Import file -> IMPORT.TXT ?"_s,
+                         Dialogs::YesNo + Dialogs::Question + Dialogs::DefaultButton2,
+                         u"Ready to import..."_s) != Dialogs::Yes)
+        return;
+    runCommand([this] {
+        QString problem;
+        {
+            WaitCursor wait;
+            problem = ImportFile::importInto(m_dir);
+        }
+        if (!problem.isEmpty()) {
+            m_dialogs.MsgBox(problem, Dialogs::Exclamation + Dialogs::DefaultButton2,
+                             u"Import failed!"_s);
+            return;
+        }
+        ClearEditBoxes();
+        LoadCategories();
+        // Today's List is as it was; reading its file again would show its entries twice.
+        showTodaysListCount();
+    });
+}
+
+void MainScreen::MU_Purge_Click() {
+    if (!m_dialogs.confirm(
+            u"When you delete a category, the line items remain (but hidden from view). (You "
+            "may recover items lost this way by adding the same name category back in.) This "
+            "option, however, removes the orphan records altogether (possibly improving program "
+            "speed). Proceed?"_s,
+            Dialogs::YesNo + Dialogs::Critical + Dialogs::DefaultButton2))
+        return;
+    runCommand([this] {
+        {
+            WaitCursor wait;
+            OrphanPurge::purge(m_dir);
+        }
+        LoadCategoryItems();
+        ClearEditBoxes();
+    });
 }
 
 // Loading and saving the lists.

@@ -58,6 +58,9 @@ private:
     bool Form_Unload();
     void Form_Resize();
     void MU_File_Exit_Click();
+    void MU_Import_Click();
+    void MU_Purge_Click();
+    void MergeUpgradeLists();
     void Menu_Print_Click();
     void Toolbar1_ButtonClick(QAction* button);
 

@@ -67,9 +67,9 @@ void RecordFile::write(qint64 n, QByteArrayView record) {
     writeAt((n - 1) * m_recordSize, record);
 }
 
-void RecordFile::writeAll(QByteArrayView records) {
+void RecordFile::writeAll(QByteArrayView records, qint64 after) {
     Q_ASSERT(records.size() % m_recordSize == 0);
-    writeAt(0, records);
+    writeAt(after * m_recordSize, records);
 }
 
 void RecordFile::writeAt(qint64 offset, QByteArrayView bytes) {

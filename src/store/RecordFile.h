@@ -22,9 +22,11 @@ public:
     // read into one reused buffer, so a run lasts only for its call.
     void forEachRun(const std::function<void(QByteArrayView records)>& visit);
     void write(qint64 n, QByteArrayView record);
-    // Writes over the whole records from the first on, in place, in one go.
-    void writeAll(QByteArrayView records);
+    // Writes whole records in place, in one go, after the first "after" records.
+    void writeAll(QByteArrayView records, qint64 after = 0);
     void append(QByteArrayView record) { write(count() + 1, record); }
+    // Appends whole records in one write, over an incomplete last record.
+    void appendAll(QByteArrayView records) { writeAll(records, count()); }
 
     // Replaces the list file with records in one step: they are written to the scratch file,
     // emptied first, flushed to disk and renamed over the list file, so there is never a moment

@@ -247,6 +247,109 @@ private Q_SLOTS:
     }
     void itemCommands() { runScenario(); }
 
+    void bulk_data() {
+        addScenarioColumns();
+        const QString ready = u"292 Ready to import...|Import file format: Categories are "
+                              "identified with preceeding [!]Category Name. Line items follow "
+                              "with no identifier. No blank lines. See help file for details. "
+                              "Import file -> IMPORT.TXT ?; "_s;
+        const QString failed = u"304 Import failed!|"_s;
+        const QByteArray example = "[!]Dairy\r\nmilk\r\nbutter\r\n[!]Bakery\r\nbread\r\n";
+        const Files fish{{Cat, cats({"Fish"}) + "Fi"},
+                         {Std, items({{"Fish", "Cod"}})},
+                         {Today, "A\r\n"},
+                         {u"import.txt"_s, example}};
+        const QByteArray imported =
+            items({{"Dairy", "milk"}, {"Dairy", "butter"}, {"Bakery", "bread"}});
+        addScenario("Import appends the file's records twice over, Today's List as it was", fish,
+                    u"click CatList 0; do MU_Import; do MU_Import"_s, u"Yes; Yes"_s, ready + ready,
+                    {{Cat, cats({"Fish", "Dairy", "Bakery", "Dairy", "Bakery"})},
+                     {Std, items({{"Fish", "Cod"}}) + imported + imported}},
+                    u"CatList=Bakery~24|Bakery~24|Dairy~25|Dairy~25|Fish~26; CatEdit=Fish~26; "
+                    "TmpList=A; sb_today=1 Items: Today's List~7"_s);
+        addScenario("Import, No", fish, u"do MU_Import"_s, u"No"_s, ready,
+                    {{Cat, cats({"Fish"}) + "Fi"}}, {});
+        addScenario("Import without a file", {}, u"do MU_Import"_s, u"Yes; OK"_s,
+                    ready + failed +
+                        u"Can't find file IMPORT.TXT - Please press F1 to run help, "
+                        "and review the import procedure."_s,
+                    {{Cat, ""}}, u"cursor=normal"_s);
+        addScenario("Import refuses items before the first heading",
+                    {{u"import.txt"_s, "\r\nmilk\r\n[!]Dairy\r\n"}}, u"do MU_Import"_s,
+                    u"Yes; OK"_s,
+                    ready + failed +
+                        u"Line 1 of IMPORT.TXT holds an item before the first "
+                        "[!]Category heading. Nothing was imported."_s,
+                    {{Cat, ""}, {Std, ""}}, {});
+        addScenario(
+            "Import cuts names at 30, keeps blanks after the marker",
+            {{u"import.txt"_s, "[!] Frozen Foods and Ice Cream Treats\r\n[! ]x\r\n"
+                               "\"Strawberry ice cream, large tub\""}},
+            u"do MU_Import"_s, u"Yes"_s, ready,
+            {{Cat, cats({" Frozen Foods and Ice Cream Tr"})},
+             {Std, items({{" Frozen Foods and Ice Cream Tr", "[! ]x"},
+                          {" Frozen Foods and Ice Cream Tr", "Strawberry ice cream, large tu"}})}},
+            {});
+        const QString purge = u"276 Confirm|When you delete a category, the line items remain "
+                              "(but hidden from view). (You may recover items lost this way by "
+                              "adding the same name category back in.) This option, however, "
+                              "removes the orphan records altogether (possibly improving program "
+                              "speed). Proceed?"_s;
+        const Files orphans{{Cat, cats({"Fruit", "Dairy", " Fruit"})},
+                            {Std, items({{"Dairy", "Milk"},
+                                         {"fruit", "Lime"},
+                                         {"Old", "Tea"},
+                                         {" Fruit", "Fig"},
+                                         {"Dairy", "Eggs"}})}};
+        addScenario("Purge keeps the items of a category once, grouped in category order", orphans,
+                    u"click CatList 1; do MU_Purge"_s, u"Yes"_s, purge,
+                    {{Std, items({{" Fruit", "Fig"}, {"Dairy", "Milk"}, {"Dairy", "Eggs"}})},
+                     {u"std_item.tmp"_s, "<missing>"}},
+                    u"StdList=Eggs~26|Milk~26; sb_cat= 2 Items: Dairy~25"_s);
+        addScenario("Purge, No", orphans, u"do MU_Purge"_s, u"No"_s, purge, orphans, {});
+        addScenario("Purge without categories empties the item file", {{Std, items({{"A", "B"}})}},
+                    u"do MU_Purge"_s, u"Yes"_s, purge, {{Std, ""}}, {});
+        const QString upgrade = u"36 Upgrade Installation|It looks like you are installing a new "
+                                "version over an older version.\r\nWould you like to merge "
+                                "together your existing category and item\r\nlists with the new "
+                                "data that came with this version?"_s;
+        const Files shipped{
+            {u"category.new"_s, cats({"Dairy", "dairy"})},
+            {u"std_item.new"_s, items({{"Dairy", "Milk"}, {"Dairy", "Eggs"}, {"Dairy", "Eggs"}})}};
+        Files installed = shipped;
+        installed.insert(Cat, cats({"Dairy"}));
+        installed.insert(Std, items({{"Dairy", "Milk"}, {"Fish", "Cod"}}));
+        addScenario(
+            "an upgrade merged on Yes: the records the user lacks, in shipped order", installed, {},
+            u"Yes"_s, upgrade,
+            {{Cat, cats({"Dairy", "dairy"})},
+             {Std,
+              items({{"Dairy", "Milk"}, {"Fish", "Cod"}, {"Dairy", "Eggs"}, {"Dairy", "Eggs"}})},
+             {u"category.new"_s, "<missing>"},
+             {u"std_item.new"_s, "<missing>"}},
+            u"CatList=Dairy~25|dairy~25"_s);
+        addScenario("an upgrade declined changes nothing", installed, u"close"_s, u"No"_s, upgrade,
+                    installed, {});
+        Files firstInstall = shipped;
+        firstInstall.insert(Cat, cats({"Fish"}));
+        addScenario("a first installation takes the shipped catalogue, keeping the user's",
+                    firstInstall, {}, {}, {},
+                    {{Cat, cats({"Fish", "Dairy", "dairy"})},
+                     {Std, shipped.value(u"std_item.new"_s)},
+                     {u"category.new"_s, "<missing>"},
+                     {u"std_item.new"_s, "<missing>"}},
+                    {});
+        addScenario("an ordinary start deletes std_item.new alone",
+                    {{Std, items({{"Fish", "Cod"}})},
+                     {u"std_item.new"_s, ""},
+                     {u"category.new"_s, cats({"Dairy"})}},
+                    {}, {}, {},
+                    {{u"std_item.new"_s, "<missing>"}, {u"category.new"_s, cats({"Dairy"})}}, {});
+        addScenario("a start without item files leaves both empty", {}, {}, {}, {},
+                    {{Std, ""}, {u"std_item.new"_s, ""}}, {});
+    }
+    void bulk() { runScenario(); }
+
     void printing_data() {
         addScenarioColumns();
         const Files list{{Today, "Dairy\xb0 Milk\r\nspecial\xb0 eggs\r\n"}};

@@ -1,10 +1,14 @@
 #include "Catalogue.h"
 #include "CategoryRecord.h"
 #include "EntryListFile.h"
+#include "ImportFile.h"
 #include "ItemRecord.h"
+#include "OrphanPurge.h"
 #include "TempDirTest.h"
+#include "UpgradeMerge.h"
 #include "Windows1252.h"
 
+#include <QRandomGenerator>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -93,6 +97,91 @@ private Q_SLOTS:
         file.write(lines);
         QCOMPARE(TestFiles::read(m_dir, u"todays.lst"_s), written);
         QCOMPARE(m_dir.entryList(QDir::Files), QStringList{u"todays.lst"_s});
+    }
+
+    void importFields_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("fields"); // "line:text", joined by "|"
+        QTest::newRow("one a line") << QByteArray("[!]Dairy\r\nmilk\r\n") << u"1:[!]Dairy|2:milk"_s;
+        QTest::newRow("commas, quotes, leading blanks and tabs")
+            << QByteArray("flour, \"sugar, fine\" , \t\"a\"b\r\n")
+            << u"1:flour|1:sugar, fine |1:ab"_s;
+        QTest::newRow("empty and blank lines, a trailing comma")
+            << QByteArray("\r\n  \r\nx,\r\n") << u"1:|2:|3:x|3:"_s;
+        QTest::newRow("CR, LF, last line without terminator")
+            << QByteArray("a\rb\nc") << u"1:a|2:b|3:c"_s;
+        QTest::newRow("an unclosed quote ends with its line")
+            << QByteArray("\"a, b\r\nc") << u"1:a, b|2:c"_s;
+    }
+    void importFields() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, fields);
+        QStringList read;
+        for (const ImportFile::Field& field : ImportFile::fields(bytes))
+            read.append(QString::number(field.line) + u':' + field.text);
+        QCOMPARE(read.join(u'|'), fields);
+    }
+
+    // Random catalogues with repeated, blank-padded and case-different names, against the
+    // record-by-record way of the bulk operations.
+    void bulkOperationsMatchRecordByRecord() {
+        QRandomGenerator random(7);
+        const QList<QByteArray> names{"Dairy", " Dairy", "dairy", "Fish", "", "Fruit"};
+        const auto records = [&](int count, bool items) {
+            QByteArray bytes;
+            for (int i = 0; i < count; ++i)
+                bytes += field(names.at(random.bounded(names.size()))) +
+                         (items ? field("Item " + QByteArray::number(random.bounded(4))) : "");
+            return bytes;
+        };
+        const auto split = [](const QByteArray& bytes, int size) {
+            QList<QByteArray> list;
+            for (int at = 0; at + size <= bytes.size(); at += size)
+                list.append(bytes.mid(at, size));
+            return list;
+        };
+        for (int round = 0; round < 50; ++round) {
+            const QByteArray categories = records(random.bounded(6), false);
+            const QByteArray items = records(random.bounded(12), true);
+            const QByteArray newCategories = records(random.bounded(6), false);
+            const QByteArray newItems = records(1 + random.bounded(8), true);
+
+            QByteArray purged;
+            QList<QByteArray> seen;
+            for (const QByteArray& category : split(categories, 30)) {
+                const QByteArray name = category.trimmed();
+                if (seen.contains(name))
+                    continue; // a repeated name keeps its items once
+                seen.append(name);
+                for (const QByteArray& item : split(items, 60))
+                    if (item.left(30).trimmed() == name)
+                        purged += item;
+            }
+            const auto merged = [&](const QByteArray& list, const QByteArray& shipped, int size) {
+                QByteArray result = list;
+                for (const QByteArray& record : split(shipped, size))
+                    if (!split(list, size).contains(record))
+                        result += record;
+                return result;
+            };
+
+            TestFiles::writeAll(m_dir,
+                                {{u"category.lst"_s, categories}, {u"std_item.lst"_s, items}});
+            OrphanPurge::purge(m_dir);
+            QCOMPARE(TestFiles::read(m_dir, u"std_item.lst"_s), purged);
+
+            TestFiles::writeAll(m_dir, {{u"category.new"_s, newCategories},
+                                        {u"std_item.new"_s, newItems},
+                                        {u"std_item.lst"_s, items}});
+            const UpgradeMerge upgrade(m_dir);
+            QCOMPARE(upgrade.prepare(), !items.isEmpty());
+            if (!items.isEmpty())
+                upgrade.merge();
+            QCOMPARE(TestFiles::read(m_dir, u"std_item.lst"_s), merged(items, newItems, 60));
+            QCOMPARE(TestFiles::read(m_dir, u"category.lst"_s),
+                     merged(categories, newCategories, 30));
+            QCOMPARE(m_dir.entryList({u"*.new"_s}), QStringList{});
+        }
     }
 };
 

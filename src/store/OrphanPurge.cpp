@@ -1,0 +1,37 @@
+#include "OrphanPurge.h"
+
+#include "Blanks.h"
+#include "CategoryRecord.h"
+#include "ItemRecord.h"
+#include "ListFiles.h"
+#include "RecordFile.h"
+
+#include <QHash>
+
+void OrphanPurge::purge(const QDir& dir) {
+    // One group of kept records for each category name, in the order the names first appear.
+    QHash<QByteArray, qsizetype> groupOf;
+    QList<QByteArray> groups;
+    RecordFile(dir.filePath(ListFiles::Categories), CategoryRecord::Size)
+        .forEachRun([&](QByteArrayView records) {
+            for (qsizetype at = 0; at < records.size(); at += CategoryRecord::Size) {
+                const QByteArray name =
+                    Blanks::trimmed(records.sliced(at, CategoryRecord::Size)).toByteArray();
+                if (!groupOf.contains(name)) {
+                    groupOf.insert(name, groups.size());
+                    groups.append(QByteArray());
+                }
+            }
+        });
+    const QString items = dir.filePath(ListFiles::Items);
+    RecordFile(items, ItemRecord::Size).forEachRun([&](QByteArrayView records) {
+        for (qsizetype at = 0; at < records.size(); at += ItemRecord::Size) {
+            const QByteArrayView record = records.sliced(at, ItemRecord::Size);
+            const auto group = groupOf.constFind(
+                Blanks::trimmed(record.first(ItemRecord::FieldSize)).toByteArray());
+            if (group != groupOf.cend())
+                groups[group.value()].append(record);
+        }
+    });
+    RecordFile::replace(items, dir.filePath(ListFiles::ItemsScratch), groups.join());
+}

@@ -1,0 +1,62 @@
+#include "UpgradeMerge.h"
+
+#include "CategoryRecord.h"
+#include "FileError.h"
+#include "ItemRecord.h"
+#include "ListFiles.h"
+#include "RecordFile.h"
+#include "TextFile.h"
+
+#include <QFileInfo>
+#include <QSet>
+#include <filesystem>
+#include <system_error>
+
+UpgradeMerge::UpgradeMerge(const QDir& dir)
+    : m_dir(dir) {}
+
+bool UpgradeMerge::prepare() const {
+    // Only the lengths in bytes count, whole records or not; a missing file is empty.
+    const bool users = QFileInfo(m_dir.filePath(ListFiles::Items)).size() > 0;
+    const bool shipped = QFileInfo(m_dir.filePath(ListFiles::ItemsUpgrade)).size() > 0;
+    if (!users && !shipped) {
+        RecordFile(m_dir.filePath(ListFiles::Items), ItemRecord::Size);
+        RecordFile(m_dir.filePath(ListFiles::ItemsUpgrade), ItemRecord::Size);
+    } else if (users && !shipped) {
+        TextFile::remove(m_dir, ListFiles::ItemsUpgrade);
+    } else if (!users && shipped) {
+        std::error_code error;
+        std::filesystem::rename(m_dir.filePath(ListFiles::ItemsUpgrade).toStdU16String(),
+                                m_dir.filePath(ListFiles::Items).toStdU16String(), error);
+        if (error)
+            throw FileError(ListFiles::ItemsUpgrade, QString::fromStdString(error.message()));
+        // The user's categories stay; the shipped ones they lack are added.
+        if (m_dir.exists(ListFiles::CategoriesUpgrade))
+            mergeFile(ListFiles::Categories, ListFiles::CategoriesUpgrade, CategoryRecord::Size);
+    }
+    return users && shipped;
+}
+
+void UpgradeMerge::merge() const {
+    mergeFile(ListFiles::Items, ListFiles::ItemsUpgrade, ItemRecord::Size);
+    mergeFile(ListFiles::Categories, ListFiles::CategoriesUpgrade, CategoryRecord::Size);
+}
+
+void UpgradeMerge::mergeFile(const QString& list, const QString& shipped,
+                             qsizetype recordSize) const {
+    QSet<QByteArray> held;
+    RecordFile file(m_dir.filePath(list), recordSize, RecordFile::Access::ReadWrite);
+    file.forEachRun([&](QByteArrayView records) {
+        for (qsizetype at = 0; at < records.size(); at += recordSize)
+            held.insert(records.sliced(at, recordSize).toByteArray());
+    });
+    // Shipped records are not compared with each other: one shipped twice is added twice.
+    QByteArray added;
+    RecordFile(m_dir.filePath(shipped), recordSize).forEachRun([&](QByteArrayView records) {
+        for (qsizetype at = 0; at < records.size(); at += recordSize)
+            if (!held.contains(records.sliced(at, recordSize).toByteArray()))
+                added.append(records.sliced(at, recordSize));
+    });
+    file.appendAll(added);
+    TextFile::remove(m_dir, shipped);
+}

@@ -3,7 +3,11 @@
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 
-cmake --install "$root/build" --prefix "$root/app" >/dev/null
+cmake --install "$root/build" --prefix "$root/app" --component program >/dev/null
+# The starter catalogue only for a first start: later it would ask to be merged every time.
+if [ ! -e "$root/app/category.lst" ]; then
+    cmake --install "$root/build" --prefix "$root/app" --component starter >/dev/null
+fi
 echo "Vittlo! is installed in $root/app and keeps its lists there."
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then

@@ -21,13 +21,11 @@ private Q_SLOTS:
     void recipes_data() {
         addScenarioColumns();
         const Files recorded{{Soup, "old\r\n"}, {Today, "   \r\nBakery\xb0 Bread\r\n Milk \r\n"}};
-        const QString record = u"36 Ready to record list...|Save the current contents of "
-                               "Today's List as \r\nthe Soup ingredient list?"_s;
-        addScenario("Save records Today's List trimmed", recorded, PickSoup + u"press SaveMacro"_s,
-                    u"Yes"_s, record, {{Soup, "Milk\r\nBakery\xb0 Bread\r\n"}},
+        const QString record = u"36 Ready to record list...|Save the current contents*Soup*"_s;
+        addScenario("Save records Today's List trimmed, on Yes", recorded,
+                    PickSoup + u"press SaveMacro; press SaveMacro"_s, u"No; Yes"_s,
+                    record + u"; "_s + record, {{Soup, "Milk\r\nBakery\xb0 Bread\r\n"}},
                     u"TmpList=~3| Milk |>Bakery\u00b0 Bread"_s);
-        addScenario("Save, No", recorded, PickSoup + u"press SaveMacro"_s, u"No"_s, record,
-                    {{Soup, "old\r\n"}}, u"TmpList=~3| Milk |Bakery\u00b0 Bread"_s);
         const QString add = u"36 Confirm|Add Soup ingredients to Today's List?; "_s;
         addScenario("Get adds the ingredients on each Yes",
                     {{Soup, "Leeks\r\nDairy\xb0 Milk\r\n\r\n"}, {Today, "Bread\r\n"}},
@@ -46,10 +44,8 @@ private Q_SLOTS:
         addScenario("New records Today's List", soup, create, u"=Stew"_s, named,
                     {{Soup, "old\r\n"}, {u"Stew.rcp"_s, "Milk\r\n"}},
                     u"File1=Soup.rcp|Stew.rcp; MacName="_s);
-        addScenario("New over a recipe, Yes", soup, create, u"=Soup; Yes"_s, replace,
-                    {{Soup, "Milk\r\n"}}, {});
-        addScenario("New over a recipe, No", soup, create, u"=Soup; No"_s, replace,
-                    {{Soup, "old\r\n"}}, {});
+        addScenario("New over a recipe, on Yes", soup, create + u"; press Command1"_s,
+                    u"=Soup; No; =Soup; Yes"_s, replace + replace, {{Soup, "Milk\r\n"}}, {});
         addScenario("New cancelled", soup, create, u"="_s, named, soup, u"File1=Soup.rcp"_s);
         addScenario("New takes a name of 120 characters", {}, create, u"="_s + QString(120, u'x'),
                     named, {{QString(120, u'x') + u".rcp"_s, ""}}, {});
@@ -79,16 +75,15 @@ private Q_SLOTS:
         addScenario("Delete with its note", withNote, PickSoup + u"press KillMac; press KillMac"_s,
                     u"Yes; Yes"_s, del + withItsNote,
                     {{Soup, "<missing>"}, {SoupNote, "<missing>"}}, u"File1=; MacName="_s);
-        addScenario("Delete keeping the note", withNote, PickSoup + u"press KillMac"_s,
-                    u"Yes; No"_s, del + withItsNote,
-                    {{Soup, "<missing>"}, {SoupNote, "Simmer\r\n"}}, u"File1="_s);
+        addScenario("Delete keeping the note, on Yes", withNote,
+                    PickSoup + u"press KillMac; press KillMac"_s, u"No; Yes; No"_s,
+                    del + del + withItsNote, {{Soup, "<missing>"}, {SoupNote, "Simmer\r\n"}},
+                    u"File1="_s);
         addScenario("the recipe under the highlight is the active one",
                     {{Soup, ""}, {u"Stew.rcp"_s, ""}},
                     PickSoup + u"key File1 Down; press KillMac"_s, u"Yes; No"_s,
                     u"292 Confirm|Delete list: Stew ?; "_s + withItsNote,
                     {{Soup, ""}, {u"Stew.rcp"_s, "<missing>"}}, u"File1=Soup.rcp"_s);
-        addScenario("Delete, No", withNote, PickSoup + u"press KillMac"_s, u"No"_s, del, withNote,
-                    u"File1=>Soup.rcp; MacName=Soup"_s);
     }
     void recipes() { runScenario(); }
 
@@ -126,14 +121,10 @@ private Q_SLOTS:
         addScenario("a note typed and taken back closes without a question", soup,
                     open + u"type EditorBox x; key EditorBox Backspace; press EditCancel"_s, {}, {},
                     {{SoupNote, ""}}, u"EditorFrame=hidden; MacroFrame= Available Recipes "_s);
-        addScenario("a changed note, No keeps the editor", soup,
-                    open + u"type EditorBox Simmer; press EditCancel"_s, u"No"_s, quit,
-                    {{SoupNote, ""}},
-                    u"EditorFrame= Notes on Soup ; MacroFrame= Available Recipes  (disabled); "
-                    "EditorBox=Simmer"_s);
-        addScenario("a changed note, Yes drops the change", soup,
-                    open + u"type EditorBox Simmer; press EditCancel"_s, u"Yes"_s, quit,
-                    {{SoupNote, ""}}, u"EditorFrame=hidden"_s);
+        addScenario("a changed note: No keeps the editor, Yes drops the change", soup,
+                    open + u"type EditorBox Simmer; press EditCancel; press EditCancel"_s,
+                    u"No; Yes"_s, quit + u"; "_s + quit, {{SoupNote, ""}},
+                    u"EditorFrame=hidden; MacroFrame= Available Recipes "_s);
         addScenario("Save reaches the note opened, with no-break spaces", soup,
                     open + u"type EditorBox Simmer \u00a0gently; do tbMakeList; press EditSave"_s,
                     {}, {}, {{SoupNote, "Simmer \xa0gently\r\n"}},
@@ -144,8 +135,7 @@ private Q_SLOTS:
                     {{SoupNote, "Simmer\r\ngently\r\n\r\n"}},
                     u"EditorBox=Simmer\ngently\n\n; EditorFrame= Notes on Soup "_s);
 
-        const QString unstorable = u"292 Confirm|Some characters of this note cannot be stored "
-                                   "and will be saved as \"?\". Save anyway?"_s;
+        const QString unstorable = u"292 Confirm|Some characters of this note cannot be stored*"_s;
         addScenario("a note that cannot be stored whole, No keeps the editor", soup,
                     open + u"type EditorBox Ume \u6885; press EditSave"_s, u"No"_s, unstorable,
                     {{SoupNote, ""}}, u"EditorFrame= Notes on Soup ; EditorBox=Ume \u6885"_s);

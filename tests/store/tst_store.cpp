@@ -47,27 +47,20 @@ private Q_SLOTS:
         QCOMPARE(Windows1252::decode("\xb0\x80"), u"\u00b0\u20ac"_s);
     }
 
-    void itemsBelongByExactName_data() {
-        QTest::addColumn<QString>("category");
-        QTest::addColumn<QStringList>("items");
-        const QString apples = QString::fromLatin1(field("Apples"));
-        QTest::newRow("exact, duplicates kept in file order")
-            << u"Fruit"_s.leftJustified(30) << QStringList{apples, apples};
-        QTest::newRow("other case") << u"FRUIT"_s.leftJustified(30) << QStringList{};
-        QTest::newRow("leading blank")
-            << u" Fruit"_s.leftJustified(30) << QStringList{QString::fromLatin1(field("Figs"))};
-        QTest::newRow("not a stored form") << u"Fruit"_s << QStringList{};
-    }
     void itemsBelongByExactName() {
-        QFETCH(QString, category);
-        QFETCH(QStringList, items);
         TestFiles::write(m_dir, u"std_item.lst"_s,
-                         TestFiles::itemRecords({{"Fruit", "Apples"},
-                                                 {"fruit", "Limes"},
-                                                 {" Fruit", "Figs"},
-                                                 {"Fruit", "Apples"}}) +
+                         TestFiles::items({{"Fruit", "Apples"},
+                                           {"fruit", "Limes"},
+                                           {" Fruit", "Figs"},
+                                           {"Fruit", "Apples"}}) +
                              "Fruit");
-        QCOMPARE(Catalogue(m_dir).itemsOf(category), items);
+        const Catalogue catalogue(m_dir);
+        const QString apples = QString::fromLatin1(field("Apples"));
+        QCOMPARE(catalogue.itemsOf(u"Fruit"_s.leftJustified(30)), (QStringList{apples, apples}));
+        QCOMPARE(catalogue.itemsOf(u" Fruit"_s.leftJustified(30)),
+                 QStringList{QString::fromLatin1(field("Figs"))});
+        QCOMPARE(catalogue.itemsOf(u"FRUIT"_s.leftJustified(30)), QStringList());
+        QCOMPARE(catalogue.itemsOf(u"Fruit"_s), QStringList());
     }
 
     void todaysListReadAndWritten_data() {

@@ -60,14 +60,14 @@ QByteArray TestFiles::field(const QByteArray& text) {
     return text.leftJustified(30, ' ', true);
 }
 
-QByteArray TestFiles::categoryRecords(const QList<QByteArray>& names) {
+QByteArray TestFiles::cats(const QList<QByteArray>& names) {
     QByteArray bytes;
     for (const QByteArray& name : names)
         bytes += field(name);
     return bytes;
 }
 
-QByteArray TestFiles::itemRecords(const QList<QPair<QByteArray, QByteArray>>& items) {
+QByteArray TestFiles::items(const QList<QPair<QByteArray, QByteArray>>& items) {
     QByteArray bytes;
     for (const auto& [category, item] : items)
         bytes += field(category) + field(item);

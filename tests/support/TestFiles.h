@@ -21,8 +21,8 @@ void verifyAll(const QDir& dir, const Files& files);
 bool change(const QDir& dir, const QString& step);
 // A 30-byte field: the Latin-1 text cut or filled with blanks.
 QByteArray field(const QByteArray& text);
-QByteArray categoryRecords(const QList<QByteArray>& names);
-QByteArray itemRecords(const QList<QPair<QByteArray, QByteArray>>& items);
+QByteArray cats(const QList<QByteArray>& names);
+QByteArray items(const QList<QPair<QByteArray, QByteArray>>& items);
 // The text with a run of two or more trailing blanks written as "~N", so that padded names can
 // be compared at a glance: "Dairy~25".
 QString shortBlanks(const QString& text);

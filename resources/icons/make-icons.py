@@ -50,6 +50,21 @@ ICON = ("-fill #ffffff -stroke #44546a -strokewidth 1 "
         "-draw 'line 12.5,19 16,13' -stroke #8896a8 -strokewidth 1 -draw 'line 16,10 23,10' "
         "-draw 'line 16,17 23,17' -draw 'line 16,24 23,24'")
 
+# The splash form's product picture: a shopping basket with Today's List on it.
+SPLASH = ("-fill #f2c94c -stroke #9a7420 -strokewidth 3 "
+          "-draw 'polygon 14,58 114,58 102,116 26,116' "
+          "-stroke #9a7420 -strokewidth 2 -draw 'line 34,66 40,108' -draw 'line 54,66 56,108' "
+          "-draw 'line 74,66 72,108' -draw 'line 94,66 88,108' "
+          "-fill none -stroke #7a5a18 -strokewidth 5 -draw 'arc 30,14 98,102 180,360' "
+          "-fill #d83a3a -stroke #8e2222 -strokewidth 2 -draw 'circle 40,52 40,38' "
+          "-fill #2e9e44 -stroke #1d6b2d -draw 'ellipse 62,46 9,16 0,360' "
+          "-fill #ffffff -stroke #44546a -strokewidth 2 "
+          "-draw 'path \"M 72,20 L 104,20 L 112,28 L 112,74 L 72,74 Z\"' "
+          "-stroke #2e9e44 -strokewidth 3 -draw 'line 78,34 82,39' -draw 'line 82,39 88,29' "
+          "-draw 'line 78,50 82,55' -draw 'line 82,55 88,45' "
+          "-stroke #8896a8 -strokewidth 2 -draw 'line 92,34 106,34' -draw 'line 92,50 106,50' "
+          "-draw 'line 80,64 106,64'")
+
 
 def draw(size, commands, target):
     subprocess.run(["convert", "-size", size, "xc:none", *shlex.split(commands), target], check=True)
@@ -59,3 +74,4 @@ os.chdir(os.path.dirname(os.path.abspath(__file__)))
 for key, commands in PICTURES.items():
     draw("24x24", commands, f"PNG32:{key}.png")
 draw("32x32", ICON + " -colors 16", "PNG8:vittlo.png")
+draw("128x128", SPLASH, "PNG32:splash.png")

@@ -1,6 +1,8 @@
 #include "MainScreen.h"
 #include "PrinterTarget.h"
+#include "SplashForm.h"
 #include "StandardDialogs.h"
+#include "SystemShell.h"
 
 #include <QApplication>
 #include <QDir>
@@ -15,8 +17,12 @@ int main(int argc, char* argv[]) {
 
     StandardDialogs dialogs;
     PrinterTarget printer(dir.filePath(QStringLiteral("printout.pdf")));
-    MainScreen window(dir, dialogs, printer);
+    SystemShell shell;
+    // The splash form stands in for the main window from the start until "Click Me".
+    SplashForm splash;
+    splash.show();
+    MainScreen window(dir, dialogs, printer, shell);
     dialogs.setParent(&window);
-    window.show();
+    splash.showWhenUnloaded(window);
     return QApplication::exec();
 }

@@ -13,6 +13,7 @@
 #include "PrintTarget.h"
 #include "RecipeFiles.h"
 #include "RecipePanel.h"
+#include "ShellMenu.h"
 #include "TodaysListPrintout.h"
 #include "Twips.h"
 #include "UpgradeMerge.h"
@@ -28,6 +29,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -83,7 +85,8 @@ QLabel* statusPanel(const QString& name, const QString& text) {
 
 } // namespace
 
-MainScreen::MainScreen(const QDir& dir, Dialogs& dialogs, PrintTarget& printTarget, QWidget* parent)
+MainScreen::MainScreen(const QDir& dir, Dialogs& dialogs, PrintTarget& printTarget,
+                       DesktopShell& shell, QWidget* parent)
     : QMainWindow(parent)
     , m_dir(dir)
     , m_dialogs(dialogs)
@@ -99,6 +102,7 @@ MainScreen::MainScreen(const QDir& dir, Dialogs& dialogs, PrintTarget& printTarg
     palette.setColor(QPalette::Window, QApplication::palette("QMenu").color(QPalette::Window));
     setPalette(palette);
 
+    m_shellMenu = new ShellMenu(dialogs, shell, *this);
     buildMenus();
     buildToolbar();
     buildLists();
@@ -107,6 +111,8 @@ MainScreen::MainScreen(const QDir& dir, Dialogs& dialogs, PrintTarget& printTarg
     // for every toolbar button's caption.
     resize(qMax(Twips::toPixels(this, 9030), m_toolbar->sizeHint().width()),
            menuBar()->sizeHint().height() + Twips::toPixels(this, 5910));
+    if (const QScreen* shown = screen())
+        move(shown->availableGeometry().center() - rect().center());
 
     Form_Load();
 }
@@ -130,14 +136,20 @@ void MainScreen::buildMenus() {
     QAction* toolTips = addMenuItem(options, u"MU_TT"_s, u"Tool Tips"_s);
     toolTips->setCheckable(true);
     toolTips->setChecked(true);
+    connect(toolTips, &QAction::triggered, this,
+            [this, toolTips] { m_shellMenu->MU_TT_Click(*toolTips); });
 
     QMenu* help = menuBar()->addMenu(u"&Help"_s);
     help->setObjectName(u"MU_Help"_s);
-    addMenuItem(help, u"MU_Inst"_s, u"&Contents"_s);
-    addMenuItem(help, u"MU_About"_s, u"&About"_s);
+    QAction* contents = addMenuItem(help, u"MU_Inst"_s, u"&Contents"_s);
+    contents->setShortcut(QKeySequence::HelpContents);
+    connect(contents, &QAction::triggered, m_shellMenu, &ShellMenu::MU_Inst_Click);
+    QAction* about = addMenuItem(help, u"MU_About"_s, u"&About"_s);
+    connect(about, &QAction::triggered, m_shellMenu, &ShellMenu::MU_About_Click);
 
     QAction* browse = menuBar()->addAction(u"&Visit Brindlecove Website"_s);
     browse->setObjectName(u"MU_BrowseDefault"_s);
+    connect(browse, &QAction::triggered, m_shellMenu, &ShellMenu::MU_BrowseDefault_Click);
 }
 
 void MainScreen::buildToolbar() {
@@ -300,8 +312,10 @@ void MainScreen::applyButtonWidth(double twips) {
     // never narrower than their captions.
     const int spacing = m_toolbar->layout()->spacing();
     const QMargins margins = m_toolbar->layout()->contentsMargins();
-    const int available = m_toolbar->width() - margins.left() - margins.right() - 8 * spacing;
-    const int shared = Twips::toPixels(this, twips);
+    // The toolbar spans the window, whose new width it has not taken yet.
+    const int available = width() - margins.left() - margins.right() - 8 * spacing;
+    const int shared = qMin(Twips::toPixels(this, twips),
+                            available / int(qMax<qsizetype>(1, m_toolbar->actions().size())));
     QList<QWidget*> buttons;
     int total = 0;
     for (QAction* action : m_toolbar->actions()) {

@@ -9,11 +9,13 @@
 #include <QString>
 #include <functional>
 
+class DesktopShell;
 class Dialogs;
 class PrintTarget;
 class ListBox;
 class NotesEditor;
 class RecipePanel;
+class ShellMenu;
 class QAction;
 class QLabel;
 class QLineEdit;
@@ -28,7 +30,7 @@ class MainScreen final : public QMainWindow, private RecipeHost {
 
 public:
     // dir is the directory that holds the program and its files.
-    MainScreen(const QDir& dir, Dialogs& dialogs, PrintTarget& printTarget,
+    MainScreen(const QDir& dir, Dialogs& dialogs, PrintTarget& printTarget, DesktopShell& shell,
                QWidget* parent = nullptr);
     ~MainScreen() override;
 
@@ -124,6 +126,7 @@ private:
     NotesEditor* m_editorFrame = nullptr;
     RecipePanel* m_macroFrame = nullptr;
     QTimer* m_dateTimer = nullptr;
+    ShellMenu* m_shellMenu = nullptr;
 
     WindowLayout::Places m_places = WindowLayout::designed();
     QString m_currentCategory;

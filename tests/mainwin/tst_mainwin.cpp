@@ -349,6 +349,27 @@ private Q_SLOTS:
         runScenario();
     }
 
+    void shellMenu_data() {
+        addScenarioColumns();
+        addScenario("the about box: two lines, the version first", {}, u"do MU_About"_s, u"OK"_s,
+                    u"304 Vittlo!|Version 1.1\r\nCopyright Brindlecove. All rights reserved."_s, {},
+                    {});
+        addScenario("F1 opens the help", {}, u"key CatList F1"_s, {}, {}, {},
+                    u"HelpWindow=Vittlo! Help"_s);
+    }
+    void shellMenu() { runScenario(); }
+
+    void theToolTipsSwitchClearsEveryToolTip() {
+        ScriptedDialogs dialogs;
+        WindowDriver screen(m_dir, dialogs);
+        // Recipes changes the toolbar's buttons, which then ask their actions again.
+        screen.perform(u"do MU_TT; do tbMakeList"_s);
+        for (const QWidget* widget : screen.window().findChildren<QWidget*>())
+            QVERIFY2(widget->toolTip().isEmpty(), qPrintable(widget->objectName()));
+        const auto* toolTips = screen.window().findChild<QAction*>(u"MU_TT"_s);
+        QVERIFY(!toolTips->isChecked() && !toolTips->isEnabled());
+    }
+
     void layoutRule() {
         const WindowLayout::Places places =
             WindowLayout::resized(WindowLayout::designed(), {3400, 7000, 870, 375}).places;

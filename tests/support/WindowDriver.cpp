@@ -19,7 +19,7 @@ using namespace Qt::StringLiterals;
 
 WindowDriver::WindowDriver(const QDir& dir, Dialogs& dialogs)
     : m_dir(dir)
-    , m_window(std::make_unique<MainScreen>(dir, dialogs, m_printout)) {
+    , m_window(std::make_unique<MainScreen>(dir, dialogs, m_printout, m_shell)) {
     m_window->show();
     if (!QTest::qWaitForWindowExposed(m_window.get()))
         QTest::qFail("the main window was never shown", __FILE__, __LINE__);
@@ -121,11 +121,13 @@ QString WindowDriver::probe(const QString& name) const {
     }
     if (!widget)
         return u"<no widget "_s + name + u'>';
-    if (qobject_cast<const QGroupBox*>(widget) && !widget->isVisible())
+    if ((qobject_cast<const QGroupBox*>(widget) || widget->isWindow()) && !widget->isVisible())
         return u"hidden"_s;
-    // Labels, edit boxes and buttons show their text, frames their title.
+    // Labels, edit boxes and buttons show their text, frames and windows their title.
     QString shown = widget->property("text").toString() + widget->property("plainText").toString() +
                     widget->property("title").toString();
+    if (widget->isWindow())
+        shown = widget->windowTitle();
     return TestFiles::shortBlanks(shown) + (widget->isEnabled() ? QString() : u" (disabled)"_s);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "RecordingPrintTarget.h"
+#include "ScriptedShell.h"
 
 #include <QDir>
 #include <QString>
@@ -35,10 +36,10 @@ public:
     void perform(const QString& steps);
     // What a widget shows, as text: a list's entries joined by "|", the current one marked ">"
     // and ticked ones "+"; a label's, edit box's or button's text; a frame's title, or
-    // "hidden"; the toolbar as 1 for each enabled button, 0 for each disabled one; "printout":
-    // the print log with today's date as DATE; "window": open or closed; "cursor": wait or
-    // normal. Trailing blanks are
-    // shortened as TestFiles::shortBlanks does, and "(disabled)" follows a disabled widget.
+    // "hidden" (so is a window); a window's title; the toolbar as 1 for each enabled button, 0 for
+    // each disabled one; "printout": the print log with today's date as DATE; "window": open or
+    // closed; "cursor": wait or normal. Trailing blanks are shortened as TestFiles::shortBlanks
+    // does, and "(disabled)" follows a disabled widget.
     QString probe(const QString& name) const;
     // Fails the test unless every "name=text" holds for probe(name).
     void verify(const QStringList& probes) const;
@@ -49,5 +50,6 @@ private:
 
     QDir m_dir;
     RecordingPrintTarget m_printout;
+    ScriptedShell m_shell;
     std::unique_ptr<MainScreen> m_window;
 };

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+// What the program asks of the desktop: which program opens a file, and starting a program.
+class DesktopShell {
+public:
+    virtual ~DesktopShell() = default;
+
+    // The program that opens the file, as the desktop names it (it may come padded with blanks),
+    // or nothing when the desktop has none.
+    virtual std::optional<QString> FindExecutable(const QString& file) = 0;
+    // Starts the program with one parameter; false when it could not be started.
+    virtual bool ShellExecute(const QString& program, const QString& parameter) = 0;
+};

@@ -1,0 +1,82 @@
+#include "ShellMenu.h"
+
+#include "Blanks.h"
+#include "CommandRunner.h"
+#include "DesktopShell.h"
+#include "Dialogs.h"
+#include "HelpWindow.h"
+#include "TextFile.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QScopeGuard>
+#include <QWidget>
+
+using namespace Qt::StringLiterals;
+
+const QString ShellMenu::RightsNotice = u"Copyright Brindlecove. All rights reserved."_s;
+const QString ShellMenu::HomePage = u"https://www.brindlecove.example/"_s;
+
+ShellMenu::ShellMenu(Dialogs& dialogs, DesktopShell& shell, QWidget& window)
+    : QObject(&window)
+    , m_dialogs(dialogs)
+    , m_shell(shell)
+    , m_window(window) {}
+
+ShellMenu::~ShellMenu() = default;
+
+void ShellMenu::MU_Inst_Click() {
+    if (!QFile::exists(QLatin1String(HelpWindow::Page))) {
+        m_dialogs.MsgBox(u"The help page is missing from this copy of the program."_s,
+                         Dialogs::OkOnly + Dialogs::Exclamation, u"Vittlo! Help"_s);
+        return;
+    }
+    if (!m_help)
+        m_help = new HelpWindow(&m_window);
+    m_help->show();
+    m_help->raise();
+    m_help->activateWindow();
+}
+
+void ShellMenu::MU_About_Click() {
+    m_dialogs.MsgBox(u"Version 1.1\r\n"_s + RightsNotice,
+                     Dialogs::Exclamation + Dialogs::DefaultButton2, u"Vittlo!"_s);
+}
+
+void ShellMenu::MU_TT_Click(QAction& toolTips) {
+    if (toolTips.isChecked())
+        return;
+    for (QWidget* widget : m_window.findChildren<QWidget*>())
+        widget->setToolTip(QString());
+    for (QAction* action : m_window.findChildren<QAction*>()) {
+        // A button takes its action's tool tip again, its text, whenever the action changes.
+        connect(action, &QAction::changed, this, [action] {
+            for (QObject* shown : action->associatedObjects())
+                if (auto* widget = qobject_cast<QWidget*>(shown))
+                    widget->setToolTip(QString());
+        });
+        action->setToolTip(QString());
+    }
+    toolTips.setEnabled(false);
+}
+
+void ShellMenu::MU_BrowseDefault_Click() {
+    if (m_dialogs.MsgBox(u"Please make sure your internet connection is active!\r\nContinue?"_s,
+                         Dialogs::YesNo + Dialogs::Exclamation,
+                         u"Run default web browser"_s) != Dialogs::Yes)
+        return;
+    // The desktop is asked which program opens a web page it is shown.
+    const QDir temporary = QDir::temp();
+    const QString scratch = u"junk.HTM"_s;
+    const auto removeScratch = qScopeGuard([&] { QFile::remove(temporary.filePath(scratch)); });
+    CommandRunner::run(m_dialogs, [&] {
+        TextFile::write(temporary, scratch, "\"<HTML> <\\HTML>\"\r\n");
+        const std::optional<QString> browser = m_shell.FindExecutable(temporary.filePath(scratch));
+        if (!browser)
+            m_dialogs.MsgBox(u"Could not find your Browser"_s, Dialogs::Exclamation,
+                             u"Browser Not Found"_s);
+        else if (!m_shell.ShellExecute(Blanks::trimmed(*browser), HomePage))
+            m_dialogs.MsgBox(u"Web Page not Opened"_s, Dialogs::Exclamation, u"URL Failed"_s);
+    });
+}

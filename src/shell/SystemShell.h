@@ -1,0 +1,11 @@
+#pragma once
+
+#include "DesktopShell.h"
+
+// The desktop of the system the program runs on: the shell's own functions on Windows, the
+// MIME database (xdg-mime) and the desktop entry of the program it names elsewhere.
+class SystemShell final : public DesktopShell {
+public:
+    std::optional<QString> FindExecutable(const QString& file) override;
+    bool ShellExecute(const QString& program, const QString& parameter) override;
+};

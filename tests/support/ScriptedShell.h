@@ -1,0 +1,25 @@
+#pragma once
+
+#include "DesktopShell.h"
+
+#include <QFileInfo>
+#include <QStringList>
+
+// A desktop that answers as it is told and records what it was asked: "find junk.HTM" (with
+// " (missing)" when the file was not there) and "start PROGRAM PARAMETER".
+class ScriptedShell final : public DesktopShell {
+public:
+    std::optional<QString> browser; // what FindExecutable answers
+    bool starts = true;             // what ShellExecute answers
+    QStringList calls;
+
+    std::optional<QString> FindExecutable(const QString& file) override {
+        calls.append(QStringLiteral("find ") + QFileInfo(file).fileName() +
+                     (QFileInfo::exists(file) ? QString() : QStringLiteral(" (missing)")));
+        return browser;
+    }
+    bool ShellExecute(const QString& program, const QString& parameter) override {
+        calls.append(QStringLiteral("start ") + program + u' ' + parameter);
+        return starts;
+    }
+};

@@ -14,6 +14,7 @@
 #include "RecipeFiles.h"
 #include "RecipePanel.h"
 #include "ShellMenu.h"
+#include "TextTarget.h"
 #include "TodaysListPrintout.h"
 #include "Twips.h"
 #include "UpgradeMerge.h"
@@ -21,6 +22,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QDate>
 #include <QDateTime>
@@ -123,6 +125,7 @@ void MainScreen::buildMenus() {
     QMenu* file = menuBar()->addMenu(u"&File"_s);
     file->setObjectName(u"MU_File"_s);
     QAction* print = addMenuItem(file, u"Menu_Print"_s, u"&Print"_s);
+    print->setShortcut(QKeySequence::Print);
     connect(print, &QAction::triggered, this, &MainScreen::Menu_Print_Click);
     QAction* import = addMenuItem(file, u"MU_Import"_s, u"&Import"_s);
     connect(import, &QAction::triggered, this, &MainScreen::MU_Import_Click);
@@ -195,6 +198,18 @@ void MainScreen::buildLists() {
     connect(m_tmpList, &ListBox::entryDoubleClicked, this, &MainScreen::TmpList_DblClick);
     connect(m_tmpList, &ListBox::characterKey, this, &MainScreen::TmpList_KeyPress);
     connect(m_tmpList, &ListBox::mouseDown, this, &MainScreen::TmpList_MouseDown);
+    // Delete takes the current entry off Today's List, as a double-click on it does.
+    auto* remove = new QAction(m_tmpList);
+    remove->setShortcut(QKeySequence::Delete);
+    remove->setShortcutContext(Qt::WidgetShortcut);
+    m_tmpList->addAction(remove);
+    connect(remove, &QAction::triggered, this, &MainScreen::TmpList_DblClick);
+    // The standard copy keys put Today's List on the clipboard as text; boxes being typed in
+    // take them for themselves.
+    auto* copy = new QAction(this);
+    copy->setShortcut(QKeySequence::Copy);
+    addAction(copy);
+    connect(copy, &QAction::triggered, this, &MainScreen::copyTodaysList);
     applyPlaces(m_places);
 }
 
@@ -658,19 +673,35 @@ bool MainScreen::PrintTodaysList() {
     m_tmpList->clearCurrent();
     {
         WaitCursor wait;
-        QList<TodaysListPrintout::Entry> entries;
-        entries.reserve(m_tmpList->count());
-        for (int i = 0; i < m_tmpList->count(); ++i) {
-            const QListWidgetItem* item = m_tmpList->item(i);
-            entries.append({item->text(), item->checkState() == Qt::Checked});
-        }
-        TodaysListPrintout::print(m_printTarget, entries, answer == Dialogs::Yes,
+        TodaysListPrintout::print(m_printTarget, printoutEntries(), answer == Dialogs::Yes,
                                   QDate::currentDate());
         m_printTarget.endDocument();
     }
     m_tmpList->clearCurrent();
     CommandRunner::reportPrintout(m_dialogs, m_printTarget);
     return true;
+}
+
+QList<TodaysListPrintout::Entry> MainScreen::printoutEntries() const {
+    QList<TodaysListPrintout::Entry> entries;
+    entries.reserve(m_tmpList->count());
+    for (int i = 0; i < m_tmpList->count(); ++i) {
+        const QListWidgetItem* item = m_tmpList->item(i);
+        entries.append({item->text(), item->checkState() == Qt::Checked});
+    }
+    return entries;
+}
+
+void MainScreen::copyTodaysList() {
+    if (m_tmpList->count() == 0)
+        return;
+    // The lines of the printout with category names, less its two empty lines at the top.
+    TextTarget printout;
+    TodaysListPrintout::print(printout, printoutEntries(), true, QDate::currentDate());
+    QString text;
+    for (const QString& line : printout.lines().mid(2))
+        text += Blanks::withoutTrailing(line) + u'\n';
+    QGuiApplication::clipboard()->setText(text);
 }
 
 // Recipes.

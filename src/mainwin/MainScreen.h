@@ -2,6 +2,7 @@
 
 #include "ItemRecord.h"
 #include "RecipeHost.h"
+#include "TodaysListPrintout.h"
 #include "WindowLayout.h"
 
 #include <QDir>
@@ -79,6 +80,8 @@ private:
     // must stop there.
     bool refuseUnpicked(const QString& picked, const QString& message);
     bool PrintTodaysList() override;
+    QList<TodaysListPrintout::Entry> printoutEntries() const;
+    void copyTodaysList();
     int todaysListCount() const override;
     void recipePanelClosed() override;
     void setToolbarButtonsEnabled(int first, int last, bool enabled);

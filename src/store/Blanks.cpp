@@ -16,6 +16,12 @@ QString Blanks::trimmed(QStringView text) {
     return withoutBlanks(text).toString();
 }
 
+QString Blanks::withoutTrailing(QStringView text) {
+    while (!text.isEmpty() && text.back() == u' ')
+        text.chop(1);
+    return text.toString();
+}
+
 QByteArrayView Blanks::trimmed(QByteArrayView bytes) {
     return withoutBlanks(bytes);
 }

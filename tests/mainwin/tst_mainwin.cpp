@@ -7,6 +7,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
+#include <QDate>
 #include <QInputDialog>
 #include <QLabel>
 #include <QListWidget>
@@ -347,6 +349,41 @@ private Q_SLOTS:
         if (::geteuid() == 0)
             QSKIP("file permissions do not hold for root");
         runScenario();
+    }
+
+    void keys_data() {
+        addScenarioColumns();
+        addScenario("Ctrl+P prints", {{Today, "A\r\n"}}, u"key TmpList Ctrl+P"_s, u"Cancel"_s,
+                    u"291 Ready to print...|Include Category Names?"_s, {}, {});
+        addScenario("Delete takes the current entry off, and nothing without one",
+                    {{Today, "A\r\nB\r\n"}},
+                    u"key TmpList Delete; click TmpList 1; key TmpList Delete"_s, {}, {}, {},
+                    u"TmpList=A; sb_today=1 Items: Today's List~7"_s);
+    }
+    void keys() { runScenario(); }
+
+    void copyTodaysList_data() {
+        QTest::addColumn<QByteArray>("todaysList");
+        QTest::addColumn<QString>("copied");
+        QTest::newRow("groups as printed, the tick, no trailing blanks")
+            << QByteArray(
+                   "Dairy\xb0 Milk\r\nDairy\xb0 Eggs  \r\nbread rolls\r\nProduce\xb0 Apples\r\n")
+            << u"Vittlo! DATE\n\n     bread rolls\n\nDairy\n     Eggs\n   * Milk\n\nProduce\n"
+               "     Apples\n"_s;
+        QTest::newRow("an empty list copies nothing") << QByteArray() << u"as it was"_s;
+    }
+    void copyTodaysList() {
+        QFETCH(QByteArray, todaysList);
+        QFETCH(QString, copied);
+        TestFiles::write(m_dir, Today, todaysList);
+        QGuiApplication::clipboard()->setText(u"as it was"_s);
+        ScriptedDialogs dialogs;
+        WindowDriver screen(m_dir, dialogs);
+        screen.perform(todaysList.isEmpty() ? u"key TmpList Ctrl+C"_s
+                                            : u"tick TmpList 2; key TmpList Ctrl+C"_s);
+        QCOMPARE(QGuiApplication::clipboard()->text().replace(
+                     QDate::currentDate().toString(u"MM-dd-yyyy"_s), u"DATE"_s),
+                 copied);
     }
 
     void shellMenu_data() {

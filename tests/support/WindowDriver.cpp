@@ -68,7 +68,8 @@ void WindowDriver::perform(const QString& steps) {
             QTest::mouseRelease(box->viewport(), Qt::RightButton, {}, at);
         } else if (verb == u"key" && widget) {
             widget->setFocus();
-            QTest::keyClick(widget, Qt::Key(QKeySequence::fromString(argument)[0].key()));
+            const QKeyCombination key = QKeySequence::fromString(argument)[0];
+            QTest::keyClick(widget, key.key(), key.keyboardModifiers());
         } else if (verb == u"type" && widget) {
             // As an input method hands over what was typed, whatever the script.
             QInputMethodEvent typed;

@@ -25,7 +25,7 @@ public:
     // Steps separated by ";", each a verb, a widget's name and an argument:
     //   click, dclick, rclick LIST ROW   a click on an entry (ROW -1: below the entries)
     //   tick, dtick LIST ROW             a click or double-click on an entry's check box
-    //   key WIDGET KEY                   a key by its name: Return, Down, B
+    //   key WIDGET KEY                   a key by its name: Return, Down, B, Ctrl+P
     //   type WIDGET TEXT                 typed text
     //   do ACTION                        a menu item or toolbar button
     //   press BUTTON                     a push button

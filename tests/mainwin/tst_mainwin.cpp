@@ -200,13 +200,13 @@ private Q_SLOTS:
              items(
                  {{"Dairy", "Milk"}, {"Bakery", "Milk"}, {"Dairy", "Butter"}, {"Dairy", "Milk"}})}};
         const QString delItem = u"308 Confirm|Delete Item: Dairy Milk ?"_s;
-        addScenario("Del Item removes every record of it in its category", milk,
-                    u"click CatList 1; click StdList 1; do tbDeleteItem"_s, u"Yes"_s, delItem,
-                    {{Std, items({{"Bakery", "Milk"}, {"Dairy", "Butter"}})},
-                     {u"std_item.tmp"_s, "<missing>"}},
-                    u"StdList=Butter~24; sb_cat=1 Items: Dairy~25; StdEdit="_s);
-        addScenario("Del Item, No", milk, u"click CatList 1; click StdList 1; do tbDeleteItem"_s,
-                    u"No"_s, delItem, milk, u"StdList=Butter~24|>Milk~26|Milk~26"_s);
+        addScenario(
+            "Del Item removes every record of it in its category", milk,
+            u"click CatList 1; click StdList 1; do tbDeleteItem; click StdList 1; do tbDeleteItem"_s,
+            u"No; Yes"_s, delItem + u"; "_s + delItem,
+            {{Std, items({{"Bakery", "Milk"}, {"Dairy", "Butter"}})},
+             {u"std_item.tmp"_s, "<missing>"}},
+            u"StdList=Butter~24; sb_cat=1 Items: Dairy~25; StdEdit="_s);
         const Files az{{Today, "A\r\nZ\r\n"}};
         const QString special = u"input One-time item|Special item...|"_s;
         addScenario("Special adds the text as typed, unless cancelled", az,
@@ -249,15 +249,6 @@ private Q_SLOTS:
                         u"Line 1 of IMPORT.TXT holds an item before the first "
                         "[!]Category heading. Nothing was imported."_s,
                     {{Cat, ""}, {Std, ""}}, {});
-        addScenario(
-            "Import cuts names at 30, keeps blanks after the marker",
-            {{u"import.txt"_s, "[!] Frozen Foods and Ice Cream Treats\r\n[! ]x\r\n"
-                               "\"Strawberry ice cream, large tub\""}},
-            u"do MU_Import"_s, u"Yes"_s, ready,
-            {{Cat, cats({" Frozen Foods and Ice Cream Tr"})},
-             {Std, items({{" Frozen Foods and Ice Cream Tr", "[! ]x"},
-                          {" Frozen Foods and Ice Cream Tr", "Strawberry ice cream, large tu"}})}},
-            {});
         const QString purge = u"276 Confirm|When you delete a category, the line items remain*"_s;
         const Files orphans{{Cat, cats({"Fruit", "Dairy", " Fruit"})},
                             {Std, items({{"Dairy", "Milk"},
@@ -309,8 +300,6 @@ private Q_SLOTS:
                     u"Yes"_s, ready, list,
                     u"printout=||Vittlo! DATE|||Dairy~3|   * Milk||special~3|     eggs|#end; "
                     "TmpList=+Dairy\u00b0 Milk|special\u00b0 eggs"_s);
-        addScenario("without names, from the File menu", list, print + u"Menu_Print"_s, u"No"_s,
-                    ready, list, u"printout=||Vittlo! DATE|||   * Milk||     eggs|#end"_s);
         addScenario("cancelled", list, print + u"tbPrint"_s, u"Cancel"_s, ready, list,
                     u"printout=; TmpList=+Dairy\u00b0 Milk|>special\u00b0 eggs"_s);
         addScenario("without a printer, the user is told where it went", list,
@@ -440,84 +429,82 @@ private Q_SLOTS:
         for (QAction* button : toolbar->actions())
             QVERIFY(toolbar->widgetForAction(button)->isVisible());
     }
-    void retypeThroughTheRealInputBox() {
-        TestFiles::write(m_dir, u"todays.lst"_s, "Apples\r\nBakery\xb0 Bread\r\nCheese\r\n");
+    // The real message and input boxes: what they show (title, text or prompt, the default
+    // button or text), and the window after the answer.
+    void realDialogs_data() {
+        QTest::addColumn<Files>("before");
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("answer"); // a button, Escape, or "=text" typed and accepted
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("probe");
+        const Files three{{Today, "Apples\r\nBakery\xb0 Bread\r\nCheese\r\n"}};
+        QTest::newRow("Cancel leaves a ticked entry")
+            << three << u"tick TmpList 2; click TmpList 2; key TmpList Return"_s << u"Cancel"_s
+            << u"Make changes|Modify item...|Cheese"_s
+            << u"TmpList=Apples|Bakery\u00b0 Bread|>+Cheese"_s;
+        QTest::newRow("OK retypes")
+            << three << u"click TmpList 1; key TmpList Return"_s << u"=Bakery\u00b0 Rolls"_s
+            << u"Make changes|Modify item...|Bakery\u00b0 Bread"_s
+            << u"TmpList=>Bakery\u00b0 Rolls|Apples|Cheese"_s;
+        const Files veg{{Cat, cats({"<b>Fruit & Veg"})}, {Today, "A\r\n"}};
+        QTest::newRow("a prompt shows a name as it is")
+            << veg << u"click CatList 0; do tbNewItem"_s << u"Cancel"_s
+            << u"New item|New item for category: <b>Fruit && Veg~16|"_s << u"StdList="_s;
+        QTest::newRow("so does a message; 276, No by default")
+            << veg << u"click CatList 0; do tbDeleteCat"_s << u"No"_s
+            << u"Confirm|Delete Category: <b>Fruit & Veg ?|No"_s << u"CatList=><b>Fruit & Veg~16"_s;
+        QTest::newRow("304, OK") << veg << u"do tbEditCat"_s << u"OK"_s
+                                 << u"Nothing to do!|Please pick a category to edit.|OK"_s
+                                 << u"CatList=<b>Fruit & Veg~16"_s;
+        QTest::newRow("292, Yes") << veg << u"do tbClear"_s << u"Yes"_s
+                                  << u"Confirm|Clear Today's List and Start Over ?|No"_s
+                                  << u"TmpList="_s;
+        QTest::newRow("292, Escape is No")
+            << veg << u"do tbClear"_s << u"Escape"_s
+            << u"Confirm|Clear Today's List and Start Over ?|No"_s << u"TmpList=A"_s;
+        QTest::newRow("291, Cancel")
+            << veg << u"do tbPrint"_s << u"Cancel"_s
+            << u"Ready to print...|Include Category Names?|No"_s << u"printout="_s;
+        QTest::newRow("36, Yes by default")
+            << Files{{u"Soup.rcp"_s, "Leeks\r\n"}}
+            << u"do tbMakeList; click File1 0; press RunMacro"_s << u"Yes"_s
+            << u"Confirm|Add Soup ingredients to Today's List?|Yes"_s << u"TmpList=Leeks"_s;
+    }
+    void realDialogs() {
+        QFETCH(Files, before);
+        QFETCH(QString, steps);
+        QFETCH(QString, answer);
+        QFETCH(QString, shown);
+        QFETCH(QString, probe);
+        TestFiles::writeAll(m_dir, before);
         StandardDialogs dialogs;
         WindowDriver screen(m_dir, dialogs);
         dialogs.setParent(&screen.window());
-
-        // Cancel leaves the ticked entry where it was.
-        whenDialogOpens([](QWidget* widget) { qobject_cast<QDialog*>(widget)->reject(); });
-        screen.perform(u"tick TmpList 2; click TmpList 2; key TmpList Return"_s);
-        screen.verify({u"TmpList=Apples|Bakery\u00b0 Bread|>+Cheese"_s});
-
-        QString shown;
+        QString seen;
         whenDialogOpens([&](QWidget* widget) {
-            auto* dialog = qobject_cast<QInputDialog*>(widget);
-            QVERIFY(dialog);
-            shown = dialog->windowTitle() + u'|' + dialog->labelText() + u'|' + dialog->textValue();
-            dialog->setTextValue(u"Bakery\u00b0 Rolls"_s);
-            dialog->accept();
+            if (auto* box = qobject_cast<QMessageBox*>(widget)) {
+                // Plain text, or the test sees it as markup.
+                seen = box->windowTitle() + u'|' +
+                       (box->textFormat() == Qt::PlainText ? box->text() : u"<markup>"_s) + u'|' +
+                       box->defaultButton()->text().remove(u'&');
+                if (answer == u"Escape")
+                    QTest::keyClick(box, Qt::Key_Escape);
+                for (QAbstractButton* button : box->buttons())
+                    if (button->text().remove(u'&') == answer)
+                        button->click();
+            } else if (auto* input = qobject_cast<QInputDialog*>(widget)) {
+                const auto* label = input->findChild<QLabel*>();
+                seen = input->windowTitle() + u'|' +
+                       TestFiles::shortBlanks(
+                           label->textFormat() == Qt::PlainText ? label->text() : u"<markup>"_s) +
+                       u'|' + input->textValue();
+                input->setTextValue(answer.mid(1));
+                answer.startsWith(u'=') ? input->accept() : input->reject();
+            }
         });
-        screen.perform(u"click TmpList 1; key TmpList Return; close"_s);
-        QCOMPARE(shown, u"Make changes|Modify item...|Bakery\u00b0 Bread"_s);
-        QCOMPARE(TestFiles::read(m_dir, u"todays.lst"_s),
-                 QByteArray("Bakery\xb0 Rolls\r\nApples\r\nCheese\r\n"));
-    }
-
-    void namesShowLiterally() {
-        TestFiles::write(m_dir, Cat, cats({"<b>Fruit & Veg"}));
-        TestFiles::write(m_dir, u"Mac & Cheese.rcp"_s, {});
-        StandardDialogs dialogs;
-        WindowDriver screen(m_dir, dialogs);
-        QString shown;
-        whenDialogOpens([&](QWidget* widget) {
-            const auto* label = widget->findChild<QLabel*>();
-            shown = label->text() + u'|' + QString::number(label->textFormat());
-            qobject_cast<QDialog*>(widget)->reject();
-        });
-        screen.perform(u"click CatList 0; do tbNewItem"_s);
-        QCOMPARE(shown, u"New item for category: <b>Fruit && Veg~16|0"_s.replace(
-                            u"~16"_s, QString(16, u' ')));
-        whenDialogOpens([&](QWidget* widget) {
-            const auto* box = qobject_cast<QMessageBox*>(widget);
-            shown = box->text() + u'|' + QString::number(box->textFormat());
-            box->button(QMessageBox::No)->click();
-        });
-        screen.perform(u"do tbDeleteCat; do tbMakeList; click File1 0; press NoteButton"_s);
-        QCOMPARE(shown, u"Delete Category: <b>Fruit & Veg ?|0"_s);
-        screen.verify({u"EditorFrame= Notes on Mac && Cheese "_s});
-    }
-
-    void messageBoxStyles_data() {
-        QTest::addColumn<int>("style");
-        QTest::addColumn<int>("press");
-        QTest::addColumn<int>("answer");
-        QTest::addColumn<int>("defaultButton");
-        QTest::newRow("304 OK") << 304 << int(QMessageBox::Ok) << 1 << int(QMessageBox::Ok);
-        QTest::newRow("292 Yes") << 292 << int(QMessageBox::Yes) << 6 << int(QMessageBox::No);
-        QTest::newRow("36 No") << 36 << int(QMessageBox::No) << 7 << int(QMessageBox::Yes);
-        QTest::newRow("291 Cancel") << 291 << int(QMessageBox::Cancel) << 2 << int(QMessageBox::No);
-        QTest::newRow("276 escape") << 276 << -1 << 7 << int(QMessageBox::No);
-    }
-    void messageBoxStyles() {
-        QFETCH(int, style);
-        QFETCH(int, press);
-        QFETCH(int, answer);
-        QFETCH(int, defaultButton);
-        StandardDialogs dialogs;
-        int shownDefault = 0;
-        whenDialogOpens([&](QWidget* widget) {
-            auto* box = qobject_cast<QMessageBox*>(widget);
-            QVERIFY(box);
-            shownDefault = box->standardButton(box->defaultButton());
-            if (press < 0)
-                QTest::keyClick(box, Qt::Key_Escape);
-            else
-                box->button(QMessageBox::StandardButton(press))->click();
-        });
-        QCOMPARE(dialogs.MsgBox(u"Sure?"_s, style, u"Confirm"_s), answer);
-        QCOMPARE(shownDefault, defaultButton);
+        screen.perform(steps);
+        QCOMPARE(seen, shown);
+        screen.verify({probe});
     }
 };
 

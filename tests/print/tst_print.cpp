@@ -46,13 +46,6 @@ private Q_SLOTS:
         QTest::addColumn<Entries>("entries");
         QTest::addColumn<bool>("includeCategories");
         QTest::addColumn<QString>("lines"); // after the heading, joined by "|"
-        const Entries example{{u"Dairy\u00b0 Milk"_s, true},
-                              {u"Dairy\u00b0 Eggs"_s, false},
-                              {u"Produce\u00b0 Apples"_s, false}};
-        QTest::newRow("with names")
-            << example << true << u"|Dairy   |   * Milk|     Eggs||Produce   |     Apples"_s;
-        QTest::newRow("without names")
-            << example << false << u"|   * Milk|     Eggs||     Apples"_s;
         QTest::newRow("one-time items and padded entries")
             << Entries{{u"  Dairy\u00b0 Milk      "_s, false}, {u"special\u00b0   eggs  "_s, true}}
             << true << u"|Dairy   |     Milk||special   |   *   eggs"_s;

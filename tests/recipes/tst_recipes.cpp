@@ -129,6 +129,9 @@ private Q_SLOTS:
                     open + u"type EditorBox Simmer \u00a0gently; do tbMakeList; press EditSave"_s,
                     {}, {}, {{SoupNote, "Simmer \xa0gently\r\n"}},
                     u"EditorFrame=hidden; MacroFrame= Available Recipes ; MacName="_s);
+        addScenario("a frame's title shows the name as it is", {{u"Mac & Cheese.rcp"_s, ""}},
+                    u"do tbMakeList; click File1 0; press NoteButton"_s, {}, {}, {},
+                    u"EditorFrame= Notes on Mac && Cheese "_s);
         addScenario("lines stay CR LF and every save adds one",
                     {{Soup, ""}, {SoupNote, "Simmer\r\ngently\r\n"}},
                     open + u"press EditSave; press NoteButton"_s, {}, {},

@@ -1,3 +1,4 @@
+#include "FolderLock.h"
 #include "MainScreen.h"
 #include "PrinterTarget.h"
 #include "SplashForm.h"
@@ -16,6 +17,9 @@ int main(int argc, char* argv[]) {
     QDir::setCurrent(dir.absolutePath());
 
     StandardDialogs dialogs;
+    FolderLock lock(dir);
+    if (!lock.take(dialogs))
+        return 0;
     PrinterTarget printer(dir.filePath(QStringLiteral("printout.pdf")));
     SystemShell shell;
     // The splash form stands in for the main window from the start until "Click Me".

@@ -28,10 +28,8 @@ public:
         if (!failure.isEmpty())
             throw PrintError(failure);
         log.append(text);
-        placesAndFonts.append(QStringLiteral("%1,%2 %3 %4%5")
-                                  .arg(m_x)
-                                  .arg(m_y)
-                                  .arg(m_font[0], m_font[1], m_font[2]));
+        placesAndFonts.append(
+            QStringLiteral("%1,%2 %3 %4%5").arg(m_x).arg(m_y).arg(m_font[0], m_font[1], m_font[2]));
         m_x = 0;
         m_y += 240;
         m_ended = false;

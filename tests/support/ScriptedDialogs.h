@@ -16,7 +16,6 @@ public:
         : m_answers(answers) {}
     ~ScriptedDialogs() override;
 
-    const QStringList& boxes() const { return m_boxes; }
     // Fails the test unless the boxes shown match expected, where "*" in an expected line stands
     // for any text (a system's error message).
     void verifyBoxes(const QStringList& expected) const;

@@ -9,28 +9,25 @@ using TestFiles::Files;
 void TempDirTest::addScenarioColumns() {
     QTest::addColumn<Files>("before");
     QTest::addColumn<QString>("steps");
-    QTest::addColumn<QStringList>("answers");
-    QTest::addColumn<QStringList>("boxes");
+    QTest::addColumn<QString>("answers");
+    QTest::addColumn<QString>("boxes");
     QTest::addColumn<Files>("after");
-    QTest::addColumn<QStringList>("probes");
+    QTest::addColumn<QString>("probes");
 }
 
 void TempDirTest::addScenario(const char* name, const Files& before, const QString& steps,
                               const QString& answers, const QString& boxes, const Files& after,
                               const QString& probes) {
-    const auto list = [](const QString& text) {
-        return text.split(QStringLiteral("; "), Qt::SkipEmptyParts);
-    };
-    QTest::newRow(name) << before << steps << list(answers) << list(boxes) << after << list(probes);
+    QTest::newRow(name) << before << steps << answers << boxes << after << probes;
 }
 
 void TempDirTest::runScenario() {
     QFETCH(Files, before);
     QFETCH(QString, steps);
-    QFETCH(QStringList, answers);
-    QFETCH(QStringList, boxes);
+    QFETCH(QString, answers);
+    QFETCH(QString, boxes);
     QFETCH(Files, after);
-    QFETCH(QStringList, probes);
+    QFETCH(QString, probes);
     TestFiles::writeAll(m_dir, before);
     // Changes of files before "start" are made before the window opens.
     QString afterStart = steps;
@@ -39,10 +36,10 @@ void TempDirTest::runScenario() {
             QVERIFY(TestFiles::change(m_dir, step));
         afterStart = steps.mid(start + 6);
     }
-    ScriptedDialogs dialogs(answers);
+    ScriptedDialogs dialogs(answers.split(u"; "_s, Qt::SkipEmptyParts));
     WindowDriver screen(m_dir, dialogs);
     screen.perform(afterStart);
-    dialogs.verifyBoxes(boxes);
+    dialogs.verifyBoxes(boxes.split(u"; "_s, Qt::SkipEmptyParts));
     TestFiles::verifyAll(m_dir, after);
-    screen.verify(probes);
+    screen.verify(probes.split(u"; "_s, Qt::SkipEmptyParts));
 }

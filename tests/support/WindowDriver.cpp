@@ -6,6 +6,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QDate>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -26,10 +27,6 @@ WindowDriver::WindowDriver(const QDir& dir, Dialogs& dialogs)
 }
 
 WindowDriver::~WindowDriver() = default;
-
-QListWidget* WindowDriver::list(const QString& name) const {
-    return m_window->findChild<QListWidget*>(name);
-}
 
 QPoint WindowDriver::pointOf(QListWidget* list, int row, bool onCheckBox) const {
     if (row < 0)
@@ -54,7 +51,7 @@ void WindowDriver::perform(const QString& steps) {
         const QString target = words.value(1);
         const QString argument = words.mid(2).join(u' ');
         QWidget* widget = m_window->findChild<QWidget*>(target);
-        QListWidget* box = list(target);
+        auto* box = qobject_cast<QListWidget*>(widget);
         const bool mouse = box && (verb.endsWith(u"click") || verb.endsWith(u"tick"));
         const QPoint at = mouse ? pointOf(box, argument.toInt(), verb.endsWith(u"tick")) : QPoint();
         if (verb == u"click" || verb == u"tick") {
@@ -84,6 +81,8 @@ void WindowDriver::perform(const QString& steps) {
         } else if (TestFiles::change(m_dir, step.trimmed())) {
         } else if (verb == u"printerfails") {
             m_printout.failure = (target + u' ' + argument).trimmed();
+        } else if (verb == u"clip") {
+            QGuiApplication::clipboard()->setText((target + u' ' + argument).trimmed());
         } else if (verb == u"noprinter") {
             m_printout.pdfFile = m_dir.filePath(u"printout.pdf"_s);
         } else {
@@ -98,13 +97,15 @@ QString WindowDriver::probe(const QString& name) const {
         return m_window->isVisible() ? u"open"_s : u"closed"_s;
     if (name == u"cursor")
         return QGuiApplication::overrideCursor() ? u"wait"_s : u"normal"_s;
+    const QString today = QDate::currentDate().toString(u"MM-dd-yyyy"_s);
     if (name == u"printout") {
         QStringList texts;
         for (const QString& text : m_printout.log)
-            texts.append(TestFiles::shortBlanks(text).replace(
-                QDate::currentDate().toString(u"MM-dd-yyyy"_s), u"DATE"_s));
+            texts.append(TestFiles::shortBlanks(text).replace(today, u"DATE"_s));
         return texts.join(u'|');
     }
+    if (name == u"clipboard")
+        return QGuiApplication::clipboard()->text().replace(u'\n', u'|').replace(today, u"DATE"_s);
     const QWidget* widget = m_window->findChild<QWidget*>(name);
     if (const auto* box = qobject_cast<const QListWidget*>(widget)) {
         QStringList entries;

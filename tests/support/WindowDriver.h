@@ -20,7 +20,6 @@ public:
     ~WindowDriver();
 
     MainScreen& window() { return *m_window; }
-    RecordingPrintTarget& printout() { return m_printout; }
 
     // Steps separated by ";", each a verb, a widget's name and an argument:
     //   click, dclick, rclick LIST ROW   a click on an entry (ROW -1: below the entries)
@@ -33,19 +32,20 @@ public:
     //   rm, mkdir, touch, chmod          changes a file, as TestFiles::change does
     //   printerfails MESSAGE             the printer fails from now on
     //   noprinter                        printouts go to printout.pdf
+    //   clip TEXT                        puts the text on the clipboard
     void perform(const QString& steps);
     // What a widget shows, as text: a list's entries joined by "|", the current one marked ">"
     // and ticked ones "+"; a label's, edit box's or button's text; a frame's title, or
     // "hidden" (so is a window); a window's title; the toolbar as 1 for each enabled button, 0 for
     // each disabled one; "printout": the print log with today's date as DATE; "window": open or
-    // closed; "cursor": wait or normal. Trailing blanks are shortened as TestFiles::shortBlanks
-    // does, and "(disabled)" follows a disabled widget.
+    // closed; "cursor": wait or normal; "clipboard": its text, "|" for each line break. Trailing
+    // blanks are shortened as TestFiles::shortBlanks does, and "(disabled)" follows a disabled
+    // widget.
     QString probe(const QString& name) const;
     // Fails the test unless every "name=text" holds for probe(name).
     void verify(const QStringList& probes) const;
 
 private:
-    QListWidget* list(const QString& name) const;
     QPoint pointOf(QListWidget* list, int row, bool onCheckBox) const;
 
     QDir m_dir;

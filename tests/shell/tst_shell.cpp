@@ -22,8 +22,7 @@ private Q_SLOTS:
         splash.showWhenUnloaded(mainWindow);
         QVERIFY(!mainWindow.isVisible());
         QTest::mouseClick(splash.findChild<QPushButton*>(u"Command1"_s), Qt::LeftButton);
-        QVERIFY(mainWindow.isVisible());
-        QVERIFY(!splash.isVisible());
+        QVERIFY(mainWindow.isVisible() && !splash.isVisible());
     }
 
     void oneCopyAFolder() {

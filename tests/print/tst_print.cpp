@@ -84,8 +84,8 @@ private Q_SLOTS:
         QTest::newRow("over-wide first word")
             << u"abcdefghijklmno pq rs tuv wx"_s << 610.0 << u"abcdefghijklmno |pq rs |tuv wx"_s;
         QTest::newRow("empty text") << QString() << 1010.0 << QString();
-        QTest::newRow("line breaks travel inside pieces")
-            << u"ab\r\ncd ef gh"_s << 510.0 << u"ab\r\ncd |ef gh"_s;
+        QTest::newRow("a line break inside a piece, the line before it widest")
+            << u"abcdef\r\ng h i"_s << 510.0 << u"abcdef\r\ng |h i"_s;
     }
     void wordWrap() {
         QFETCH(QString, text);

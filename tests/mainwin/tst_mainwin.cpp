@@ -293,7 +293,7 @@ private Q_SLOTS:
                                          {" Fruit", "Fig"},
                                          {"Dairy", "Eggs"}})}};
         addScenario("Purge keeps the items of a category once, grouped in category order", orphans,
-                    u"click CatList 1; do MU_Purge; do MU_Purge"_s, u"No; Yes"_s,
+                    u"click CatList 1; click StdList 0; do MU_Purge; do MU_Purge"_s, u"No; Yes"_s,
                     purge + u"; "_s + purge,
                     {{Std, items({{" Fruit", "Fig"}, {"Dairy", "Milk"}, {"Dairy", "Eggs"}})},
                      {u"std_item.tmp"_s, "<missing>"}},

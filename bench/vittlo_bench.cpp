@@ -1,16 +1,34 @@
-// Times the work that grows with the catalogue and Today's List. Not part of the test run:
-//   cmake -S . -B build -DVITTLO_BUILD_BENCH=ON && cmake --build build --target vittlo_bench
-//   build/bench/vittlo_bench
+// Times the work that grows with the catalogue and Today's List against the floor of the same file
+// work done once with plain buffered I/O. Not part of the test run; bench/run.sh builds and runs
+// it. Each operation runs at two sizes of synthetic catalogue:
+//   S: 100 categories, 10,000 items;  L: 1,000 categories, 1,000,000 items (a 60 MB item file),
+// with repeated, blank and case-variant category names and about 10 % orphan items.
+// Counters: floor_x, the time over the floor's; peak_MB, the most memory the operation added;
+// files_MB, the size of the files it reads.
 #include "Catalogue.h"
+#include "DesktopShell.h"
+#include "Dialogs.h"
+#include "EntryListFile.h"
+#include "ImportFile.h"
 #include "ListBox.h"
+#include "MainScreen.h"
+#include "OrphanPurge.h"
 #include "PrinterTarget.h"
-#include "Windows1252.h"
+#include "UpgradeMerge.h"
 #include "WordWrap.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <benchmark/benchmark.h>
+#include <fstream>
+#include <functional>
+#include <malloc.h>
+#include <map>
+#include <string>
+#include <unistd.h>
 
 namespace {
 
@@ -18,86 +36,273 @@ QByteArray field(const QByteArray& text) {
     return text.leftJustified(30, ' ', true);
 }
 
-// An item file of n records spread over 100 categories.
-QByteArray itemFile(qint64 n) {
-    QByteArray bytes;
-    bytes.reserve(n * 60);
-    for (qint64 i = 0; i < n; ++i)
-        bytes +=
-            field("Aisle " + QByteArray::number(i % 100)) + field("Item " + QByteArray::number(i));
-    return bytes;
+struct Synthetic {
+    QByteArray categories;
+    QByteArray items;
+    QByteArray importText;
+    QStringList todaysList;
+    QString category; // one with about items / categories items
+};
+
+QByteArray categoryName(int n) {
+    if (n % 97 == 0)
+        return QByteArray();
+    if (n % 33 == 0)
+        return "aisle " + QByteArray::number(n);                   // a case variant of its own
+    return "Aisle " + QByteArray::number(n % 50 == 0 ? n - 1 : n); // some names twice
+}
+
+const Synthetic& catalogue(int size) {
+    static std::map<int, Synthetic> made;
+    if (made.count(size))
+        return made.at(size);
+    const int categories = size == 0 ? 100 : 1'000;
+    const qint64 items = size == 0 ? 10'000 : 1'000'000;
+    Synthetic& c = made[size];
+    c.items.reserve(items * 60);
+    for (int n = 1; n <= categories; ++n) {
+        c.categories += field(categoryName(n));
+    }
+    for (qint64 i = 0; i < items; ++i) {
+        const int n = int((i * 7919) % categories) + 1;
+        // One item in ten belongs to a category that is gone.
+        const QByteArray category = i % 10 == 0 ? "Gone " + QByteArray::number(n) : categoryName(n);
+        const QByteArray item = "Item " + QByteArray::number(i);
+        c.items += field(category) + field(item);
+    }
+    // The import file: its categories' items under their headings.
+    for (int n = 1; n <= categories; ++n) {
+        c.importText += "[!]" + categoryName(n) + "\r\n";
+        for (qint64 i = n; i < items; i += categories)
+            c.importText += "Item " + QByteArray::number(i) + ", ";
+        c.importText += "\r\n";
+    }
+    for (int i = 0; i < 10'000; ++i)
+        c.todaysList.append(QStringLiteral("Aisle %1\u00b0 Item %2").arg(i % categories).arg(i));
+    c.category = QString::fromLatin1(field(categoryName(7)));
+    return c;
 }
 
 void write(const QDir& dir, const QString& name, const QByteArray& bytes) {
     QFile file(dir.filePath(name));
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
         std::abort();
 }
 
-void itemsOfACategory(benchmark::State& state) {
-    QTemporaryDir tmp;
-    const QDir dir(tmp.path());
-    write(dir, QStringLiteral("std_item.lst"), itemFile(state.range(0)));
-    const QString category = QString::fromLatin1(field("Aisle 42"));
-    for (auto _ : state)
-        benchmark::DoNotOptimize(Catalogue(dir).itemsOf(category));
-    state.SetItemsProcessed(state.iterations() * state.range(0));
+qint64 kilobytes(const char* key) {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind(key, 0) == 0)
+            return std::stoll(line.substr(std::string(key).size()));
+    return 0;
 }
-BENCHMARK(itemsOfACategory)
-    ->Arg(10'000)
-    ->Arg(100'000)
-    ->Arg(1'000'000)
-    ->Unit(benchmark::kMillisecond);
 
-void removeAnItem(benchmark::State& state) {
+// Runs the operation as a benchmark, each run on files made afresh, and reports its time over
+// the floor's and the memory it added at its peak.
+void measure(benchmark::State& state, const std::function<void(const QDir&)>& prepare,
+             const std::function<void(const QDir&)>& operation,
+             const std::function<void(const QDir&)>& floor, const QStringList& reads) {
     QTemporaryDir tmp;
     const QDir dir(tmp.path());
-    const QByteArray bytes = itemFile(state.range(0));
+    const auto timed = [&](const std::function<void(const QDir&)>& work) {
+        prepare(dir);
+        QElapsedTimer timer;
+        timer.start();
+        work(dir);
+        return timer.nsecsElapsed() / 1e6;
+    };
+    std::vector<double> floors;
+    for (int i = 0; i < 3; ++i)
+        floors.push_back(timed(floor));
+    std::sort(floors.begin(), floors.end());
+    prepare(dir);
+    qint64 files = 0;
+    for (const QString& name : reads)
+        files += QFile(dir.filePath(name)).size();
+    std::vector<double> times;
+    qint64 peak = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        write(dir, QStringLiteral("std_item.lst"), bytes);
+        prepare(dir);
+        malloc_trim(0);
+        std::ofstream("/proc/self/clear_refs") << "5";
+        const qint64 before = kilobytes("VmRSS:");
         state.ResumeTiming();
-        Catalogue(dir).removeItem(QStringLiteral("Aisle 7"), QStringLiteral("Item 7"));
+        QElapsedTimer timer;
+        timer.start();
+        operation(dir);
+        times.push_back(timer.nsecsElapsed() / 1e6);
+        state.PauseTiming();
+        peak = std::max(peak, kilobytes("VmHWM:") - before);
+        state.ResumeTiming();
     }
-    state.SetItemsProcessed(state.iterations() * state.range(0));
+    std::sort(times.begin(), times.end());
+    state.counters["floor_x"] = times[times.size() / 2] / std::max(floors[1], 1e-3);
+    state.counters["peak_MB"] = peak / 1024.0;
+    state.counters["files_MB"] = files / 1048576.0;
 }
-BENCHMARK(removeAnItem)->Arg(10'000)->Arg(100'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
 
-QStringList entries(qint64 n) {
+// The floor: the files read once, and those given written once, with plain buffered I/O.
+std::function<void(const QDir&)> floorOf(const QStringList& reads, const QStringList& writes) {
+    return [reads, writes](const QDir& dir) {
+        for (const QString& name : reads) {
+            QFile file(dir.filePath(name));
+            if (!file.open(QIODevice::ReadOnly))
+                std::abort();
+            const QByteArray bytes = file.readAll();
+            if (writes.contains(name)) {
+                // Written as the program writes: flushed to disk before it counts as written.
+                QFile copy(dir.filePath(name + QStringLiteral(".floor")));
+                if (!copy.open(QIODevice::WriteOnly) || copy.write(bytes) != bytes.size() ||
+                    !copy.flush() || ::fsync(copy.handle()) != 0)
+                    std::abort();
+            }
+        }
+    };
+}
+
+std::function<void(const QDir&)> catalogueFiles(int size, bool upgrade = false) {
+    return [size, upgrade](const QDir& dir) {
+        const Synthetic& c = catalogue(size);
+        write(dir, QStringLiteral("category.lst"), c.categories);
+        write(dir, QStringLiteral("std_item.lst"), c.items);
+        if (upgrade) {
+            // As many shipped records, half of them the user's.
+            write(dir, QStringLiteral("category.new"),
+                  c.categories.right(c.categories.size() / 2) +
+                      c.categories.left(c.categories.size() / 2).toLower());
+            write(dir, QStringLiteral("std_item.new"),
+                  c.items.right(c.items.size() / 2) + c.items.left(c.items.size() / 2).toUpper());
+        }
+    };
+}
+
+const QStringList CatalogueFiles{QStringLiteral("category.lst"), QStringLiteral("std_item.lst")};
+
+void itemsOfACategory(benchmark::State& state) {
+    const int size = int(state.range(0));
+    measure(state, catalogueFiles(size),
+            [size](const QDir& dir) {
+                benchmark::DoNotOptimize(Catalogue(dir).itemsOf(catalogue(size).category));
+            },
+            floorOf({QStringLiteral("std_item.lst")}, {}), {QStringLiteral("std_item.lst")});
+}
+
+void purge(benchmark::State& state) {
+    measure(
+        state, catalogueFiles(int(state.range(0))),
+        [](const QDir& dir) { OrphanPurge::purge(dir); },
+        floorOf(CatalogueFiles, {QStringLiteral("std_item.lst")}), CatalogueFiles);
+}
+
+void upgradeMerge(benchmark::State& state) {
+    const QStringList reads = CatalogueFiles + QStringList{QStringLiteral("category.new"),
+                                                           QStringLiteral("std_item.new")};
+    measure(
+        state, catalogueFiles(int(state.range(0)), true),
+        [](const QDir& dir) {
+            const UpgradeMerge upgrade(dir);
+            if (!upgrade.prepare())
+                std::abort();
+            upgrade.merge();
+        },
+        floorOf(reads, CatalogueFiles), reads);
+}
+
+void import(benchmark::State& state) {
+    const int size = int(state.range(0));
+    const auto prepare = [size](const QDir& dir) {
+        write(dir, QStringLiteral("import.txt"), catalogue(size).importText);
+        QFile::remove(dir.filePath(QStringLiteral("category.lst")));
+        QFile::remove(dir.filePath(QStringLiteral("std_item.lst")));
+    };
+    measure(
+        state, prepare,
+        [](const QDir& dir) {
+            if (!ImportFile::importInto(dir).isEmpty())
+                std::abort();
+        },
+        [size](const QDir& dir) {
+            // Reading the file, and writing the records it makes.
+            floorOf({QStringLiteral("import.txt")}, {})(dir);
+            write(dir, QStringLiteral("std_item.floor"), catalogue(size).items);
+        },
+        {QStringLiteral("import.txt")});
+}
+
+void saveTodaysList(benchmark::State& state) {
+    const int size = int(state.range(0));
+    const auto prepare = [size](const QDir& dir) {
+        QByteArray bytes;
+        for (const QString& entry : catalogue(size).todaysList)
+            bytes += entry.toLatin1() + "\r\n";
+        write(dir, QStringLiteral("todays.lst"), bytes);
+    };
+    measure(state, prepare,
+            [size](const QDir& dir) {
+                EntryListFile(dir, QStringLiteral("todays.lst")).write(catalogue(size).todaysList);
+            },
+            floorOf({QStringLiteral("todays.lst")}, {QStringLiteral("todays.lst")}),
+            {QStringLiteral("todays.lst")});
+}
+
+class NoDialogs final : public Dialogs {
+public:
+    int MsgBox(const QString&, int, const QString&) override { std::abort(); }
+
+protected:
+    QString inputText(const QString&, const QString&, const QString&) override { std::abort(); }
+};
+
+class NoShell final : public DesktopShell {
+public:
+    std::optional<QString> FindExecutable(const QString&) override { return std::nullopt; }
+    bool ShellExecute(const QString&, const QString&) override { return false; }
+};
+
+void startUp(benchmark::State& state) {
+    const int size = int(state.range(0));
+    const auto prepare = [size](const QDir& dir) {
+        catalogueFiles(size)(dir);
+        QByteArray bytes;
+        for (const QString& entry : catalogue(size).todaysList)
+            bytes += entry.toLatin1() + "\r\n";
+        write(dir, QStringLiteral("todays.lst"), bytes);
+    };
+    measure(state, prepare,
+            [](const QDir& dir) {
+                NoDialogs dialogs;
+                NoShell shell;
+                PrinterTarget printer(dir.filePath(QStringLiteral("printout.pdf")));
+                MainScreen window(dir, dialogs, printer, shell);
+                benchmark::DoNotOptimize(window.isVisible());
+            },
+            floorOf({QStringLiteral("category.lst"), QStringLiteral("todays.lst")}, {}),
+            {QStringLiteral("category.lst"), QStringLiteral("todays.lst")});
+}
+
+#define AT_BOTH_SIZES(name)                                                                        \
+    BENCHMARK(name)->Arg(0)->Arg(1)->Iterations(5)->Unit(benchmark::kMillisecond)->UseRealTime()
+
+AT_BOTH_SIZES(itemsOfACategory);
+AT_BOTH_SIZES(purge);
+AT_BOTH_SIZES(upgradeMerge);
+AT_BOTH_SIZES(import);
+AT_BOTH_SIZES(saveTodaysList);
+BENCHMARK(startUp)->Arg(1)->Iterations(5)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void fillStdList(benchmark::State& state) {
     QStringList texts;
-    for (qint64 i = 0; i < n; ++i)
-        texts.append(QStringLiteral("Aisle %1\u00b0 Item %2").arg((i * 7919) % 1000).arg(i));
-    return texts;
-}
-
-void fillAListBox(benchmark::State& state) {
-    const QStringList texts = entries(state.range(0));
+    for (int i = 0; i < 10'000; ++i)
+        texts.append(QString::fromLatin1(field("Item " + QByteArray::number((i * 7919) % 10'000))));
     for (auto _ : state) {
-        ListBox list(QStringLiteral("TmpList"), ListBox::CheckBoxes::OnEveryEntry);
+        ListBox list(QStringLiteral("StdList"));
         list.addEntries(texts);
         benchmark::DoNotOptimize(list.count());
     }
-    state.SetItemsProcessed(state.iterations() * state.range(0));
 }
-BENCHMARK(fillAListBox)->Arg(1'000)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond);
-
-void addOneEntryToALongList(benchmark::State& state) {
-    ListBox list(QStringLiteral("TmpList"), ListBox::CheckBoxes::OnEveryEntry);
-    list.addEntries(entries(state.range(0)));
-    for (auto _ : state) {
-        const int at = list.addEntry(QStringLiteral("Aisle 500\u00b0 Bread"));
-        list.removeEntry(at);
-    }
-}
-BENCHMARK(addOneEntryToALongList)->Arg(1'000)->Arg(100'000)->Unit(benchmark::kMicrosecond);
-
-void encodeAndDecode(benchmark::State& state) {
-    const QString text = entries(1000).join(QLatin1Char('\n'));
-    for (auto _ : state)
-        benchmark::DoNotOptimize(Windows1252::decode(Windows1252::encode(text)));
-    state.SetBytesProcessed(state.iterations() * text.size());
-}
-BENCHMARK(encodeAndDecode);
+BENCHMARK(fillStdList)->Unit(benchmark::kMillisecond);
 
 // A note of n short lines printed to a PDF file, as "Print Notes" does.
 void printANote(benchmark::State& state) {
@@ -120,6 +325,9 @@ BENCHMARK(printANote)->Arg(1'000)->Arg(2'000)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Memory freed goes back to the system, so that each operation's peak can be told.
+    mallopt(M_MMAP_THRESHOLD, 64 * 1024);
+    mallopt(M_TRIM_THRESHOLD, 64 * 1024);
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

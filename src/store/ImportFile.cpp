@@ -7,52 +7,97 @@
 #include "Windows1252.h"
 
 #include <QFile>
+#include <optional>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString Heading = u"[!]"_s;
-
 const QString CannotRead = u"Can't find file IMPORT.TXT - Please press F1 to run help, and review "
                            "the import procedure."_s;
 
-// The fields of one line, which holds no line break.
-void addFields(QStringView line, int number, QList<ImportFile::Field>& fields) {
-    qsizetype at = 0;
-    for (;;) {
-        while (at < line.size() && (line.at(at) == u' ' || line.at(at) == u'\t'))
-            ++at;
-        QString text;
-        if (at < line.size() && line.at(at) == u'"') {
-            const qsizetype close = line.indexOf(u'"', at + 1);
-            const qsizetype end = close < 0 ? line.size() : close;
-            text = line.sliced(at + 1, end - at - 1).toString();
-            at = qMin(end + 1, line.size());
-        }
-        const qsizetype comma = line.indexOf(u',', at);
-        text += line.sliced(at, (comma < 0 ? line.size() : comma) - at);
-        fields.append({text, number});
-        if (comma < 0)
-            return;
-        at = comma + 1;
+// Appends records to a list file a run at a time, so that memory does not grow with the file.
+class RecordAppender {
+public:
+    RecordAppender(const QString& path, qsizetype recordSize)
+        : m_path(path)
+        , m_recordSize(recordSize) {
+        m_buffer.reserve(RunSize + recordSize);
     }
-}
+
+    // Adds a field: the bytes cut or filled with blanks to 30.
+    void addField(QByteArrayView bytes) {
+        const qsizetype size = qMin(bytes.size(), CategoryRecord::Size);
+        m_buffer.append(bytes.first(size));
+        m_buffer.append(CategoryRecord::Size - size, ' ');
+        if (m_buffer.size() >= RunSize && m_buffer.size() % m_recordSize == 0)
+            flush();
+    }
+    void flush() {
+        if (m_buffer.isEmpty())
+            return;
+        if (!m_file)
+            m_file.emplace(m_path, m_recordSize, RecordFile::Access::ReadWrite);
+        m_file->appendAll(m_buffer);
+        m_buffer.truncate(0);
+    }
+
+private:
+    static constexpr qsizetype RunSize = 1 << 20;
+
+    QString m_path;
+    qsizetype m_recordSize;
+    QByteArray m_buffer;
+    std::optional<RecordFile> m_file;
+};
 
 } // namespace
 
-QList<ImportFile::Field> ImportFile::fields(QByteArrayView bytes) {
-    const QString text = Windows1252::decode(bytes);
-    QList<Field> fields;
+void ImportFile::forEachField(QByteArrayView bytes,
+                              const std::function<void(QByteArrayView field, int line)>& visit) {
+    QByteArray joined;
     int number = 0;
     qsizetype start = 0;
-    while (start < text.size()) {
+    while (start < bytes.size()) {
         qsizetype end = start;
-        while (end < text.size() && text.at(end) != u'\r' && text.at(end) != u'\n')
+        while (end < bytes.size() && bytes.at(end) != '\r' && bytes.at(end) != '\n')
             ++end;
-        addFields(QStringView(text).sliced(start, end - start), ++number, fields);
-        start = end + (text.sliced(end).startsWith(u"\r\n") ? 2 : 1);
+        const QByteArrayView line = bytes.sliced(start, end - start);
+        ++number;
+        for (qsizetype at = 0;;) {
+            while (at < line.size() && (line.at(at) == ' ' || line.at(at) == '\t'))
+                ++at;
+            std::optional<QByteArrayView> quoted;
+            if (at < line.size() && line.at(at) == '"') {
+                const qsizetype close = line.indexOf('"', at + 1);
+                const qsizetype quoteEnd = close < 0 ? line.size() : close;
+                quoted = line.sliced(at + 1, quoteEnd - at - 1);
+                at = qMin(quoteEnd + 1, line.size());
+            }
+            const qsizetype comma = line.indexOf(',', at);
+            const QByteArrayView rest = line.sliced(at, (comma < 0 ? line.size() : comma) - at);
+            if (quoted && !rest.isEmpty()) {
+                joined = quoted->toByteArray();
+                joined.append(rest);
+                visit(joined, number);
+            } else {
+                visit(quoted ? *quoted : rest, number);
+            }
+            if (comma < 0)
+                break;
+            at = comma + 1;
+        }
+        start =
+            end +
+            (end + 1 < bytes.size() && bytes.at(end) == '\r' && bytes.at(end + 1) == '\n' ? 2 : 1);
     }
+}
+
+QList<ImportFile::Field> ImportFile::fields(QByteArrayView bytes) {
+    QList<Field> fields;
+    forEachField(bytes, [&](QByteArrayView field, int line) {
+        fields.append({Windows1252::decode(field), line});
+    });
     return fields;
 }
 
@@ -63,26 +108,31 @@ QString ImportFile::importInto(const QDir& dir) {
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return CannotRead;
-    QByteArray categories;
-    QByteArray items;
+    RecordAppender categories(dir.filePath(ListFiles::Categories), CategoryRecord::Size);
+    RecordAppender items(dir.filePath(ListFiles::Items), ItemRecord::Size);
+    // The first field decides: an item ahead of any heading refuses the file before anything is
+    // written, a heading lets the rest in.
+    std::optional<int> itemFirst;
     bool headed = false;
-    QString category;
-    for (const Field& field : fields(bytes)) {
-        if (field.text.startsWith(Heading)) {
-            category = field.text.mid(Heading.size());
-            categories += CategoryRecord(category).bytes();
+    QByteArray category;
+    forEachField(bytes, [&](QByteArrayView field, int line) {
+        if (itemFirst)
+            return;
+        if (field.startsWith("[!]")) {
+            category = field.sliced(3).toByteArray();
+            categories.addField(category);
             headed = true;
         } else if (!headed) {
-            return u"Line %1 of IMPORT.TXT holds an item before the first [!]Category heading. "
-                   "Nothing was imported."_s.arg(field.line);
+            itemFirst = line;
         } else {
-            items += ItemRecord(category, field.text).bytes();
+            items.addField(category);
+            items.addField(field);
         }
-    }
-    RecordFile(dir.filePath(ListFiles::Categories), CategoryRecord::Size,
-               RecordFile::Access::ReadWrite)
-        .appendAll(categories);
-    RecordFile(dir.filePath(ListFiles::Items), ItemRecord::Size, RecordFile::Access::ReadWrite)
-        .appendAll(items);
+    });
+    if (itemFirst)
+        return u"Line %1 of IMPORT.TXT holds an item before the first [!]Category heading. "
+               "Nothing was imported."_s.arg(*itemFirst);
+    categories.flush();
+    items.flush();
     return {};
 }

@@ -5,10 +5,10 @@
 #include "ItemRecord.h"
 #include "ListFiles.h"
 #include "RecordFile.h"
+#include "RecordSet.h"
 #include "TextFile.h"
 
 #include <QFileInfo>
-#include <QSet>
 #include <filesystem>
 #include <system_error>
 
@@ -44,18 +44,15 @@ void UpgradeMerge::merge() const {
 
 void UpgradeMerge::mergeFile(const QString& list, const QString& shipped,
                              qsizetype recordSize) const {
-    QSet<QByteArray> held;
+    QByteArray users;
     RecordFile file(m_dir.filePath(list), recordSize, RecordFile::Access::ReadWrite);
-    file.forEachRun([&](QByteArrayView records) {
-        for (qsizetype at = 0; at < records.size(); at += recordSize)
-            held.insert(records.sliced(at, recordSize).toByteArray());
-    });
+    users.reserve(file.count() * recordSize);
+    file.forEachRun([&](QByteArrayView records) { users.append(records); });
+    const RecordSet held(users, recordSize);
     // Shipped records are not compared with each other: one shipped twice is added twice.
     QByteArray added;
     RecordFile(m_dir.filePath(shipped), recordSize).forEachRun([&](QByteArrayView records) {
-        for (qsizetype at = 0; at < records.size(); at += recordSize)
-            if (!held.contains(records.sliced(at, recordSize).toByteArray()))
-                added.append(records.sliced(at, recordSize));
+        added.append(held.missingFrom(records));
     });
     file.appendAll(added);
     TextFile::remove(m_dir, shipped);

@@ -105,10 +105,6 @@ void Catalogue::renameCategory(const QString& current, const QString& newName) c
                 first = n;
         }
     });
-    if (first > 0)
-        RecordFile(categories, CategoryRecord::Size, RecordFile::Access::ReadWrite)
-            .write(first, CategoryRecord(newName).bytes());
-
     const QString items = m_dir.filePath(ListFiles::Items);
     const QByteArray field = CategoryRecord(newName).bytes();
     QByteArray renamed;
@@ -122,8 +118,18 @@ void Catalogue::renameCategory(const QString& current, const QString& newName) c
             changed = changed || moves;
         }
     });
+    // Both files are opened for writing before either is written, so that one that cannot be
+    // leaves both as they were.
+    std::optional<RecordFile> categoryFile;
+    std::optional<RecordFile> itemFile;
+    if (first > 0)
+        categoryFile.emplace(categories, CategoryRecord::Size, RecordFile::Access::ReadWrite);
     if (changed)
-        RecordFile(items, ItemRecord::Size, RecordFile::Access::ReadWrite).writeAll(renamed);
+        itemFile.emplace(items, ItemRecord::Size, RecordFile::Access::ReadWrite);
+    if (categoryFile)
+        categoryFile->write(first, field);
+    if (itemFile)
+        itemFile->writeAll(renamed);
 }
 
 void Catalogue::removeCategory(const QString& name) const {

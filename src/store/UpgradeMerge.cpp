@@ -31,29 +31,41 @@ bool UpgradeMerge::prepare() const {
         if (error)
             throw FileError(ListFiles::ItemsUpgrade, QString::fromStdString(error.message()));
         // The user's categories stay; the shipped ones they lack are added.
-        if (m_dir.exists(ListFiles::CategoriesUpgrade))
-            mergeFile(ListFiles::Categories, ListFiles::CategoriesUpgrade, CategoryRecord::Size);
+        if (m_dir.exists(ListFiles::CategoriesUpgrade)) {
+            Addition categories = additionTo(ListFiles::Categories, ListFiles::CategoriesUpgrade,
+                                             CategoryRecord::Size);
+            add({&categories});
+        }
     }
     return users && shipped;
 }
 
 void UpgradeMerge::merge() const {
-    mergeFile(ListFiles::Items, ListFiles::ItemsUpgrade, ItemRecord::Size);
-    mergeFile(ListFiles::Categories, ListFiles::CategoriesUpgrade, CategoryRecord::Size);
+    Addition items = additionTo(ListFiles::Items, ListFiles::ItemsUpgrade, ItemRecord::Size);
+    Addition categories =
+        additionTo(ListFiles::Categories, ListFiles::CategoriesUpgrade, CategoryRecord::Size);
+    add({&items, &categories});
 }
 
-void UpgradeMerge::mergeFile(const QString& list, const QString& shipped,
-                             qsizetype recordSize) const {
+UpgradeMerge::Addition UpgradeMerge::additionTo(const QString& list, const QString& shipped,
+                                                qsizetype recordSize) const {
+    Addition addition{std::make_unique<RecordFile>(m_dir.filePath(list), recordSize,
+                                                   RecordFile::Access::ReadWrite),
+                      QByteArray(), shipped};
     QByteArray users;
-    RecordFile file(m_dir.filePath(list), recordSize, RecordFile::Access::ReadWrite);
-    users.reserve(file.count() * recordSize);
-    file.forEachRun([&](QByteArrayView records) { users.append(records); });
+    users.reserve(addition.list->count() * recordSize);
+    addition.list->forEachRun([&](QByteArrayView records) { users.append(records); });
     const RecordSet held(users, recordSize);
     // Shipped records are not compared with each other: one shipped twice is added twice.
-    QByteArray added;
     RecordFile(m_dir.filePath(shipped), recordSize).forEachRun([&](QByteArrayView records) {
-        added.append(held.missingFrom(records));
+        addition.records.append(held.missingFrom(records));
     });
-    file.appendAll(added);
-    TextFile::remove(m_dir, shipped);
+    return addition;
+}
+
+void UpgradeMerge::add(std::initializer_list<Addition*> additions) const {
+    for (Addition* addition : additions)
+        addition->list->appendAll(addition->records);
+    for (Addition* addition : additions)
+        TextFile::remove(m_dir, addition->shipped);
 }

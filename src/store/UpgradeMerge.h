@@ -1,7 +1,12 @@
 #pragma once
 
+#include <QByteArray>
 #include <QDir>
 #include <QString>
+#include <initializer_list>
+#include <memory>
+
+class RecordFile;
 
 // Brings in the catalogue an installation ships as "category.new" and "std_item.new", at
 // start-up before any list is read. The lengths of the two item files decide what happens.
@@ -20,7 +25,15 @@ public:
     void merge() const;
 
 private:
-    void mergeFile(const QString& list, const QString& shipped, qsizetype recordSize) const;
+    // A list file opened for writing, with the shipped records it lacks.
+    struct Addition {
+        std::unique_ptr<RecordFile> list;
+        QByteArray records;
+        QString shipped;
+    };
+    Addition additionTo(const QString& list, const QString& shipped, qsizetype recordSize) const;
+    // Appends each addition, then deletes the shipped files: all are opened before any is written.
+    void add(std::initializer_list<Addition*> additions) const;
 
     QDir m_dir;
 };

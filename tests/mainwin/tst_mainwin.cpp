@@ -15,6 +15,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
+#include <array>
 #include <functional>
 #include <unistd.h>
 
@@ -320,6 +321,60 @@ private Q_SLOTS:
                     {{u"std_item.new"_s, "<missing>"}, {u"category.new"_s, cats({"Dairy"})}}, {});
     }
     void bulk() { runScenario(); }
+
+    // Every command that writes, its write made to fail by a directory where a file must be: one
+    // message naming the file, the program running, every other file and Today's List as before.
+    void failedWrites_data() {
+        addScenarioColumns();
+        const Files before{{Cat, cats({"Bakery", "Dairy"})},
+                           {Std, items({{"Dairy", "Milk"}})},
+                           {Today, "A\r\n"},
+                           {u"Soup.rcp"_s, "Leeks\r\n"},
+                           {u"Soup.txt"_s, "Simmer\r\n"},
+                           {u"import.txt"_s, "[!]Fish\r\ncod\r\n"}};
+        const QString soup = u"do tbMakeList; click File1 0; "_s;
+        const QList<std::array<QString, 4>> commands{
+            {u"category.lst"_s, u"do tbNewCat"_s, u"=Fish"_s, u"input New Category|*"_s},
+            {u"std_item.lst"_s,
+             u"click CatList 1; rm std_item.lst; mkdir std_item.lst; do tbEditCat"_s, u"=Milky"_s,
+             u"input*"_s},
+            {u"category.tmp"_s, u"click CatList 1; do tbDeleteCat"_s, u"Yes"_s, u"276 Confirm|*"_s},
+            {u"std_item.lst"_s,
+             u"click CatList 1; rm std_item.lst; mkdir std_item.lst; do tbNewItem"_s, u"=Cream"_s,
+             u"input*"_s},
+            {u"std_item.tmp"_s, u"click CatList 1; click StdList 0; do tbDeleteItem"_s, u"Yes"_s,
+             u"308 Confirm|*"_s},
+            {u"todays.lst"_s, u"do tbClear"_s, u"Yes"_s, u"292 Confirm|*"_s},
+            {u"category.lst"_s, u"do MU_Import"_s, u"Yes"_s, u"292 Ready to import...|*"_s},
+            {u"std_item.tmp"_s, u"do MU_Purge"_s, u"Yes"_s, u"276 Confirm|*"_s},
+            {u"Soup.rcp"_s, soup + u"press SaveMacro"_s, u"Yes"_s,
+             u"36 Ready to record list...|*"_s},
+            {u"Stew.rcp"_s, u"do tbMakeList; press Command1"_s, u"=Stew; Yes"_s,
+             u"input New Recipe|*; 292 Confirm|*"_s},
+            {u"Soup.rcp"_s, soup + u"press KillMac"_s, u"Yes; No"_s,
+             u"292 Confirm|*; 36 Confirm|*"_s},
+            {u"Soup.txt"_s,
+             soup + u"press NoteButton; rm Soup.txt; mkdir Soup.txt; press EditSave"_s, QString(),
+             QString()}};
+        for (const auto& [file, command, answers, boxes] : commands) {
+            Files after = before;
+            after.insert(file, "<dir>");
+            const QString block =
+                command.contains(u"mkdir") ? QString() : u"rm %1; mkdir %1; "_s.arg(file);
+            addScenario(qPrintable(command), before, block + command,
+                        (answers.isEmpty() ? QString() : answers + u"; "_s) + u"OK"_s,
+                        (boxes.isEmpty() ? QString() : boxes + u"; "_s) + u"16 File Error|"_s +
+                            file + u"\n\n*"_s,
+                        after, u"window=open; TmpList=A"_s);
+        }
+        Files shipped = before;
+        shipped.insert(u"std_item.new"_s, items({{"Dairy", "Eggs"}}));
+        shipped.insert(u"category.new"_s, "<dir>");
+        addScenario("the upgrade merge", shipped, {}, u"Yes; OK"_s,
+                    u"36 Upgrade Installation|*; 16 File Error|category.new\n\n*"_s, shipped,
+                    u"window=open; TmpList=A"_s);
+    }
+    void failedWrites() { runScenario(); }
 
     void readOnly_data() {
         addScenarioColumns();

@@ -26,8 +26,6 @@ WindowDriver::WindowDriver(const QDir& dir, Dialogs& dialogs)
         QTest::qFail("the main window was never shown", __FILE__, __LINE__);
 }
 
-WindowDriver::~WindowDriver() = default;
-
 QPoint WindowDriver::pointOf(QListWidget* list, int row, bool onCheckBox) const {
     if (row < 0)
         return QPoint(20, list->viewport()->height() - 3);

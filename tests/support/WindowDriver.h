@@ -1,5 +1,6 @@
 #pragma once
 
+#include "MainScreen.h"
 #include "RecordingPrintTarget.h"
 #include "ScriptedShell.h"
 
@@ -9,7 +10,6 @@
 #include <memory>
 
 class Dialogs;
-class MainScreen;
 class QListWidget;
 
 // Starts the main window over a data directory and works it the way a person does: clicks,
@@ -17,7 +17,6 @@ class QListWidget;
 class WindowDriver final {
 public:
     WindowDriver(const QDir& dir, Dialogs& dialogs);
-    ~WindowDriver();
 
     MainScreen& window() { return *m_window; }
 

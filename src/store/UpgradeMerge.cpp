@@ -10,6 +10,7 @@
 
 #include <QFileInfo>
 #include <filesystem>
+#include <optional>
 #include <system_error>
 
 UpgradeMerge::UpgradeMerge(const QDir& dir)
@@ -25,17 +26,19 @@ bool UpgradeMerge::prepare() const {
     } else if (users && !shipped) {
         TextFile::remove(m_dir, ListFiles::ItemsUpgrade);
     } else if (!users && shipped) {
+        // The user's categories stay; the shipped ones they lack are added. Both category files
+        // are opened before the shipped items become the user's.
+        std::optional<Addition> categories;
+        if (m_dir.exists(ListFiles::CategoriesUpgrade))
+            categories = additionTo(ListFiles::Categories, ListFiles::CategoriesUpgrade,
+                                    CategoryRecord::Size);
         std::error_code error;
         std::filesystem::rename(m_dir.filePath(ListFiles::ItemsUpgrade).toStdU16String(),
                                 m_dir.filePath(ListFiles::Items).toStdU16String(), error);
         if (error)
             throw FileError(ListFiles::ItemsUpgrade, QString::fromStdString(error.message()));
-        // The user's categories stay; the shipped ones they lack are added.
-        if (m_dir.exists(ListFiles::CategoriesUpgrade)) {
-            Addition categories = additionTo(ListFiles::Categories, ListFiles::CategoriesUpgrade,
-                                             CategoryRecord::Size);
-            add({&categories});
-        }
+        if (categories)
+            add({&*categories});
     }
     return users && shipped;
 }

@@ -57,6 +57,9 @@ void RecordFile::forEachRun(const std::function<void(QByteArrayView records)>& v
         const qint64 whole = read / m_recordSize * m_recordSize;
         if (whole == 0)
             break;
+        // A short read that stops inside a record leaves that record for the next run.
+        if (whole != read && !m_file.seek(m_file.pos() - (read - whole)))
+            fail();
         visit(QByteArrayView(buffer.constData(), whole));
         left -= whole;
     }

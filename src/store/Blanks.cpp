@@ -16,6 +16,10 @@ QString Blanks::trimmed(QStringView text) {
     return withoutBlanks(text).toString();
 }
 
+QStringView Blanks::trimmedView(QStringView text) {
+    return withoutBlanks(text);
+}
+
 QString Blanks::withoutTrailing(QStringView text) {
     while (!text.isEmpty() && text.back() == u' ')
         text.chop(1);

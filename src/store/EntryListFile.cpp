@@ -30,12 +30,16 @@ QStringList EntryListFile::splitLines(QByteArrayView bytes) {
 }
 
 void EntryListFile::write(const QStringList& entries) const {
+    qsizetype size = 0;
+    for (const QString& entry : entries)
+        size += entry.size() + 2;
     QByteArray bytes;
+    bytes.reserve(size);
     for (const QString& entry : entries) {
-        const QString line = Blanks::trimmed(entry);
+        const QStringView line = Blanks::trimmedView(entry);
         if (line.isEmpty())
             continue;
-        bytes += Windows1252::encode(line);
+        Windows1252::append(bytes, line);
         bytes += "\r\n";
     }
     TextFile::write(m_dir, m_fileName, bytes);

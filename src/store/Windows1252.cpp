@@ -33,15 +33,22 @@ QString Windows1252::decode(QByteArrayView bytes) {
 
 QByteArray Windows1252::encode(QStringView text) {
     QByteArray bytes;
-    bytes.reserve(text.size());
+    append(bytes, text);
+    return bytes;
+}
+
+void Windows1252::append(QByteArray& bytes, QStringView text) {
+    const qsizetype start = bytes.size();
+    bytes.resize(start + text.size());
+    char* out = bytes.data() + start;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char16_t c = text.at(i).unicode();
         if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
             ++i; // one character outside the code page, one '?'
         const int byte = byteOf(c);
-        bytes.append(byte < 0 ? '?' : char(byte));
+        *out++ = byte < 0 ? '?' : char(byte);
     }
-    return bytes;
+    bytes.truncate(out - bytes.constData());
 }
 
 bool Windows1252::canEncode(QStringView text) {

@@ -12,6 +12,8 @@ class Windows1252 final {
 public:
     static QString decode(QByteArrayView bytes);
     static QByteArray encode(QStringView text);
+    // Adds the bytes of text at the end of bytes, without a copy in between.
+    static void append(QByteArray& bytes, QStringView text);
     // Whether every character of text has a byte of its own.
     static bool canEncode(QStringView text);
     // The text encoded, then cut to width bytes or filled up with blanks.

@@ -33,7 +33,7 @@ void removeRecords(const QString& path, const QString& scratchPath, qsizetype re
                 kept.append(record);
         }
     });
-    RecordFile::replace(path, scratchPath, kept);
+    RecordFile::replace(path, scratchPath, {kept});
 }
 
 // Every record of the file, each as text.

@@ -35,5 +35,6 @@ void OrphanPurge::purge(const QDir& dir) {
                 groups[group.value()].append(record);
         }
     });
-    RecordFile::replace(items, dir.filePath(ListFiles::ItemsScratch), groups.join());
+    RecordFile::replace(items, dir.filePath(ListFiles::ItemsScratch),
+                        {groups.cbegin(), groups.cend()});
 }

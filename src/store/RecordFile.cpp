@@ -19,10 +19,16 @@ QString nameOf(const QString& path) {
     return QFileInfo(path).fileName();
 }
 
-// Writes bytes over the file from its start and cuts it there, then waits until they are on disk.
-void writeWhole(QFile& file, QByteArrayView bytes) {
-    if (file.write(bytes.data(), bytes.size()) != bytes.size() || !file.resize(bytes.size()) ||
-        !file.flush())
+// Writes the parts over the file from its start and cuts it there, then waits until they are on
+// disk.
+void writeWhole(QFile& file, const QList<QByteArrayView>& parts) {
+    qint64 size = 0;
+    for (const QByteArrayView part : parts) {
+        if (file.write(part.data(), part.size()) != part.size())
+            throw FileError(nameOf(file.fileName()), file.errorString());
+        size += part.size();
+    }
+    if (!file.resize(size) || !file.flush())
         throw FileError(nameOf(file.fileName()), file.errorString());
 #ifdef Q_OS_UNIX
     if (::fsync(file.handle()) != 0)
@@ -82,7 +88,7 @@ void RecordFile::writeAt(qint64 offset, QByteArrayView bytes) {
 }
 
 void RecordFile::replace(const QString& listPath, const QString& scratchPath,
-                         QByteArrayView records) {
+                         const QList<QByteArrayView>& records) {
     QFile scratch(scratchPath);
     if (!scratch.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
         const bool folderRefuses = !QFileInfo(QFileInfo(scratchPath).absolutePath()).isWritable();

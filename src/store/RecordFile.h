@@ -2,6 +2,7 @@
 
 #include <QByteArrayView>
 #include <QFile>
+#include <QList>
 #include <QString>
 #include <functional>
 
@@ -28,12 +29,13 @@ public:
     // Appends whole records in one write, over an incomplete last record.
     void appendAll(QByteArrayView records) { writeAll(records, count()); }
 
-    // Replaces the list file with records in one step: they are written to the scratch file,
-    // emptied first, flushed to disk and renamed over the list file, so there is never a moment
-    // without the list file and a failure leaves it as it was. Where the folder refuses the
-    // scratch file but the list file may be written, the list file is rewritten in place.
+    // Replaces the list file with records, given in parts, in one step: they are written to the
+    // scratch file, emptied first, flushed to disk and renamed over the list file, so there is
+    // never a moment without the list file and a failure leaves it as it was. Where the folder
+    // refuses the scratch file but the list file may be written, the list file is rewritten in
+    // place.
     static void replace(const QString& listPath, const QString& scratchPath,
-                        QByteArrayView records);
+                        const QList<QByteArrayView>& records);
 
 private:
     [[noreturn]] void fail() const;

@@ -60,9 +60,11 @@ UpgradeMerge::Addition UpgradeMerge::additionTo(const QString& list, const QStri
     addition.list->forEachRun([&](QByteArrayView records) { users.append(records); });
     const RecordSet held(users, recordSize);
     // Shipped records are not compared with each other: one shipped twice is added twice.
-    RecordFile(m_dir.filePath(shipped), recordSize).forEachRun([&](QByteArrayView records) {
-        addition.records.append(held.missingFrom(records));
-    });
+    RecordFile shippedFile(m_dir.filePath(shipped), recordSize);
+    // Room for all of them, so that the additions are never moved; untouched room costs nothing.
+    addition.records.reserve(shippedFile.count() * recordSize);
+    shippedFile.forEachRun(
+        [&](QByteArrayView records) { held.addMissing(records, addition.records); });
     return addition;
 }
 

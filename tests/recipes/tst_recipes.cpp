@@ -131,12 +131,10 @@ private Q_SLOTS:
                     u"EditorBox=Simmer\ngently\n\n; EditorFrame= Notes on Soup "_s);
 
         const QString unstorable = u"292 Confirm|Some characters of this note cannot be stored*"_s;
-        addScenario("a note that cannot be stored whole, No keeps the editor", soup,
-                    open + u"type EditorBox Ume \u6885; press EditSave"_s, u"No"_s, unstorable,
-                    {{SoupNote, ""}}, u"EditorFrame= Notes on Soup ; EditorBox=Ume \u6885"_s);
-        addScenario("a note that cannot be stored whole, Yes saves ?", soup,
-                    open + u"type EditorBox Ume \u6885; press EditSave"_s, u"Yes"_s, unstorable,
-                    {{SoupNote, "Ume ?\r\n"}}, u"EditorFrame=hidden"_s);
+        addScenario("a note that cannot be stored whole: No keeps the editor, Yes saves ?", soup,
+                    open + u"type EditorBox Ume \U0001F34E; press EditSave; press EditSave"_s,
+                    u"No; Yes"_s, unstorable + u"; "_s + unstorable, {{SoupNote, "Ume ?\r\n"}},
+                    u"EditorFrame=hidden"_s);
         const Files printable{
             {Soup, ""}, {SoupNote, QByteArray(100, 'a') + " bb cc"}, {Today, "Dairy\xb0 Milk\r\n"}};
         const QString print = open + u"press EditPrint"_s;

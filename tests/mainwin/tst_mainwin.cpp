@@ -86,8 +86,8 @@ private Q_SLOTS:
         const QString retype = u"input Make changes|Modify item...|Bakery\u00b0 Bread"_s;
         addScenario("a retype puts the entry on top, a cancelled one leaves it", five,
                     u"click TmpList 1; rclick TmpList 3; key TmpList Return"_s,
-                    u"=; = Bakery\u00b0 Rolls "_s, retype + u"; "_s + retype, {},
-                    u"TmpList=> Bakery\u00b0 Rolls |A|C|D|E; sb_today=5 Items: Today's List~7"_s);
+                    u"=; =Zest\u00b0 Rolls "_s, retype + u"; "_s + retype, {},
+                    u"TmpList=>Zest\u00b0 Rolls |A|C|D|E; sb_today=5 Items: Today's List~7"_s);
         addScenario(
             "closing writes Today's List trimmed, in list order",
             shop("  \tZoo\t  \r\n\r\n   \r\nBakery\xb0 Bread\r\n"),

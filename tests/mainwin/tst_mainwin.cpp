@@ -433,7 +433,9 @@ private Q_SLOTS:
     void realDialogs_data() {
         QTest::addColumn<Files>("before");
         QTest::addColumn<QString>("steps");
-        QTest::addColumn<QString>("answer"); // a button, Escape, or "=text" typed and accepted
+        // A message box is answered with Escape; an input box with "Cancel", or "=text" typed
+        // and accepted.
+        QTest::addColumn<QString>("answer");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<QString>("probe");
         const Files three{{Today, "Apples\r\nBakery\xb0 Bread\r\nCheese\r\n"}};
@@ -466,11 +468,7 @@ private Q_SLOTS:
                 seen = box->windowTitle() + u'|' +
                        (box->textFormat() == Qt::PlainText ? box->text() : u"<markup>"_s) + u'|' +
                        box->defaultButton()->text().remove(u'&');
-                if (answer == u"Escape")
-                    QTest::keyClick(box, Qt::Key_Escape);
-                for (QAbstractButton* button : box->buttons())
-                    if (button->text().remove(u'&') == answer)
-                        button->click();
+                QTest::keyClick(box, Qt::Key_Escape);
             } else if (auto* input = qobject_cast<QInputDialog*>(widget)) {
                 const auto* label = input->findChild<QLabel*>();
                 seen = input->windowTitle() + u'|' +

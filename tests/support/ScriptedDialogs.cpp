@@ -2,6 +2,7 @@
 
 #include "TestFiles.h"
 
+#include <QHash>
 #include <QRegularExpression>
 #include <QTest>
 
@@ -36,12 +37,8 @@ QString ScriptedDialogs::takeAnswer(bool input) {
 
 int ScriptedDialogs::MsgBox(const QString& text, int style, const QString& title) {
     m_boxes.append(u"%1 %2|%3"_s.arg(style).arg(title, TestFiles::shortBlanks(text)));
-    const QString answer = takeAnswer(false);
-    if (answer == u"Yes")
-        return Yes;
-    if (answer == u"No")
-        return No;
-    return answer == u"OK" ? Ok : Cancel;
+    static const QHash<QString, int> buttons{{u"Yes"_s, Yes}, {u"No"_s, No}, {u"OK"_s, Ok}};
+    return buttons.value(takeAnswer(false), Cancel);
 }
 
 QString ScriptedDialogs::inputText(const QString& prompt, const QString& title,

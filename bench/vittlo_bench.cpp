@@ -14,6 +14,7 @@
 #include "MainScreen.h"
 #include "OrphanPurge.h"
 #include "PrinterTarget.h"
+#include "TodaysList.h"
 #include "UpgradeMerge.h"
 #include "WordWrap.h"
 
@@ -27,6 +28,7 @@
 #include <functional>
 #include <malloc.h>
 #include <map>
+#include <memory>
 #include <string>
 #include <unistd.h>
 
@@ -235,20 +237,54 @@ void import(benchmark::State& state) {
         {QStringLiteral("import.txt")});
 }
 
+QByteArray todaysListBytes(int size) {
+    QByteArray bytes;
+    for (const QString& entry : catalogue(size).todaysList)
+        bytes += entry.toLatin1() + "\r\n";
+    return bytes;
+}
+
+// One entry added to a Today's List of 10,000 entries, and the list written as a change writes
+// it.
 void saveTodaysList(benchmark::State& state) {
     const int size = int(state.range(0));
-    const auto prepare = [size](const QDir& dir) {
-        QByteArray bytes;
-        for (const QString& entry : catalogue(size).todaysList)
-            bytes += entry.toLatin1() + "\r\n";
-        write(dir, QStringLiteral("todays.lst"), bytes);
+    std::unique_ptr<TodaysList> list;
+    const auto prepare = [&](const QDir& dir) {
+        write(dir, QStringLiteral("todays.lst"), todaysListBytes(size));
+        list = std::make_unique<TodaysList>(dir);
+        list->load();
     };
     measure(state, prepare,
-            [size](const QDir& dir) {
-                EntryListFile(dir, QStringLiteral("todays.lst")).write(catalogue(size).todaysList);
+            [&](const QDir&) {
+                list->add(QStringLiteral("Aisle 7\u00b0 Item 7"));
+                list->save();
             },
             floorOf({QStringLiteral("todays.lst")}, {QStringLiteral("todays.lst")}),
             {QStringLiteral("todays.lst")});
+}
+
+// A burst of 100 changes, each within the save delay of the one before: how many times the list
+// is written (writes).
+void burstOfChanges(benchmark::State& state) {
+    QTemporaryDir tmp;
+    const QDir dir(tmp.path());
+    int writes = 0;
+    for (auto _ : state) {
+        write(dir, QStringLiteral("todays.lst"), todaysListBytes(0));
+        TodaysList list(dir);
+        list.load();
+        list.setSaveDelay(50);
+        QObject::connect(&list, &TodaysList::saved, [&] { ++writes; });
+        for (int i = 0; i < 100; ++i) {
+            list.add(QStringLiteral("special\u00b0 %1").arg(i));
+            QCoreApplication::processEvents();
+        }
+        QElapsedTimer waited;
+        waited.start();
+        while (waited.elapsed() < 500)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    }
+    state.counters["writes"] = double(writes) / double(state.iterations());
 }
 
 class NoDialogs final : public Dialogs {
@@ -269,10 +305,7 @@ void startUp(benchmark::State& state) {
     const int size = int(state.range(0));
     const auto prepare = [size](const QDir& dir) {
         catalogueFiles(size)(dir);
-        QByteArray bytes;
-        for (const QString& entry : catalogue(size).todaysList)
-            bytes += entry.toLatin1() + "\r\n";
-        write(dir, QStringLiteral("todays.lst"), bytes);
+        write(dir, QStringLiteral("todays.lst"), todaysListBytes(size));
     };
     measure(state, prepare,
             [](const QDir& dir) {
@@ -293,7 +326,8 @@ AT_BOTH_SIZES(itemsOfACategory);
 AT_BOTH_SIZES(purge);
 AT_BOTH_SIZES(upgradeMerge);
 AT_BOTH_SIZES(import);
-AT_BOTH_SIZES(saveTodaysList);
+BENCHMARK(saveTodaysList)->Arg(0)->Iterations(5)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(burstOfChanges)->Iterations(3)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(startUp)->Arg(1)->Iterations(5)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void fillStdList(benchmark::State& state) {

@@ -1,3 +1,4 @@
+#include "EndSignals.h"
 #include "FolderLock.h"
 #include "MainScreen.h"
 #include "PrinterTarget.h"
@@ -22,6 +23,7 @@ int main(int argc, char* argv[]) {
         return 0;
     PrinterTarget printer(dir.filePath(QStringLiteral("printout.pdf")));
     SystemShell shell;
+    EndSignals ending;
     // The splash form stands in for the main window from the start until "Click Me".
     SplashForm splash;
     splash.show();

@@ -1,5 +1,7 @@
 #include "ListBox.h"
 
+#include "TodaysList.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScopedValueRollback>
@@ -31,11 +33,36 @@ ListBox::ListBox(const QString& name, CheckBoxes checkBoxes, QWidget* parent)
             [this](QListWidgetItem* item) { Q_EMIT entryDoubleClicked(row(item)); });
 }
 
-QListWidgetItem* ListBox::makeItem(const QString& text) const {
+void ListBox::showList(TodaysList& list) {
+    m_shown = &list;
+    connect(&list, &TodaysList::inserted, this, [this](int index) {
+        const QScopedValueRollback guard(m_userMove, false);
+        const TodaysList::Entry& entry = m_shown->at(index);
+        insertItem(index, makeItem(entry.text, entry.checked));
+    });
+    connect(&list, &TodaysList::removed, this, &ListBox::removeEntry);
+    connect(&list, &TodaysList::replaced, this, [this] {
+        const QScopedValueRollback guard(m_userMove, false);
+        setUpdatesEnabled(false);
+        clear();
+        for (const TodaysList::Entry& entry : m_shown->entries())
+            addItem(makeItem(entry.text, entry.checked));
+        setUpdatesEnabled(true);
+    });
+    connect(&list, &TodaysList::checkedChanged, this, [this](int index) {
+        item(index)->setCheckState(m_shown->at(index).checked ? Qt::Checked : Qt::Unchecked);
+    });
+    connect(this, &QListWidget::itemChanged, this, [this](QListWidgetItem* changed) {
+        if (m_shown)
+            m_shown->setChecked(row(changed), changed->checkState() == Qt::Checked);
+    });
+}
+
+QListWidgetItem* ListBox::makeItem(const QString& text, bool checked) const {
     auto* item = new QListWidgetItem(text);
     if (m_checkBoxes == CheckBoxes::OnEveryEntry) {
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
-        item->setCheckState(Qt::Unchecked);
+        item->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
     }
     return item;
 }
@@ -77,11 +104,6 @@ void ListBox::addEntries(const QStringList& texts) {
     setUpdatesEnabled(true);
 }
 
-void ListBox::insertEntry(int index, const QString& text) {
-    const QScopedValueRollback guard(m_userMove, false);
-    insertItem(std::clamp(index, 0, count()), makeItem(text));
-}
-
 void ListBox::removeEntry(int index) {
     const QScopedValueRollback guard(m_userMove, false);
     delete takeItem(index);
@@ -95,14 +117,6 @@ void ListBox::clearEntries() {
 QString ListBox::entryText(int index) const {
     const QListWidgetItem* entry = item(index);
     return entry ? entry->text() : QString();
-}
-
-QStringList ListBox::entries() const {
-    QStringList texts;
-    texts.reserve(count());
-    for (int i = 0; i < count(); ++i)
-        texts.append(item(i)->text());
-    return texts;
 }
 
 QString ListBox::currentText() const {

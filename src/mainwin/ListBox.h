@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QListWidget>
+#include <QPointer>
 #include <QStringList>
+
+class TodaysList;
 
 // A list box that keeps its entries in alphabetical order without regard to case on every add.
 // An entry inserted at an explicit position stays where it was put. At most one entry is current;
@@ -15,15 +18,16 @@ public:
     explicit ListBox(const QString& name, CheckBoxes checkBoxes = CheckBoxes::None,
                      QWidget* parent = nullptr);
 
+    // Shows Today's List from now on, as it changes; a tick here ticks its entry there.
+    void showList(TodaysList& list);
+
     // Adds at the entry's sorted place, after equal entries, and returns its index.
     int addEntry(const QString& text);
     void addEntries(const QStringList& texts);
-    void insertEntry(int index, const QString& text);
     void removeEntry(int index);
     void clearEntries();
 
     QString entryText(int index) const;
-    QStringList entries() const;
     // The current entry's text, or the empty string when there is none.
     QString currentText() const;
     void setCurrentEntry(int index);
@@ -46,10 +50,11 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
-    QListWidgetItem* makeItem(const QString& text) const;
+    QListWidgetItem* makeItem(const QString& text, bool checked = false) const;
     int sortedPlace(const QString& text) const;
     bool onCheckBox(const QPoint& position) const;
 
     CheckBoxes m_checkBoxes;
+    QPointer<TodaysList> m_shown;
     bool m_userMove = true;
 };

@@ -4,7 +4,7 @@
 #include "Catalogue.h"
 #include "CommandRunner.h"
 #include "Dialogs.h"
-#include "EntryListFile.h"
+#include "FileError.h"
 #include "ImportFile.h"
 #include "ListBox.h"
 #include "ListFiles.h"
@@ -15,6 +15,7 @@
 #include "RecipePanel.h"
 #include "ShellMenu.h"
 #include "TextTarget.h"
+#include "TodaysList.h"
 #include "TodaysListPrintout.h"
 #include "Twips.h"
 #include "UpgradeMerge.h"
@@ -105,6 +106,7 @@ MainScreen::MainScreen(const QDir& dir, Dialogs& dialogs, PrintTarget& printTarg
     setPalette(palette);
 
     m_shellMenu = new ShellMenu(dialogs, shell, *this);
+    m_todaysList = new TodaysList(dir, this);
     buildMenus();
     buildToolbar();
     buildLists();
@@ -117,6 +119,16 @@ MainScreen::MainScreen(const QDir& dir, Dialogs& dialogs, PrintTarget& printTarg
         move(shown->availableGeometry().center() - rect().center());
 
     Form_Load();
+
+    // A failed write after a change is told once; the list stays as it is on screen.
+    connect(m_todaysList, &TodaysList::saveFailed, this,
+            [this](const QString& fileName, const QString& message) {
+                CommandRunner::report(m_dialogs, FileError(fileName, message));
+            });
+    // At the end of a desktop session, and when the program is ended from outside, what the
+    // user typed reaches its files without a question.
+    connect(qApp, &QGuiApplication::commitDataRequest, m_todaysList, &TodaysList::flush);
+    connect(qApp, &QCoreApplication::aboutToQuit, this, &MainScreen::endWithoutAsking);
 }
 
 MainScreen::~MainScreen() = default;
@@ -178,6 +190,8 @@ void MainScreen::buildLists() {
     m_stdList = new ListBox(u"StdList"_s, ListBox::CheckBoxes::None, central);
     m_stdList->setToolTip(u"double-click / add to today's"_s);
     m_tmpList = new ListBox(u"TmpList"_s, ListBox::CheckBoxes::OnEveryEntry, central);
+    m_tmpList->showList(*m_todaysList);
+    connect(m_todaysList, &TodaysList::countChanged, this, &MainScreen::showTodaysListCount);
     m_tmpList->setToolTip(u"double click / remove item, right-click to modify"_s);
     m_catList = new ListBox(u"CatList"_s, ListBox::CheckBoxes::None, central);
     m_catList->setToolTip(u"click category / display line items"_s);
@@ -245,7 +259,7 @@ void MainScreen::Form_Load() {
     MergeUpgradeLists();
     m_catList->clearEntries();
     runCommand([this] { LoadCategories(); });
-    m_todaysListLoaded = runCommand([this] { LoadTodaysList(); });
+    runCommand([this] { LoadTodaysList(); });
     m_catEdit->clear();
     m_stdEdit->clear();
     m_places = WindowLayout::firstArrangement(m_places, windowInTwips());
@@ -253,12 +267,16 @@ void MainScreen::Form_Load() {
 }
 
 bool MainScreen::Form_Unload() {
+    if (!m_editorFrame->closeForExit())
+        return false;
     // A list file that could not be read is replaced only when the user says so.
-    if (!m_todaysListLoaded &&
-        (m_tmpList->count() == 0 ||
-         !m_dialogs.confirm(u"todays.lst could not be read when the program started. Replace it "
-                            "with Today's List as it is now?"_s)))
-        return true;
+    if (!m_todaysList->fileRead()) {
+        if (m_todaysList->count() == 0 ||
+            !m_dialogs.confirm(u"todays.lst could not be read when the program started. Replace "
+                               "it with Today's List as it is now?"_s))
+            return true;
+        m_todaysList->adopt();
+    }
     return runCommand([this] { SaveTodaysList(); }) ||
            m_dialogs.confirm(u"Today's List could not be saved. Close anyway and lose it?"_s);
 }
@@ -270,6 +288,20 @@ void MainScreen::closeEvent(QCloseEvent* event) {
         event->accept();
     } else {
         event->ignore();
+    }
+}
+
+void MainScreen::endWithoutAsking() {
+    if (std::exchange(m_ended, true))
+        return;
+    // Nobody is there to answer: the note is saved as it stands, and a failure can only be told
+    // on the terminal.
+    m_editorFrame->saveWithoutAsking();
+    try {
+        if (m_todaysList->hasUnsavedChanges())
+            m_todaysList->save();
+    } catch (const FileError& error) {
+        qWarning("Today's List could not be saved: %s", error.what());
     }
 }
 
@@ -427,13 +459,13 @@ void MainScreen::LoadCategoryItems() {
 }
 
 void MainScreen::LoadTodaysList() {
-    m_tmpList->addEntries(EntryListFile(m_dir, ListFiles::TodaysList).read());
+    m_todaysList->load();
     showTodaysListCount();
 }
 
 void MainScreen::SaveTodaysList() {
-    EntryListFile(m_dir, ListFiles::TodaysList).write(m_tmpList->entries());
-    m_tmpList->setCurrentEntry(m_tmpList->count() - 1);
+    m_todaysList->save();
+    m_tmpList->setCurrentEntry(m_todaysList->count() - 1);
 }
 
 void MainScreen::ClearEditBoxes() {
@@ -442,7 +474,7 @@ void MainScreen::ClearEditBoxes() {
 }
 
 void MainScreen::showTodaysListCount() {
-    m_sbToday->setText(QString::number(m_tmpList->count()) + TodaysListPanelSuffix);
+    m_sbToday->setText(QString::number(m_todaysList->count()) + TodaysListPanelSuffix);
 }
 
 // The three lists.
@@ -474,8 +506,7 @@ void MainScreen::StdList_KeyPress(int keyAscii) {
 QString MainScreen::addStandardItemToTodaysList() {
     const QString entry =
         Blanks::trimmed(m_catEdit->text()) + Separator + u' ' + m_stdList->currentText();
-    m_tmpList->addEntry(entry);
-    showTodaysListCount();
+    m_todaysList->add(entry);
     return entry;
 }
 
@@ -483,9 +514,8 @@ void MainScreen::TmpList_DblClick() {
     const int current = m_tmpList->currentRow();
     if (current < 0)
         return;
-    m_tmpList->removeEntry(current);
+    m_todaysList->takeAt(current);
     m_tmpList->clearCurrent();
-    showTodaysListCount();
     ClearEditBoxes();
 }
 
@@ -507,10 +537,10 @@ void MainScreen::retypeCurrentEntry() {
         m_dialogs.InputBox(u"Modify item..."_s, u"Make changes"_s, m_tmpList->currentText());
     if (text.isEmpty())
         return;
-    m_tmpList->removeEntry(current);
+    m_todaysList->takeAt(current);
     m_tmpList->clearCurrent();
     // With no current entry, "one after the current" is the top of the list.
-    m_tmpList->insertEntry(0, text);
+    m_todaysList->insert(0, {text});
     m_tmpList->setCurrentEntry(0);
 }
 
@@ -636,13 +666,12 @@ void MainScreen::addOneTimeItem() {
     if (answer.isEmpty())
         return;
     const QString entry = u"special"_s + Separator + u' ' + answer;
-    m_tmpList->addEntry(entry);
-    showTodaysListCount();
+    m_todaysList->add(entry);
     CenterOn(entry);
 }
 
 void MainScreen::printList() {
-    if (m_tmpList->count() == 0) {
+    if (m_todaysList->count() == 0) {
         m_dialogs.refuse(u"Please build a list to print."_s);
         return;
     }
@@ -656,11 +685,7 @@ void MainScreen::Menu_Print_Click() {
 void MainScreen::clearTodaysList() {
     if (!m_dialogs.confirm(u"Clear Today's List and Start Over ?"_s))
         return;
-    // The file goes first: if it cannot, the list stays as it was.
-    EntryListFile(m_dir, ListFiles::TodaysList).remove();
-    m_todaysListLoaded = true;
-    m_tmpList->clearEntries();
-    showTodaysListCount();
+    m_todaysList->clearAndRemoveFile();
     ClearEditBoxes();
 }
 
@@ -684,16 +709,14 @@ bool MainScreen::PrintTodaysList() {
 
 QList<TodaysListPrintout::Entry> MainScreen::printoutEntries() const {
     QList<TodaysListPrintout::Entry> entries;
-    entries.reserve(m_tmpList->count());
-    for (int i = 0; i < m_tmpList->count(); ++i) {
-        const QListWidgetItem* item = m_tmpList->item(i);
-        entries.append({item->text(), item->checkState() == Qt::Checked});
-    }
+    entries.reserve(m_todaysList->count());
+    for (const TodaysList::Entry& entry : m_todaysList->entries())
+        entries.append({entry.text, entry.checked});
     return entries;
 }
 
 void MainScreen::copyTodaysList() {
-    if (m_tmpList->count() == 0)
+    if (m_todaysList->count() == 0)
         return;
     // The lines of the printout with category names, less its two empty lines at the top.
     TextTarget printout;
@@ -722,16 +745,17 @@ void MainScreen::setToolbarButtonsEnabled(int first, int last, bool enabled) {
 }
 
 int MainScreen::todaysListCount() const {
-    return m_tmpList->count();
+    return m_todaysList->count();
 }
 
 void MainScreen::ReadMac(const QString& name) {
-    m_tmpList->addEntries(RecipeFiles(m_dir).readRecipe(name));
+    for (const QString& line : RecipeFiles(m_dir).readRecipe(name))
+        m_todaysList->add(line);
     showTodaysListCount();
 }
 
 void MainScreen::SaveMac(const QString& name) {
     m_tmpList->clearCurrent();
-    RecipeFiles(m_dir).writeRecipe(name, m_tmpList->entries());
-    m_tmpList->setCurrentEntry(m_tmpList->count() - 1);
+    RecipeFiles(m_dir).writeRecipe(name, m_todaysList->texts());
+    m_tmpList->setCurrentEntry(m_todaysList->count() - 1);
 }

@@ -17,6 +17,7 @@ class ListBox;
 class NotesEditor;
 class RecipePanel;
 class ShellMenu;
+class TodaysList;
 class QAction;
 class QLabel;
 class QLineEdit;
@@ -43,6 +44,7 @@ public:
     // Replaces the recipe's file with Today's List.
     void SaveMac(const QString& name) override;
 
+    TodaysList& todaysList() { return *m_todaysList; }
     const QString& currentCategory() const { return m_currentCategory; }
     const ItemRecord& currentItem() const { return m_currentItem; }
 
@@ -59,6 +61,9 @@ private:
 
     void Form_Load();
     bool Form_Unload();
+    // The program is ended from outside (a signal, the end of the desktop session): everything
+    // typed is saved as it stands.
+    void endWithoutAsking();
     void Form_Resize();
     void MU_File_Exit_Click();
     void MU_Import_Click();
@@ -130,12 +135,10 @@ private:
     RecipePanel* m_macroFrame = nullptr;
     QTimer* m_dateTimer = nullptr;
     ShellMenu* m_shellMenu = nullptr;
+    TodaysList* m_todaysList = nullptr;
 
     WindowLayout::Places m_places = WindowLayout::designed();
     QString m_currentCategory;
     ItemRecord m_currentItem;
-    // A list file that failed to load is written back only when the user agrees: it would
-    // otherwise be replaced with whatever the list holds.
-    bool m_todaysListLoaded = false;
     bool m_ended = false;
 };

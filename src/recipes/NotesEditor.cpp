@@ -2,6 +2,7 @@
 
 #include "CommandRunner.h"
 #include "Dialogs.h"
+#include "FileError.h"
 #include "PrintTarget.h"
 #include "RecipeFiles.h"
 #include "RecipeHost.h"
@@ -56,6 +57,12 @@ QString NotesEditor::text() const {
 
 void NotesEditor::open(const QString& recipe) {
     QString note = RecipeFiles(m_dir).readNote(recipe);
+    // Saving adds one line break at the end; opening takes it off, so that a note saved
+    // unchanged keeps its size.
+    if (note.endsWith(u"\r\n"_s))
+        note.chop(2);
+    else if (note.endsWith(u'\n') || note.endsWith(u'\r'))
+        note.chop(1);
     note.replace(u"\r\n"_s, u"\n"_s);
     note.replace(u'\r', u'\n');
     m_recipe = recipe;
@@ -69,14 +76,47 @@ void NotesEditor::open(const QString& recipe) {
 }
 
 void NotesEditor::EditSave_Click() {
+    save();
+}
+
+bool NotesEditor::save() {
     if (!Windows1252::canEncode(text()) &&
         !m_dialogs.confirm(u"Some characters of this note cannot be stored and will be saved as "
                            "\"?\". Save anyway?"_s))
-        return;
-    CommandRunner::run(m_dialogs, [this] {
+        return false;
+    return CommandRunner::run(m_dialogs, [this] {
         RecipeFiles(m_dir).writeNote(m_recipe, text());
         closeEditor();
     });
+}
+
+bool NotesEditor::hasUnsavedChanges() const {
+    return !isHidden() && text() != m_loadedText;
+}
+
+bool NotesEditor::closeForExit() {
+    if (!hasUnsavedChanges())
+        return true;
+    switch (m_dialogs.MsgBox(u"Save the changes to the notes on "_s + m_recipe + u"?"_s,
+                             Dialogs::YesNoCancel + Dialogs::Question, u"Confirm"_s)) {
+    case Dialogs::Yes:
+        return save();
+    case Dialogs::No:
+        closeEditor();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void NotesEditor::saveWithoutAsking() {
+    if (!hasUnsavedChanges())
+        return;
+    try {
+        RecipeFiles(m_dir).writeNote(m_recipe, text());
+    } catch (const FileError& error) {
+        qWarning("The note could not be saved: %s", error.what());
+    }
 }
 
 void NotesEditor::EditCancel_Click() {

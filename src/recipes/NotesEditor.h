@@ -27,6 +27,13 @@ public:
     void open(const QString& recipe);
     // The editor's text with its line breaks as CR LF, as the note file holds them.
     QString text() const;
+    // Whether the editor is open on changes not saved yet.
+    bool hasUnsavedChanges() const;
+    // The window is closing: asks whether to save changes not saved yet. False when the user
+    // keeps the window open, or the note could not be saved.
+    bool closeForExit();
+    // The program is ended from outside: changes not saved yet are saved as they stand.
+    void saveWithoutAsking();
     // Frame and text box places, in twips; the box's relative to the frame.
     void setPlaces(const QRectF& frame, const QRectF& editorBox);
 
@@ -37,6 +44,8 @@ private:
     void EditSave_Click();
     void EditPrint_Click();
     void EditCancel_Click();
+    // Saves the note and closes the editor; false when it was not saved.
+    bool save();
     void closeEditor();
 
     QDir m_dir;

@@ -14,12 +14,16 @@ bool CommandRunner::run(Dialogs& dialogs, const std::function<void()>& command) 
         command();
         return true;
     } catch (const FileError& error) {
-        dialogs.MsgBox(error.fileName() + u"\n\n"_s + error.message(),
-                       Dialogs::OkOnly + Dialogs::Critical, u"File Error"_s);
+        report(dialogs, error);
     } catch (const PrintError& error) {
         dialogs.MsgBox(error.message(), Dialogs::OkOnly + Dialogs::Critical, u"Print Error"_s);
     }
     return false;
+}
+
+void CommandRunner::report(Dialogs& dialogs, const FileError& error) {
+    dialogs.MsgBox(error.fileName() + u"\n\n"_s + error.message(),
+                   Dialogs::OkOnly + Dialogs::Critical, u"File Error"_s);
 }
 
 void CommandRunner::reportPrintout(Dialogs& dialogs, const PrintTarget& target) {

@@ -1,7 +1,9 @@
+#include "EndSignals.h"
 #include "MainScreen.h"
 #include "ScriptedDialogs.h"
 #include "StandardDialogs.h"
 #include "TempDirTest.h"
+#include "TodaysList.h"
 #include "WindowDriver.h"
 
 #include <QAction>
@@ -9,12 +11,15 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
 #include <array>
+#include <csignal>
+#include <cstdio>
 #include <functional>
 #include <unistd.h>
 
@@ -73,7 +78,9 @@ private Q_SLOTS:
         addScenario("an item double-clicked or entered goes on Today's List", shop(upper),
                     u"click CatList 1; key StdList Return; dclick StdList 1; click TmpList 3; "
                     "click StdList 0; key StdList Enter"_s,
-                    {}, {}, {{Today, upper}},
+                    {}, {},
+                    {{Today, "Bakery\xb0 Bread\r\nDairy\xb0 Butter\r\nDAIRY\xb0 MILK\r\nDairy\xb0 "
+                             "Milk\r\nZoo\r\n"}},
                     u"TmpList=Bakery\u00b0 Bread|Dairy\u00b0 Butter~24|DAIRY\u00b0 MILK~26|"
                     "Dairy\u00b0 Milk~26|>Zoo; sb_today=5 Items: Today's List~7; StdEdit=; "
                     "StdList=>Butter~24|Milk~26|Milk~26; sb_cat= 3 Items: Dairy~25; "
@@ -107,8 +114,18 @@ private Q_SLOTS:
                     u"OK; =Milk; Yes"_s, unread, {{Today, "special\xb0 Milk\r\n"}},
                     u"window=closed"_s);
         addScenario("a list unread at start-up is left on No", {{Today, "<dir>"}},
-                    u"do tbSpecial; close"_s, u"OK; =Milk; No"_s, unread, {{Today, "<dir>"}},
+                    u"do tbSpecial; wait; close"_s, u"OK; =Milk; No"_s, unread, {{Today, "<dir>"}},
                     u"window=closed"_s);
+        // A tick writes nothing; a change is written a moment later, a failure told once.
+        addScenario("changes reach the file without closing; a failed write is told once",
+                    {{Today, "A\r\n"}},
+                    u"rm todays.lst; mkdir todays.lst; tick TmpList 0; wait; do tbSpecial; wait; "
+                    "do tbSpecial; wait; rm todays.lst; do tbSpecial; wait"_s,
+                    u"=B; OK; =C; =D"_s,
+                    u"input One-time item|*; 16 File Error|todays.lst\n\n*; input One-time item|*; "
+                    "input One-time item|*"_s,
+                    {{Today, "A\r\nspecial\xb0 B\r\nspecial\xb0 C\r\nspecial\xb0 D\r\n"}},
+                    u"TmpList=+A|special\u00b0 B|special\u00b0 C|>special\u00b0 D"_s);
         addScenario("files that cannot be read at start-up are not written",
                     {{Cat, "<dir>"}, {Today, "<dir>"}}, u"close"_s, u"OK; OK"_s,
                     u"16 File Error|category.lst\n\n*; 16 File Error|todays.lst\n\n*"_s,
@@ -225,7 +242,8 @@ private Q_SLOTS:
             "Special adds the text as typed, pasted line breaks as blanks, unless cancelled", az,
             u"do tbSpecial; do tbSpecial; do tbSpecial"_s,
             u"=; =  eggs  ; =ham\r\nand\rcheese\nx"_s,
-            special + u"; "_s + special + u"; "_s + special, az,
+            special + u"; "_s + special + u"; "_s + special,
+            {{Today, "A\r\nspecial\xb0   eggs\r\nspecial\xb0 ham and cheese x\r\nZ\r\n"}},
             u"TmpList=A|special\u00b0   eggs~2|>special\u00b0 ham and cheese x|Z; "
             "sb_today=4 Items: Today's List~7"_s);
         const QString clear = u"292 Confirm|Clear Today's List and Start Over ?"_s;
@@ -319,6 +337,51 @@ private Q_SLOTS:
                     {{u"std_item.new"_s, "<missing>"}, {u"category.new"_s, cats({"Dairy"})}}, {});
     }
     void bulk() { runScenario(); }
+
+    // The program as a child process, ended from outside right after a change, or killed once
+    // the change had time to be written: Today's List and an open note are on disk.
+    void endedFromOutside_data() {
+        QTest::addColumn<int>("signal");
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("answers");
+        QTest::addColumn<Files>("after");
+        const Files milk{{Today, "A\r\nspecial\xb0 Milk\r\n"}};
+        QTest::newRow("SIGTERM") << SIGTERM << u"do tbSpecial"_s << u"=Milk"_s << milk;
+        QTest::newRow("SIGHUP") << SIGHUP << u"do tbSpecial"_s << u"=Milk"_s << milk;
+        QTest::newRow("SIGINT") << SIGINT << u"do tbSpecial"_s << u"=Milk"_s << milk;
+        QTest::newRow("SIGKILL a second after")
+            << SIGKILL << u"do tbSpecial"_s << u"=Milk"_s << milk;
+        QTest::newRow("SIGTERM with a note typed")
+            << SIGTERM << u"do tbMakeList; click File1 0; press NoteButton; type EditorBox Simmer"_s
+            << QString() << Files{{u"Soup.txt"_s, "Simmer\r\n"}, {Today, "A\r\n"}};
+    }
+    void endedFromOutside() {
+        QFETCH(int, signal);
+        QFETCH(QString, steps);
+        QFETCH(QString, answers);
+        QFETCH(Files, after);
+        TestFiles::writeAll(m_dir, {{Today, "A\r\n"}, {u"Soup.rcp"_s, ""}});
+        QProcess child;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(u"VITTLO_CHILD_DIR"_s, m_dir.path());
+        environment.insert(u"VITTLO_CHILD_STEPS"_s, steps);
+        environment.insert(u"VITTLO_CHILD_ANSWERS"_s, answers);
+        child.setProcessEnvironment(environment);
+        child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        child.start(QCoreApplication::applicationFilePath(), QStringList());
+        QVERIFY(child.waitForStarted());
+        while (!child.readAllStandardOutput().contains("ready"))
+            QVERIFY(child.waitForReadyRead(20000));
+        if (signal == SIGKILL)
+            QTest::qWait(TodaysList::SaveDelay + 500);
+        ::kill(pid_t(child.processId()), signal);
+        QVERIFY(child.waitForFinished(20000));
+        if (signal != SIGKILL) {
+            QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+            QCOMPARE(child.exitCode(), 0);
+        }
+        TestFiles::verifyAll(m_dir, after);
+    }
 
     // Every command that writes, its write made to fail by a directory where a file must be: one
     // message naming the file, the program running, every other file and Today's List as before.
@@ -485,5 +548,32 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(MainWindowTest)
+namespace {
+
+// The program as a child process: the window over VITTLO_CHILD_DIR, the steps VITTLO_CHILD_STEPS
+// performed with the answers VITTLO_CHILD_ANSWERS, then "ready" said and the program left to
+// run until it is ended from outside.
+int runAsChild() {
+    ScriptedDialogs dialogs(
+        qEnvironmentVariable("VITTLO_CHILD_ANSWERS").split(u"; "_s, Qt::SkipEmptyParts));
+    const EndSignals ending;
+    WindowDriver screen(QDir(qEnvironmentVariable("VITTLO_CHILD_DIR")), dialogs);
+    screen.window().todaysList().setSaveDelay(TodaysList::SaveDelay);
+    screen.perform(qEnvironmentVariable("VITTLO_CHILD_STEPS"));
+    std::puts("ready");
+    std::fflush(stdout);
+    return QApplication::exec();
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    app.setAttribute(Qt::AA_Use96Dpi, true);
+    if (qEnvironmentVariableIsSet("VITTLO_CHILD_DIR"))
+        return runAsChild();
+    MainWindowTest test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_mainwin.moc"

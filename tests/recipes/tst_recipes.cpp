@@ -124,11 +124,35 @@ private Q_SLOTS:
         addScenario("a frame's title shows the name as it is", {{u"Mac & Cheese.rcp"_s, ""}},
                     u"do tbMakeList; click File1 0; press NoteButton"_s, {}, {}, {},
                     u"EditorFrame= Notes on Mac && Cheese "_s);
-        addScenario("lines stay CR LF and every save adds one",
-                    {{Soup, ""}, {SoupNote, "Simmer\r\ngently\r\n"}},
-                    open + u"press EditSave; press NoteButton"_s, {}, {},
-                    {{SoupNote, "Simmer\r\ngently\r\n\r\n"}},
-                    u"EditorBox=Simmer\ngently\n\n; EditorFrame= Notes on Soup "_s);
+        // Opening takes off the line break that saving adds, so a note saved unchanged keeps its
+        // bytes; one without a final line break opens whole.
+        const QList<std::pair<const char*, QByteArray>> kept{
+            {"a note saved unchanged keeps its bytes", "Simmer\r\ngently\r\n"},
+            {"a note ending in an empty line keeps it", "Simmer\r\n\r\n"},
+            {"a note without a final line break gains one", "Simmer\r\ngently"}};
+        for (const auto& [name, note] : kept)
+            addScenario(name, {{Soup, ""}, {SoupNote, note}},
+                        open + u"press EditSave; press NoteButton; press EditSave"_s, {}, {},
+                        {{SoupNote, note.endsWith('y') ? note + "\r\n" : note}},
+                        u"EditorFrame=hidden"_s);
+        addScenario("lines stay CR LF", {{Soup, ""}, {SoupNote, "Simmer\r\ngently\r\n"}}, open, {},
+                    {}, {}, u"EditorBox=Simmer\ngently; EditorFrame= Notes on Soup "_s);
+
+        // Closing the window with a changed note asks first, before Today's List.
+        const QString changed = open + u"type EditorBox Simmer; "_s;
+        const QString save = u"35 Confirm|Save the changes to the notes on Soup?"_s;
+        addScenario("closing with a changed note: Cancel keeps the window and the note", soup,
+                    changed + u"close"_s, u"Cancel"_s, save, {{SoupNote, ""}},
+                    u"window=open; EditorBox=Simmer"_s);
+        addScenario("File > Exit with a changed note: No drops the change", soup,
+                    changed + u"do MU_File_Exit"_s, u"No"_s, save, {{SoupNote, ""}},
+                    u"window=closed"_s);
+        addScenario("closing with a changed note: Yes saves it, then Today's List is asked about",
+                    {{Soup, ""}, {Today, "<dir>"}}, u"do tbSpecial; "_s + changed + u"close"_s,
+                    u"OK; =Milk; Yes; No"_s,
+                    u"16 File Error|todays.lst*; input One-time item|Special item...|; "_s + save +
+                        u"; 292 Confirm|todays.lst could not be read*"_s,
+                    {{SoupNote, "Simmer\r\n"}, {Today, "<dir>"}}, u"window=closed"_s);
 
         const QString unstorable = u"292 Confirm|Some characters of this note cannot be stored*"_s;
         addScenario("a note that cannot be stored whole: No keeps the editor, Yes saves ?", soup,

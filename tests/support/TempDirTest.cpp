@@ -39,6 +39,7 @@ void TempDirTest::runScenario() {
     ScriptedDialogs dialogs(answers.split(u"; "_s, Qt::SkipEmptyParts));
     WindowDriver screen(m_dir, dialogs);
     screen.perform(afterStart);
+    screen.settle();
     dialogs.verifyBoxes(boxes.split(u"; "_s, Qt::SkipEmptyParts));
     TestFiles::verifyAll(m_dir, after);
     screen.verify(probes.split(u"; "_s, Qt::SkipEmptyParts));

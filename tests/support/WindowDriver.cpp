@@ -2,6 +2,7 @@
 
 #include "MainScreen.h"
 #include "TestFiles.h"
+#include "TodaysList.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -21,6 +22,8 @@ using namespace Qt::StringLiterals;
 WindowDriver::WindowDriver(const QDir& dir, Dialogs& dialogs)
     : m_dir(dir)
     , m_window(std::make_unique<MainScreen>(dir, dialogs, m_printout, m_shell)) {
+    // Changes reach todays.lst sooner than for a person, so that a test need not wait long.
+    m_window->todaysList().setSaveDelay(20);
     m_window->show();
     if (!QTest::qWaitForWindowExposed(m_window.get()))
         QTest::qFail("the main window was never shown", __FILE__, __LINE__);
@@ -41,6 +44,8 @@ QPoint WindowDriver::pointOf(QListWidget* list, int row, bool onCheckBox) const 
 
 void WindowDriver::perform(const QString& steps) {
     for (const QString& step : steps.split(u';', Qt::SkipEmptyParts)) {
+        if (step.trimmed().isEmpty())
+            continue;
         const QStringList words = step.trimmed().split(u' ');
         const QString verb = words.value(0);
         const QString target = words.value(1);
@@ -71,6 +76,8 @@ void WindowDriver::perform(const QString& steps) {
             QTest::mouseClick(widget, Qt::LeftButton);
         } else if (verb == u"close") {
             m_window->close();
+        } else if (verb == u"wait") {
+            settle();
         } else if (TestFiles::change(m_dir, step.trimmed())) {
         } else if (verb == u"printerfails") {
             m_printout.failure = (target + u' ' + argument).trimmed();
@@ -83,6 +90,10 @@ void WindowDriver::perform(const QString& steps) {
             return;
         }
     }
+}
+
+void WindowDriver::settle() {
+    QTRY_VERIFY_WITH_TIMEOUT(!m_window->todaysList().savePending(), 5000);
 }
 
 QString WindowDriver::probe(const QString& name) const {

@@ -28,11 +28,14 @@ public:
     //   do ACTION                        a menu item or toolbar button
     //   press BUTTON                     a push button
     //   close                            closes the window
+    //   wait                             until Today's List is written after its last change
     //   rm, mkdir, touch, chmod          changes a file, as TestFiles::change does
     //   printerfails MESSAGE             the printer fails from now on
     //   noprinter                        printouts go to printout.pdf
     //   clip TEXT                        puts the text on the clipboard
     void perform(const QString& steps);
+    // Waits until Today's List is written after its last change.
+    void settle();
     // What a widget shows, as text: a list's entries joined by "|", the current one marked ">"
     // and ticked ones "+"; a label's, edit box's or button's text; a frame's title, or
     // "hidden" (so is a window); a window's title; the toolbar as 1 for each enabled button, 0 for

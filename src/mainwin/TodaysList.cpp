@@ -1,0 +1,143 @@
+#include "TodaysList.h"
+
+#include "EntryListFile.h"
+#include "FileError.h"
+#include "ListFiles.h"
+
+#include <QTimer>
+#include <algorithm>
+
+namespace {
+
+bool lessThan(const QString& a, const QString& b) {
+    return QString::compare(a, b, Qt::CaseInsensitive) < 0;
+}
+
+} // namespace
+
+TodaysList::TodaysList(const QDir& dir, QObject* parent)
+    : QObject(parent)
+    , m_dir(dir)
+    , m_saveTimer(new QTimer(this)) {
+    m_saveTimer->setSingleShot(true);
+    m_saveTimer->setInterval(SaveDelay);
+    connect(m_saveTimer, &QTimer::timeout, this, &TodaysList::flush);
+}
+
+void TodaysList::load() {
+    QStringList lines = EntryListFile(m_dir, ListFiles::TodaysList).read();
+    m_fileRead = true;
+    if (!m_entries.isEmpty()) {
+        for (const QString& line : std::as_const(lines))
+            add(line);
+        return;
+    }
+    // Into an empty list in one go: a stable sort keeps equal entries in the file's order.
+    std::stable_sort(lines.begin(), lines.end(), lessThan);
+    m_entries.reserve(lines.size());
+    for (const QString& line : std::as_const(lines))
+        m_entries.append({line, false});
+    Q_EMIT replaced();
+    Q_EMIT countChanged(count());
+}
+
+QStringList TodaysList::texts() const {
+    QStringList texts;
+    texts.reserve(m_entries.size());
+    for (const Entry& entry : m_entries)
+        texts.append(entry.text);
+    return texts;
+}
+
+int TodaysList::sortedPlace(const QString& text) const {
+    // The first entry that sorts after the text, found by halving as a sorted list box does.
+    int low = 0;
+    int high = count();
+    while (low < high) {
+        const int middle = low + (high - low) / 2;
+        if (lessThan(text, m_entries.at(middle).text))
+            high = middle;
+        else
+            low = middle + 1;
+    }
+    return low;
+}
+
+int TodaysList::add(const QString& text) {
+    const int index = sortedPlace(text);
+    insert(index, {text, false});
+    return index;
+}
+
+void TodaysList::insert(int index, const Entry& entry) {
+    index = std::clamp(index, 0, count());
+    m_entries.insert(index, entry);
+    Q_EMIT inserted(index);
+    changed();
+}
+
+TodaysList::Entry TodaysList::takeAt(int index) {
+    const Entry entry = m_entries.takeAt(index);
+    Q_EMIT removed(index);
+    changed();
+    return entry;
+}
+
+void TodaysList::replaceAll(const QList<Entry>& entries) {
+    m_entries = entries;
+    Q_EMIT replaced();
+    changed();
+}
+
+void TodaysList::setChecked(int index, bool checked) {
+    if (m_entries.at(index).checked == checked)
+        return;
+    m_entries[index].checked = checked;
+    Q_EMIT checkedChanged(index);
+}
+
+void TodaysList::clearAndRemoveFile() {
+    // The file goes first: if it cannot, the list stays as it was.
+    EntryListFile(m_dir, ListFiles::TodaysList).remove();
+    m_saveTimer->stop();
+    m_entries.clear();
+    m_fileRead = true;
+    m_unsaved = false;
+    m_failing = false;
+    Q_EMIT replaced();
+    Q_EMIT countChanged(0);
+}
+
+void TodaysList::changed() {
+    m_unsaved = true;
+    m_saveTimer->start();
+    Q_EMIT countChanged(count());
+}
+
+void TodaysList::save() {
+    m_saveTimer->stop();
+    if (!m_fileRead)
+        return;
+    EntryListFile(m_dir, ListFiles::TodaysList).write(texts());
+    m_unsaved = false;
+    m_failing = false;
+    Q_EMIT saved();
+}
+
+void TodaysList::flush() {
+    try {
+        save();
+    } catch (const FileError& error) {
+        // The next change tries again; the user hears of it once.
+        if (!std::exchange(m_failing, true))
+            Q_EMIT saveFailed(error.fileName(), error.message());
+    }
+}
+
+bool TodaysList::savePending() const {
+    return m_saveTimer->isActive();
+}
+
+void TodaysList::setSaveDelay(int milliseconds) {
+    m_saveTimer->setInterval(milliseconds);
+}

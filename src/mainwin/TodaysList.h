@@ -1,0 +1,83 @@
+#pragma once
+
+#include <QDir>
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+class QTimer;
+
+// Today's List: its entries in order, their ticks, and its file "todays.lst". Entries go in at
+// their place in alphabetical order without regard to case, after equal ones, unless put at an
+// explicit position, where they stay. Every change is written to the file a moment after the
+// last of a burst of changes; ticks are not stored and write nothing.
+class TodaysList final : public QObject {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(TodaysList)
+
+public:
+    struct Entry {
+        QString text;
+        bool checked = false;
+        friend bool operator==(const Entry&, const Entry&) = default;
+    };
+    static constexpr int SaveDelay = 1000; // milliseconds after the last change
+
+    explicit TodaysList(const QDir& dir, QObject* parent = nullptr);
+
+    // Adds the lines of the file, creating it empty when missing. A file that cannot be read
+    // throws FileError and stays unread: nothing replaces it until the user agrees (see adopt).
+    void load();
+    // Whether the file was read at start-up, or may be replaced since.
+    bool fileRead() const { return m_fileRead; }
+    // The user agreed to replace a file that could not be read with the list.
+    void adopt() { m_fileRead = true; }
+
+    int count() const { return int(m_entries.size()); }
+    const Entry& at(int index) const { return m_entries.at(index); }
+    const QList<Entry>& entries() const { return m_entries; }
+    QStringList texts() const;
+
+    // Adds the entry at its sorted place and returns its index.
+    int add(const QString& text);
+    void insert(int index, const Entry& entry);
+    Entry takeAt(int index);
+    // Puts every entry in place of those there, in the order given.
+    void replaceAll(const QList<Entry>& entries);
+    // Ticks and unticks: no change of the list, nothing is written.
+    void setChecked(int index, bool checked);
+
+    // Empties the list and deletes its file; a file that cannot be deleted throws FileError and
+    // leaves the list as it was.
+    void clearAndRemoveFile();
+
+    // Writes the file now, if it may be written. Throws FileError.
+    void save();
+    // Writes the file now; a failure is told through saveFailed.
+    void flush();
+    bool hasUnsavedChanges() const { return m_unsaved; }
+    bool savePending() const;
+    void setSaveDelay(int milliseconds);
+
+Q_SIGNALS:
+    void inserted(int index);
+    void removed(int index);
+    void replaced();
+    void checkedChanged(int index);
+    void countChanged(int count);
+    void saved();
+    // A write after a change failed; said once until a write succeeds again.
+    void saveFailed(const QString& fileName, const QString& message);
+
+private:
+    int sortedPlace(const QString& text) const;
+    void changed();
+
+    QDir m_dir;
+    QList<Entry> m_entries;
+    QTimer* m_saveTimer;
+    bool m_fileRead = false;
+    bool m_unsaved = false;
+    bool m_failing = false;
+};

@@ -3,12 +3,16 @@
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 
-cmake --install "$root/build" --prefix "$root/app" --component program >/dev/null
+# A portable copy: the program with its lists beside it (an installed copy, PREFIX/bin/vittlo,
+# keeps them in the user's data folder instead).
+mkdir -p "$root/app"
+install -m 755 "$root/build/src/app/vittlo" "$root/app/vittlo"
 # The starter catalogue only for a first start: later it would ask to be merged every time.
 if [ ! -e "$root/app/category.lst" ]; then
-    cmake --install "$root/build" --prefix "$root/app" --component starter >/dev/null
+    cp "$root/build/src/app/catalogue/category.new" "$root/build/src/app/catalogue/std_item.new" \
+        "$root/app/"
 fi
-echo "Vittlo! is installed in $root/app and keeps its lists there."
+echo "Vittlo! is in $root/app and keeps its lists there."
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     echo "There is no display to show the window on (neither DISPLAY nor WAYLAND_DISPLAY is set)." >&2

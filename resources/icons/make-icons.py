@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
-"""Redraws the toolbar pictures and the window icon with ImageMagick's convert.
+"""Redraws the toolbar pictures, the window icon and the desktop's icons (a scalable SVG and PNGs
+of 16 to 256 pixels) with ImageMagick's convert.
 
-The PNGs are committed; the build does not run this."""
+The pictures are committed; the build does not run this."""
 import os
 import shlex
 import subprocess
@@ -66,6 +67,32 @@ SPLASH = ("-fill #f2c94c -stroke #9a7420 -strokewidth 3 "
           "-draw 'line 80,64 106,64'")
 
 
+# The desktop's icon: the window icon's checklist, drawn to scale.
+APP_ID = "example.brindlecove.Vittlo"
+SVG = """<?xml version="1.0" encoding="UTF-8"?>
+<svg xmlns="http://www.w3.org/2000/svg" width="256" height="256" viewBox="0 0 32 32">
+  <path d="M 7.5,1.5 L 21.5,1.5 L 26.5,6.5 L 26.5,30.5 L 7.5,30.5 Z" fill="#ffffff"
+        stroke="#44546a" stroke-width="1" stroke-linejoin="round"/>
+  <path d="M 21.5,1.5 L 21.5,6.5 L 26.5,6.5" fill="#dfe5ec" stroke="#44546a" stroke-width="1"
+        stroke-linejoin="round"/>
+  <g fill="none" stroke="#44546a" stroke-width="1">
+    <rect x="10.5" y="8.5" width="3" height="3"/>
+    <rect x="10.5" y="15.5" width="3" height="3"/>
+    <rect x="10.5" y="22.5" width="3" height="3"/>
+  </g>
+  <g fill="none" stroke="#2e9e44" stroke-width="2" stroke-linecap="round" stroke-linejoin="round">
+    <path d="M 11,10 L 12.5,12 L 16,6"/>
+    <path d="M 11,17 L 12.5,19 L 16,13"/>
+  </g>
+  <g stroke="#8896a8" stroke-width="1" stroke-linecap="round">
+    <line x1="16.5" y1="10" x2="23" y2="10"/>
+    <line x1="16.5" y1="17" x2="23" y2="17"/>
+    <line x1="16.5" y1="24" x2="23" y2="24"/>
+  </g>
+</svg>
+"""
+
+
 def draw(size, commands, target):
     subprocess.run(["convert", "-size", size, "xc:none", *shlex.split(commands), target], check=True)
 
@@ -75,3 +102,9 @@ for key, commands in PICTURES.items():
     draw("24x24", commands, f"PNG32:{key}.png")
 draw("32x32", ICON + " -colors 16", "PNG8:vittlo.png")
 draw("128x128", SPLASH, "PNG32:splash.png")
+with open(f"{APP_ID}.svg", "w") as svg:
+    svg.write(SVG)
+for pixels in (16, 32, 48, 64, 128, 256):
+    subprocess.run(["convert", "-background", "none", "-density", str(pixels * 72 // 32 * 4),
+                    f"{APP_ID}.svg", "-resize", f"{pixels}x{pixels}",
+                    f"PNG32:{APP_ID}-{pixels}.png"], check=True)

@@ -1,5 +1,5 @@
+#include "DataFolder.h"
 #include "EndSignals.h"
-#include "FolderLock.h"
 #include "MainScreen.h"
 #include "PrinterTarget.h"
 #include "SplashForm.h"
@@ -7,27 +7,74 @@
 #include "SystemShell.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QDir>
+#include <cstring>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+void describe(QCoreApplication& app) {
+    app.setApplicationName(u"Vittlo!"_s);
+    app.setApplicationVersion(u"1.1"_s);
+}
+
+QCommandLineOption dataOption() {
+    return QCommandLineOption(
+        u"data"_s,
+        u"Keep the lists in DIR (made if missing), for instance one catalogue "
+        "for each shop."_s,
+        u"DIR"_s);
+}
+
+void parse(QCommandLineParser& parser, const QCoreApplication& app) {
+    parser.setApplicationDescription(u"Draws up your grocery list from your own catalogue of "
+                                     "aisles and items."_s);
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addOption(dataOption());
+    parser.process(app);
+}
+
+// --help and --version answer on the terminal, with no display needed.
+bool asksForHelpOrVersion(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i)
+        for (const char* option : {"-h", "--help", "-?", "--help-all", "-v", "--version"})
+            if (std::strcmp(argv[i], option) == 0)
+                return true;
+    return false;
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
+    if (asksForHelpOrVersion(argc, argv)) {
+        QCoreApplication app(argc, argv);
+        describe(app);
+        QCommandLineParser parser;
+        parse(parser, app); // prints and ends the program
+        return 0;
+    }
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Vittlo!"));
-
-    // The program keeps its files beside itself and finds them by their bare names.
-    const QDir dir(QCoreApplication::applicationDirPath());
-    QDir::setCurrent(dir.absolutePath());
+    describe(app);
+    QGuiApplication::setDesktopFileName(u"example.brindlecove.Vittlo"_s);
+    QCommandLineParser parser;
+    parse(parser, app);
 
     StandardDialogs dialogs;
-    FolderLock lock(dir);
-    if (!lock.take(dialogs))
+    DataFolder folder(parser.value(dataOption()), QCoreApplication::applicationDirPath());
+    if (!folder.open(dialogs))
         return 0;
-    PrinterTarget printer(dir.filePath(QStringLiteral("printout.pdf")));
+    // The lists are found by their bare names in the data folder.
+    QDir::setCurrent(folder.dir().absolutePath());
+    PrinterTarget printer(folder.dir().filePath(u"printout.pdf"_s));
     SystemShell shell;
     EndSignals ending;
     // The splash form stands in for the main window from the start until "Click Me".
     SplashForm splash;
     splash.show();
-    MainScreen window(dir, dialogs, printer, shell);
+    MainScreen window(folder.dir(), dialogs, printer, shell);
     dialogs.setParent(&window);
     splash.showWhenUnloaded(window);
     return QApplication::exec();

@@ -2,18 +2,62 @@
 
 #include "Dialogs.h"
 
+#include <QSysInfo>
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <csignal>
+#endif
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Whether a process of that number runs on this computer.
+bool runsHere(qint64 pid) {
+#ifdef Q_OS_UNIX
+    return pid > 0 && (::kill(pid_t(pid), 0) == 0 || errno == EPERM);
+#else
+    Q_UNUSED(pid);
+    return true;
+#endif
+}
+
+} // namespace
+
 FolderLock::FolderLock(const QDir& dir)
-    : m_lock(dir.filePath(QStringLiteral("vittlo.lck"))) {
+    : m_lock(dir.filePath(u"vittlo.lck"_s)) {
     // Only a copy that died leaves a stale lock, however old a living copy's is.
     m_lock.setStaleLockTime(0);
 }
 
 bool FolderLock::take(Dialogs& dialogs) {
-    // Held only when a copy's name stands in the lock; anything else is no copy of ours.
-    if (m_lock.tryLock() || m_lock.error() != QLockFile::LockFailedError ||
-        !m_lock.getLockInfo(nullptr, nullptr, nullptr))
+    if (m_lock.tryLock() || m_lock.error() != QLockFile::LockFailedError)
         return true;
-    dialogs.MsgBox(QStringLiteral("Vittlo! is already running in this folder."),
-                   Dialogs::OkOnly + Dialogs::Exclamation, QStringLiteral("Vittlo!"));
+    qint64 pid = 0;
+    QString host;
+    // An empty or unreadable lock names no copy: nothing can hold it.
+    if (!m_lock.getLockInfo(&pid, &host, nullptr))
+        return takeOver(dialogs);
+    if (host == QSysInfo::machineHostName() && runsHere(pid)) {
+        dialogs.MsgBox(u"Vittlo! is already running in this folder."_s,
+                       Dialogs::OkOnly + Dialogs::Exclamation, u"Vittlo!"_s);
+        return false;
+    }
+    // Another computer's copy, or one this computer cannot see: only the user can tell.
+    if (dialogs.MsgBox(u"Vittlo! was started in this folder on %1 (process %2). If it is no "
+                       "longer running there, start anyway?"_s.arg(host)
+                           .arg(pid),
+                       Dialogs::YesNo + Dialogs::Question + Dialogs::DefaultButton2,
+                       u"Vittlo!"_s) != Dialogs::Yes)
+        return false;
+    return takeOver(dialogs);
+}
+
+bool FolderLock::takeOver(Dialogs& dialogs) {
+    if (m_lock.removeStaleLockFile() && m_lock.tryLock())
+        return true;
+    dialogs.MsgBox(u"The lock file vittlo.lck of this folder cannot be replaced, so Vittlo! "
+                   "cannot tell whether another copy uses the folder."_s,
+                   Dialogs::OkOnly + Dialogs::Exclamation, u"Vittlo!"_s);
     return false;
 }

@@ -1,9 +1,11 @@
+#include "DataFolder.h"
 #include "FolderLock.h"
 #include "ScriptedDialogs.h"
 #include "ScriptedShell.h"
 #include "ShellMenu.h"
 #include "SplashForm.h"
 #include "TempDirTest.h"
+#include "WindowDriver.h"
 
 #include <QPushButton>
 #include <QTest>
@@ -24,16 +26,124 @@ private Q_SLOTS:
         QVERIFY(mainWindow.isVisible() && !splash.isVisible());
     }
 
+    // A lock names the copy that holds the folder: a living one here is refused; one on another
+    // computer is asked about; one that names nobody is taken over.
+    void oneCopyAFolder_data() {
+        QTest::addColumn<QByteArray>("lock"); // "<living>": this test holds the folder already
+        QTest::addColumn<QString>("answers");
+        QTest::addColumn<QString>("boxes");
+        QTest::addColumn<bool>("taken");
+        const QString elsewhere = u"292 Vittlo!|Vittlo! was started in this folder on "
+                                  "far-away (process *). If it is no longer running there, "
+                                  "start anyway?"_s;
+        // A process of that number runs here too: only the computer tells the two apart.
+        const QByteArray farAway = QByteArray::number(QCoreApplication::applicationPid()) +
+                                   "\nvittlo\nfar-away\nsome-other-machine\nsome-boot\n";
+        QTest::newRow("a living copy here")
+            << QByteArray("<living>") << u"OK"_s
+            << u"48 Vittlo!|Vittlo! is already running in this folder."_s << false;
+        QTest::newRow("another computer's, No") << farAway << u"No"_s << elsewhere << false;
+        QTest::newRow("another computer's, Yes") << farAway << u"Yes"_s << elsewhere << true;
+        QTest::newRow("empty") << QByteArray() << QString() << QString() << true;
+        QTest::newRow("not a lock") << QByteArray("no copy\n") << QString() << QString() << true;
+    }
     void oneCopyAFolder() {
-        FolderLock first(m_dir);
+        QFETCH(QByteArray, lock);
+        QFETCH(QString, answers);
+        QFETCH(QString, boxes);
+        QFETCH(bool, taken);
+        FolderLock living(m_dir);
+        ScriptedDialogs none;
+        if (lock == "<living>")
+            QVERIFY(living.take(none));
+        else
+            TestFiles::write(m_dir, u"vittlo.lck"_s, lock);
+        ScriptedDialogs dialogs(answers.split(u"; "_s, Qt::SkipEmptyParts));
         FolderLock second(m_dir);
-        ScriptedDialogs dialogs({u"OK"_s});
-        QVERIFY(first.take(dialogs));
-        QVERIFY(!second.take(dialogs));
-        dialogs.verifyBoxes({u"48 Vittlo!|Vittlo! is already running in this folder."_s});
-        // Where no lock can be made, the program runs as it always did.
-        QVERIFY(m_dir.mkpath(u"elsewhere/vittlo.lck"_s));
-        QVERIFY(FolderLock(QDir(m_dir.filePath(u"elsewhere"_s))).take(dialogs));
+        QCOMPARE(second.take(dialogs), taken);
+        dialogs.verifyBoxes(boxes.split(u"; "_s, Qt::SkipEmptyParts));
+        // A lock taken over names this copy; one left alone is as it was.
+        const QByteArray now = TestFiles::read(m_dir, u"vittlo.lck"_s);
+        if (taken)
+            QVERIFY(now != lock &&
+                    now.startsWith(QByteArray::number(QCoreApplication::applicationPid()) + '\n'));
+        else if (lock != "<living>")
+            QCOMPARE(now, lock);
+    }
+
+    // Where the lists live: the folder given, beside a portable program, or in the user's data
+    // folder for an installed one (PREFIX/bin beside PREFIX/share/vittlo).
+    void dataFolder_data() {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<bool>("installed");
+        QTest::addColumn<QString>("dataHome"); // XDG_DATA_HOME, relative to the test's folder
+        QTest::addColumn<QString>("folder");
+        QTest::newRow("--data") << u"shops/corner"_s << true << QString() << u"shops/corner"_s;
+        QTest::newRow("portable") << QString() << false << u"xdg"_s << u"prefix/bin"_s;
+        QTest::newRow("installed") << QString() << true << u"xdg"_s << u"xdg/vittlo"_s;
+        QTest::newRow("installed, XDG_DATA_HOME not set")
+            << QString() << true << QString() << u"home/.local/share/vittlo"_s;
+    }
+    void dataFolder() {
+        QFETCH(QString, option);
+        QFETCH(bool, installed);
+        QFETCH(QString, dataHome);
+        QFETCH(QString, folder);
+        QVERIFY(m_dir.mkpath(u"prefix/bin"_s));
+        if (installed)
+            QVERIFY(m_dir.mkpath(u"prefix/share/vittlo"_s));
+        const QByteArray home = qgetenv("HOME");
+        const QByteArray xdg = qgetenv("XDG_DATA_HOME");
+        qputenv("HOME", QFile::encodeName(m_dir.filePath(u"home"_s)));
+        if (dataHome.isEmpty())
+            qunsetenv("XDG_DATA_HOME");
+        else
+            qputenv("XDG_DATA_HOME", QFile::encodeName(m_dir.filePath(dataHome)));
+        const QDir current = QDir::current();
+        QDir::setCurrent(m_dir.path()); // --data may name a folder relative to the current one
+        DataFolder data(option, m_dir.filePath(u"prefix/bin"_s));
+        QDir::setCurrent(current.path());
+        qputenv("HOME", home);
+        qputenv("XDG_DATA_HOME", xdg);
+        QCOMPARE(data.dir().path(), m_dir.filePath(folder));
+        ScriptedDialogs dialogs;
+        QVERIFY(data.open(dialogs));
+        QVERIFY(data.dir().exists(u"vittlo.lck"_s));
+    }
+
+    // The starter catalogue an installation ships reaches the data folder once for each version
+    // of it, and is merged there: the first time it becomes the user's catalogue, a later
+    // version is offered for merging. The installation is only read.
+    void starterCatalogueOncePerVersion() {
+        QVERIFY(m_dir.mkpath(u"prefix/bin"_s));
+        const QDir shipped(m_dir.filePath(u"prefix/share/vittlo"_s));
+        QVERIFY(shipped.mkpath(u"."_s));
+        const QByteArray categories = TestFiles::cats({"Dairy"});
+        TestFiles::writeAll(shipped, {{u"category.new"_s, categories},
+                                      {u"std_item.new"_s, TestFiles::items({{"Dairy", "Milk"}})}});
+        const auto start = [&](const QString& answers) {
+            DataFolder data(m_dir.filePath(u"data"_s), m_dir.filePath(u"prefix/bin"_s));
+            ScriptedDialogs dialogs(answers.split(u"; "_s, Qt::SkipEmptyParts));
+            QVERIFY(data.open(dialogs));
+            const QFileInfoList before = QDir(shipped).entryInfoList(QDir::Files);
+            WindowDriver screen(data.dir(), dialogs);
+            QCOMPARE(QDir(shipped).entryInfoList(QDir::Files), before);
+        };
+        const QDir data(m_dir.filePath(u"data"_s));
+        start({});
+        TestFiles::verifyAll(data, {{u"category.lst"_s, categories},
+                                    {u"std_item.lst"_s, TestFiles::items({{"Dairy", "Milk"}})},
+                                    {u"std_item.new"_s, "<missing>"}});
+        start({}); // the same version again: nothing to merge, no question
+        TestFiles::verifyAll(data, {{u"std_item.new"_s, "<missing>"}});
+        TestFiles::write(shipped, u"std_item.new"_s, TestFiles::items({{"Dairy", "Eggs"}}));
+        start(u"Yes"_s);
+        TestFiles::verifyAll(
+            data, {{u"std_item.lst"_s, TestFiles::items({{"Dairy", "Milk"}, {"Dairy", "Eggs"}})},
+                   {u"std_item.new"_s, "<missing>"},
+                   {u"category.lst"_s, categories}});
+        TestFiles::verifyAll(shipped, {{u"category.new"_s, categories},
+                                       {u"std_item.new"_s, TestFiles::items({{"Dairy", "Eggs"}})}});
     }
 
     void webPage_data() {

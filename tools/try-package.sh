@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# Builds the Debian package, checks it with lintian and appstreamcli, installs it (as root, on a
+# machine meant for it: CI) and starts the installed program as the user nobody with a fresh
+# home. The starter catalogue and Today's List must end up in that home's data folder, and
+# nothing under the installation may change.
+set -euo pipefail
+
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+source "$root/tools/packages.sh"
+install_missing lintian appstream desktop-file-utils util-linux
+
+deb="$(bash "$root/tools/package.sh" | tail -n 1)"
+echo "Package: $deb"
+lintian --fail-on error "$deb"
+appstreamcli validate --no-net "$root/resources/desktop/example.brindlecove.Vittlo.metainfo.xml"
+desktop-file-validate "$root/resources/desktop/example.brindlecove.Vittlo.desktop"
+
+env DEBIAN_FRONTEND=noninteractive apt-get install -y "$deb"
+installed="$(dpkg -L vittlo | while read -r path; do [ -f "$path" ] && echo "$path"; done)"
+sums() { echo "$installed" | xargs sha256sum; ls -la --time-style=full-iso /usr/share/vittlo; }
+before="$(sums)"
+
+version="$(vittlo --version)"
+[ "$version" = "Vittlo! 1.1" ] || { echo "vittlo --version printed: $version" >&2; exit 1; }
+
+home="$(mktemp -d)"
+chown nobody "$home"
+data="$home/.local/share/vittlo"
+setpriv --reuid=nobody --regid=nogroup --clear-groups \
+    env -i HOME="$home" PATH=/usr/bin:/bin QT_QPA_PLATFORM=offscreen vittlo &
+program=$!
+for _ in $(seq 1 100); do
+    [ -e "$data/todays.lst" ] && break
+    sleep 0.2
+done
+sleep 1
+kill -TERM "$program"
+status=0
+wait "$program" || status=$?
+echo "The installed program ended with status $status; its data folder holds:"
+ls -la "$data"
+[ "$status" -eq 0 ]
+[ -s "$data/category.lst" ] && [ -s "$data/std_item.lst" ] && [ -e "$data/todays.lst" ]
+[ ! -e "$data/std_item.new" ] && [ ! -e "$data/vittlo.lck" ]
+cmp <(echo "$before") <(sums) || { echo "The installation changed." >&2; exit 1; }
+rm -rf "$home"
+echo "The installed program works as the user nobody, and left its installation as it was."

@@ -75,21 +75,27 @@ private Q_SLOTS:
     // folder for an installed one (PREFIX/bin beside PREFIX/share/vittlo).
     void dataFolder_data() {
         QTest::addColumn<QString>("option");
+        QTest::addColumn<QString>("program"); // beside prefix/share/vittlo
         QTest::addColumn<bool>("installed");
         QTest::addColumn<QString>("dataHome"); // XDG_DATA_HOME, relative to the test's folder
         QTest::addColumn<QString>("folder");
-        QTest::newRow("--data") << u"shops/corner"_s << true << QString() << u"shops/corner"_s;
-        QTest::newRow("portable") << QString() << false << u"xdg"_s << u"prefix/bin"_s;
-        QTest::newRow("installed") << QString() << true << u"xdg"_s << u"xdg/vittlo"_s;
+        const QString bin = u"prefix/bin"_s;
+        QTest::newRow("--data") << u"shops/corner"_s << bin << true << QString()
+                                << u"shops/corner"_s;
+        QTest::newRow("portable") << QString() << bin << false << u"xdg"_s << bin;
+        QTest::newRow("portable, not in a bin folder")
+            << QString() << u"prefix/app"_s << true << u"xdg"_s << u"prefix/app"_s;
+        QTest::newRow("installed") << QString() << bin << true << u"xdg"_s << u"xdg/vittlo"_s;
         QTest::newRow("installed, XDG_DATA_HOME not set")
-            << QString() << true << QString() << u"home/.local/share/vittlo"_s;
+            << QString() << bin << true << QString() << u"home/.local/share/vittlo"_s;
     }
     void dataFolder() {
         QFETCH(QString, option);
+        QFETCH(QString, program);
         QFETCH(bool, installed);
         QFETCH(QString, dataHome);
         QFETCH(QString, folder);
-        QVERIFY(m_dir.mkpath(u"prefix/bin"_s));
+        QVERIFY(m_dir.mkpath(program));
         if (installed)
             QVERIFY(m_dir.mkpath(u"prefix/share/vittlo"_s));
         const QByteArray home = qgetenv("HOME");
@@ -101,7 +107,7 @@ private Q_SLOTS:
             qputenv("XDG_DATA_HOME", QFile::encodeName(m_dir.filePath(dataHome)));
         const QDir current = QDir::current();
         QDir::setCurrent(m_dir.path()); // --data may name a folder relative to the current one
-        DataFolder data(option, m_dir.filePath(u"prefix/bin"_s));
+        DataFolder data(option, m_dir.filePath(program));
         QDir::setCurrent(current.path());
         qputenv("HOME", home);
         qputenv("XDG_DATA_HOME", xdg);

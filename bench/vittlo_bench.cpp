@@ -292,7 +292,9 @@ public:
     int MsgBox(const QString&, int, const QString&) override { std::abort(); }
 
 protected:
-    QString inputText(const QString&, const QString&, const QString&) override { std::abort(); }
+    QString inputText(const QString&, const QString&, const QString&, int) override {
+        std::abort();
+    }
 };
 
 class NoShell final : public DesktopShell {

@@ -2,14 +2,14 @@
 
 #include "Blanks.h"
 #include "Catalogue.h"
+#include "CatalogueCommands.h"
+#include "CatalogueJournal.h"
 #include "CommandRunner.h"
 #include "Dialogs.h"
 #include "FileError.h"
-#include "ImportFile.h"
 #include "ListBox.h"
 #include "ListFiles.h"
 #include "NotesEditor.h"
-#include "OrphanPurge.h"
 #include "PrintTarget.h"
 #include "RecipeFiles.h"
 #include "RecipePanel.h"
@@ -20,6 +20,7 @@
 #include "Twips.h"
 #include "UpgradeMerge.h"
 #include "WaitCursor.h"
+#include "Windows1252.h"
 
 #include <QAction>
 #include <QApplication>
@@ -49,32 +50,13 @@ struct ToolbarButton {
     QString key;
     QString caption;
     QString toolTip;
-};
-
-const ToolbarButton ToolbarButtons[] = {
-    {u"tbNewCat"_s, u"New Cat"_s, u"create new category, group"_s},
-    {u"tbEditCat"_s, u"Edit Cat"_s, u"change the name of existing category, group"_s},
-    {u"tbDeleteCat"_s, u"Del Cat"_s, u"delete a category, group"_s},
-    {u"tbNewItem"_s, u"New Item"_s, u"add a new item to a group"_s},
-    {u"tbDeleteItem"_s, u"Del Item"_s, u"delete an item from a group"_s},
-    {u"tbSpecial"_s, u"Special"_s, u"add a one-time item to Today's List"_s},
-    {u"tbMakeList"_s, u"Recipes"_s, u"work with Recipes"_s},
-    {u"tbPrint"_s, u"Print"_s, u"print Today's List"_s},
-    {u"tbClear"_s, u"Clear"_s, u"clear Today's List"_s},
+    void (MainScreen::*command)();
 };
 
 QAction* addMenuItem(QMenu* menu, const QString& name, const QString& caption) {
     QAction* action = menu->addAction(caption);
     action->setObjectName(name);
     return action;
-}
-
-QLineEdit* hiddenEdit(const QString& name, const QString& toolTip, QWidget* parent) {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(name);
-    edit->setToolTip(toolTip);
-    edit->hide();
-    return edit;
 }
 
 QLabel* statusPanel(const QString& name, const QString& text) {
@@ -140,9 +122,11 @@ void MainScreen::buildMenus() {
     print->setShortcut(QKeySequence::Print);
     connect(print, &QAction::triggered, this, &MainScreen::Menu_Print_Click);
     QAction* import = addMenuItem(file, u"MU_Import"_s, u"&Import"_s);
-    connect(import, &QAction::triggered, this, &MainScreen::MU_Import_Click);
+    connect(import, &QAction::triggered, this,
+            &MainScreen::run<&MainScreen::catalogueCommand<&CatalogueCommands::MU_Import_Click>>);
     QAction* purge = addMenuItem(file, u"MU_Purge"_s, u"Purge Orphan Line Items"_s);
-    connect(purge, &QAction::triggered, this, &MainScreen::MU_Purge_Click);
+    connect(purge, &QAction::triggered, this,
+            &MainScreen::run<&MainScreen::catalogueCommand<&CatalogueCommands::MU_Purge_Click>>);
     QAction* exit = addMenuItem(file, u"MU_File_Exit"_s, u"E&xit"_s);
     connect(exit, &QAction::triggered, this, &MainScreen::MU_File_Exit_Click);
 
@@ -168,6 +152,23 @@ void MainScreen::buildMenus() {
 }
 
 void MainScreen::buildToolbar() {
+    const ToolbarButton buttons[] = {
+        {u"tbNewCat"_s, u"New Cat"_s, u"create new category, group"_s,
+         &MainScreen::catalogueCommand<&CatalogueCommands::newCategory>},
+        {u"tbEditCat"_s, u"Edit Cat"_s, u"change the name of existing category, group"_s,
+         &MainScreen::catalogueCommand<&CatalogueCommands::editCategory>},
+        {u"tbDeleteCat"_s, u"Del Cat"_s, u"delete a category, group"_s,
+         &MainScreen::catalogueCommand<&CatalogueCommands::deleteCategory>},
+        {u"tbNewItem"_s, u"New Item"_s, u"add a new item to a group"_s,
+         &MainScreen::catalogueCommand<&CatalogueCommands::newItem>},
+        {u"tbDeleteItem"_s, u"Del Item"_s, u"delete an item from a group"_s,
+         &MainScreen::catalogueCommand<&CatalogueCommands::deleteItem>},
+        {u"tbSpecial"_s, u"Special"_s, u"add a one-time item to Today's List"_s,
+         &MainScreen::addOneTimeItem},
+        {u"tbMakeList"_s, u"Recipes"_s, u"work with Recipes"_s, &MainScreen::openRecipes},
+        {u"tbPrint"_s, u"Print"_s, u"print Today's List"_s, &MainScreen::printList},
+        {u"tbClear"_s, u"Clear"_s, u"clear Today's List"_s, &MainScreen::clearTodaysList},
+    };
     m_toolbar = addToolBar(u"Toolbar1"_s);
     m_toolbar->setObjectName(u"Toolbar1"_s);
     m_toolbar->setMovable(false);
@@ -175,13 +176,14 @@ void MainScreen::buildToolbar() {
     m_toolbar->setContextMenuPolicy(Qt::PreventContextMenu);
     m_toolbar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     m_toolbar->setIconSize(QSize(24, 24));
-    for (const ToolbarButton& button : ToolbarButtons) {
+    for (const ToolbarButton& button : buttons) {
         QAction* action =
             m_toolbar->addAction(QIcon(u":/icons/%1.png"_s.arg(button.key)), button.caption);
         action->setObjectName(button.key);
         action->setToolTip(button.toolTip);
+        connect(action, &QAction::triggered, this,
+                [this, command = button.command] { runCommand([&] { (this->*command)(); }); });
     }
-    connect(m_toolbar, &QToolBar::actionTriggered, this, &MainScreen::Toolbar1_ButtonClick);
 }
 
 void MainScreen::buildLists() {
@@ -195,9 +197,7 @@ void MainScreen::buildLists() {
     m_tmpList->setToolTip(u"double click / remove item, right-click to modify"_s);
     m_catList = new ListBox(u"CatList"_s, ListBox::CheckBoxes::None, central);
     m_catList->setToolTip(u"click category / display line items"_s);
-    m_catEdit = hiddenEdit(u"CatEdit"_s, u"category edit box"_s, central);
-    m_stdEdit = hiddenEdit(u"StdEdit"_s, u"line item edit box"_s, central);
-    m_tmpEdit = hiddenEdit(u"TmpEdit"_s, u"today's list edit box"_s, central);
+    m_catalogue = new CatalogueCommands(m_dir, m_dialogs, *this, central);
     // The panels lie over the lists: the recipe panel over the catalogue, the notes over
     // Today's List.
     m_editorFrame = new NotesEditor(m_dir, *this, m_dialogs, m_printTarget, central);
@@ -256,12 +256,14 @@ void MainScreen::showDate() {
 // Start-up, shut-down and layout.
 
 void MainScreen::Form_Load() {
+    // A change of the catalogue cut short by a crash is finished or undone before anything is
+    // read.
+    runCommand([this] { CatalogueJournal::recover(m_dir); });
     MergeUpgradeLists();
     m_catList->clearEntries();
     runCommand([this] { LoadCategories(); });
     runCommand([this] { LoadTodaysList(); });
-    m_catEdit->clear();
-    m_stdEdit->clear();
+    m_catalogue->forgetPicks();
     m_places = WindowLayout::firstArrangement(m_places, windowInTwips());
     applyPlaces(m_places);
 }
@@ -397,49 +399,6 @@ void MainScreen::MergeUpgradeLists() {
     });
 }
 
-void MainScreen::MU_Import_Click() {
-    if (m_dialogs.MsgBox(u"Import file format: Categories are identified with preceeding "
-                         "[!]Category Name. Line items follow with no identifier. No blank lines. "
-                         "See help file for details. Import file -> IMPORT.TXT ?"_s,
-                         Dialogs::YesNo + Dialogs::Question + Dialogs::DefaultButton2,
-                         u"Ready to import..."_s) != Dialogs::Yes)
-        return;
-    runCommand([this] {
-        QString problem;
-        {
-            WaitCursor wait;
-            problem = ImportFile::importInto(m_dir);
-        }
-        if (!problem.isEmpty()) {
-            m_dialogs.MsgBox(problem, Dialogs::Exclamation + Dialogs::DefaultButton2,
-                             u"Import failed!"_s);
-            return;
-        }
-        ClearEditBoxes();
-        LoadCategories();
-        // Today's List is as it was; reading its file again would show its entries twice.
-        showTodaysListCount();
-    });
-}
-
-void MainScreen::MU_Purge_Click() {
-    if (!m_dialogs.confirm(
-            u"When you delete a category, the line items remain (but hidden from view). (You "
-            "may recover items lost this way by adding the same name category back in.) This "
-            "option, however, removes the orphan records altogether (possibly improving program "
-            "speed). Proceed?"_s,
-            Dialogs::YesNo + Dialogs::Critical + Dialogs::DefaultButton2))
-        return;
-    runCommand([this] {
-        {
-            WaitCursor wait;
-            OrphanPurge::purge(m_dir);
-        }
-        LoadCategoryItems();
-        ClearEditBoxes();
-    });
-}
-
 // Loading and saving the lists.
 
 void MainScreen::LoadCategories() {
@@ -449,9 +408,9 @@ void MainScreen::LoadCategories() {
 
 void MainScreen::LoadCategoryItems() {
     qsizetype counter = 0;
-    if (!m_catEdit->text().isEmpty()) {
+    if (const QString picked = m_catalogue->pickedCategory(); !picked.isEmpty()) {
         m_stdList->clearEntries();
-        const QStringList items = Catalogue(m_dir).itemsOf(m_catEdit->text());
+        const QStringList items = Catalogue(m_dir).itemsOf(picked);
         m_stdList->addEntries(items);
         counter = items.size();
     }
@@ -469,8 +428,20 @@ void MainScreen::SaveTodaysList() {
 }
 
 void MainScreen::ClearEditBoxes() {
-    m_stdEdit->clear();
-    m_tmpEdit->clear();
+    m_catalogue->ClearEditBoxes();
+}
+
+void MainScreen::clearItemList() {
+    m_stdList->clearEntries();
+}
+
+void MainScreen::showItemCount() {
+    m_sbCat->setText(QString::number(m_stdList->count()) + u" Items: "_s +
+                     m_catList->currentText());
+}
+
+void MainScreen::clearTodaysListCurrent() {
+    m_tmpList->clearCurrent();
 }
 
 void MainScreen::showTodaysListCount() {
@@ -480,14 +451,12 @@ void MainScreen::showTodaysListCount() {
 // The three lists.
 
 void MainScreen::CatList_Click() {
-    m_currentCategory = m_catList->currentText();
-    m_catEdit->setText(m_currentCategory);
+    m_catalogue->pickCategory(m_catList->currentText());
     runCommand([this] { LoadCategoryItems(); });
 }
 
 void MainScreen::StdList_Click() {
-    m_currentItem = ItemRecord(m_catEdit->text(), m_stdList->currentText());
-    m_stdEdit->setText(m_stdList->currentText());
+    m_catalogue->pickItem(m_stdList->currentText());
     showTodaysListCount();
 }
 
@@ -504,8 +473,8 @@ void MainScreen::StdList_KeyPress(int keyAscii) {
 }
 
 QString MainScreen::addStandardItemToTodaysList() {
-    const QString entry =
-        Blanks::trimmed(m_catEdit->text()) + Separator + u' ' + m_stdList->currentText();
+    const QString entry = Blanks::trimmed(m_catalogue->pickedCategory()) + Separator + u' ' +
+                          m_stdList->currentText();
     m_todaysList->add(entry);
     return entry;
 }
@@ -533,8 +502,9 @@ void MainScreen::retypeCurrentEntry() {
     const int current = m_tmpList->currentRow();
     if (current < 0)
         return;
-    const QString text =
+    const QString answer =
         m_dialogs.InputBox(u"Modify item..."_s, u"Make changes"_s, m_tmpList->currentText());
+    const QString text = storedEntry(answer);
     if (text.isEmpty())
         return;
     m_todaysList->takeAt(current);
@@ -561,108 +531,16 @@ void MainScreen::CenterOn(const QString& text) {
 
 // The toolbar commands.
 
-void MainScreen::Toolbar1_ButtonClick(QAction* button) {
-    const QString key = button->objectName();
-    runCommand([&] {
-        if (key == u"tbNewCat")
-            newCategory();
-        else if (key == u"tbEditCat")
-            editCategory();
-        else if (key == u"tbDeleteCat")
-            deleteCategory();
-        else if (key == u"tbNewItem")
-            newItem();
-        else if (key == u"tbDeleteItem")
-            deleteItem();
-        else if (key == u"tbSpecial")
-            addOneTimeItem();
-        else if (key == u"tbMakeList")
-            openRecipes();
-        else if (key == u"tbPrint")
-            printList();
-        else if (key == u"tbClear")
-            clearTodaysList();
-    });
-}
-
-bool MainScreen::refuseUnpicked(const QString& picked, const QString& message) {
-    if (!Blanks::trimmed(picked).isEmpty())
-        return false;
-    m_dialogs.refuse(message);
-    // A category whose name is all blanks is still a pick.
-    return picked.isEmpty();
-}
-
-void MainScreen::newCategory() {
-    const QString answer =
-        m_dialogs.InputBox(u"New category name..."_s, u"New Category"_s, QString());
-    if (answer.isEmpty())
-        return;
-    Catalogue(m_dir).addCategory(answer);
-    LoadCategories();
-}
-
-void MainScreen::editCategory() {
-    const QString picked = m_catEdit->text();
-    if (refuseUnpicked(picked, u"Please pick a category to edit."_s))
-        return;
-    const QString answer =
-        m_dialogs.InputBox(u"Change category name..."_s, u"New Category"_s, picked);
-    if (answer.isEmpty())
-        return;
-    Catalogue(m_dir).renameCategory(m_currentCategory, answer);
-    ClearEditBoxes();
-    m_stdList->clearEntries();
-    LoadCategories();
-}
-
-void MainScreen::deleteCategory() {
-    const QString picked = m_catEdit->text();
-    if (refuseUnpicked(picked, u"Please pick a category to delete."_s))
-        return;
-    if (!m_dialogs.confirm(u"Delete Category: "_s + Blanks::trimmed(picked) + u" ?"_s,
-                           Dialogs::YesNo + Dialogs::Critical + Dialogs::DefaultButton2))
-        return;
-    Catalogue(m_dir).removeCategory(picked);
-    m_catEdit->clear();
-    LoadCategories();
-    m_stdList->clearEntries();
-    ClearEditBoxes();
-}
-
-void MainScreen::newItem() {
-    const QString picked = m_catEdit->text();
-    if (refuseUnpicked(picked, u"Please pick a category, then add an item to it."_s))
-        return;
-    const QString answer =
-        m_dialogs.InputBox(u"New item for category: "_s + picked, u"New item"_s, QString());
-    if (Blanks::trimmed(answer).isEmpty())
-        return;
-    Catalogue(m_dir).addItem(picked, answer);
-    m_tmpList->clearCurrent();
-    LoadCategoryItems();
-    ClearEditBoxes();
-}
-
-void MainScreen::deleteItem() {
-    const QString item = m_stdEdit->text();
-    if (Blanks::trimmed(item).isEmpty()) {
-        m_dialogs.refuse(u"Please pick an item (on the left) to delete."_s);
-        return;
-    }
-    if (!m_dialogs.confirm(u"Delete Item: "_s + Blanks::trimmed(m_catEdit->text()) + u' ' +
-                               Blanks::trimmed(item) + u" ?"_s,
-                           Dialogs::YesNo + Dialogs::Exclamation + Dialogs::DefaultButton2))
-        return;
-    Catalogue(m_dir).removeItem(m_currentCategory, m_currentItem.item());
-    LoadCategoryItems();
-    m_sbCat->setText(QString::number(m_stdList->count()) + u" Items: "_s +
-                     m_catList->currentText());
-    ClearEditBoxes();
+QString MainScreen::storedEntry(const QString& answer) {
+    if (answer.isEmpty() || !m_dialogs.confirmStorable(answer, u"entry"_s))
+        return {};
+    // What the list shows is what its file will hold.
+    return Windows1252::decode(Windows1252::encode(answer));
 }
 
 void MainScreen::addOneTimeItem() {
-    const QString answer = m_dialogs.InputBox(u"Special item..."_s, u"One-time item"_s, QString());
+    const QString answer =
+        storedEntry(m_dialogs.InputBox(u"Special item..."_s, u"One-time item"_s, QString()));
     if (answer.isEmpty())
         return;
     const QString entry = u"special"_s + Separator + u' ' + answer;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ItemRecord.h"
+#include "CatalogueHost.h"
 #include "RecipeHost.h"
 #include "TodaysListPrintout.h"
 #include "WindowLayout.h"
@@ -10,6 +10,7 @@
 #include <QString>
 #include <functional>
 
+class CatalogueCommands;
 class DesktopShell;
 class Dialogs;
 class PrintTarget;
@@ -26,7 +27,7 @@ class QToolBar;
 
 // The one working window: the catalogue on the left, Today's List on the right, the commands in
 // the toolbar and menus. Its three list boxes are the program's only copy of the lists in memory.
-class MainScreen final : public QMainWindow, private RecipeHost {
+class MainScreen final : public QMainWindow, private RecipeHost, private CatalogueHost {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(MainScreen)
 
@@ -45,8 +46,6 @@ public:
     void SaveMac(const QString& name) override;
 
     TodaysList& todaysList() { return *m_todaysList; }
-    const QString& currentCategory() const { return m_currentCategory; }
-    const ItemRecord& currentItem() const { return m_currentItem; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -66,24 +65,23 @@ private:
     void endWithoutAsking();
     void Form_Resize();
     void MU_File_Exit_Click();
-    void MU_Import_Click();
-    void MU_Purge_Click();
     void MergeUpgradeLists();
     void Menu_Print_Click();
-    void Toolbar1_ButtonClick(QAction* button);
 
-    void newCategory();
-    void editCategory();
-    void deleteCategory();
-    void newItem();
-    void deleteItem();
+    template <void (CatalogueCommands::*command)()> void catalogueCommand() {
+        (m_catalogue->*command)();
+    }
+    // Runs the command of a toolbar button or menu item; a failure shows one message.
+    template <void (MainScreen::*command)()> void run() {
+        runCommand([this] { (this->*command)(); });
+    }
     void addOneTimeItem();
     void openRecipes();
     void printList();
     void clearTodaysList();
-    // Shows the "Nothing to do!" refusal when the picked text is blank; true when the command
-    // must stop there.
-    bool refuseUnpicked(const QString& picked, const QString& message);
+    // The entry an input box gave, as its file will hold it, once the user agreed to "?" for
+    // characters that cannot be stored; empty when the command is to stop.
+    QString storedEntry(const QString& answer);
     bool PrintTodaysList() override;
     QList<TodaysListPrintout::Entry> printoutEntries() const;
     void copyTodaysList();
@@ -100,15 +98,18 @@ private:
     void TmpList_MouseDown(int button);
     void retypeCurrentEntry();
 
-    void LoadCategories();
-    void LoadCategoryItems();
+    void LoadCategories() override;
+    void LoadCategoryItems() override;
     void LoadTodaysList();
     void SaveTodaysList();
     void ClearEditBoxes();
+    void clearItemList() override;
+    void showItemCount() override;
+    void clearTodaysListCurrent() override;
 
     // Adds the picked standard item to Today's List and returns the entry.
     QString addStandardItemToTodaysList();
-    void showTodaysListCount();
+    void showTodaysListCount() override;
     // Runs one command; a file error shows one message and abandons it.
     bool runCommand(const std::function<void()>& command);
 
@@ -124,9 +125,7 @@ private:
     ListBox* m_stdList = nullptr;
     ListBox* m_tmpList = nullptr;
     ListBox* m_catList = nullptr;
-    QLineEdit* m_catEdit = nullptr;
-    QLineEdit* m_stdEdit = nullptr;
-    QLineEdit* m_tmpEdit = nullptr;
+    CatalogueCommands* m_catalogue = nullptr;
     QToolBar* m_toolbar = nullptr;
     QLabel* m_sbCat = nullptr;
     QLabel* m_sbToday = nullptr;
@@ -138,7 +137,5 @@ private:
     TodaysList* m_todaysList = nullptr;
 
     WindowLayout::Places m_places = WindowLayout::designed();
-    QString m_currentCategory;
-    ItemRecord m_currentItem;
     bool m_ended = false;
 };

@@ -8,7 +8,6 @@
 #include "RecipeHost.h"
 #include "Twips.h"
 #include "WaitCursor.h"
-#include "Windows1252.h"
 #include "WordWrap.h"
 
 #include <QPlainTextEdit>
@@ -80,9 +79,7 @@ void NotesEditor::EditSave_Click() {
 }
 
 bool NotesEditor::save() {
-    if (!Windows1252::canEncode(text()) &&
-        !m_dialogs.confirm(u"Some characters of this note cannot be stored and will be saved as "
-                           "\"?\". Save anyway?"_s))
+    if (!m_dialogs.confirmStorable(text(), u"note"_s))
         return false;
     return CommandRunner::run(m_dialogs, [this] {
         RecipeFiles(m_dir).writeNote(m_recipe, text());

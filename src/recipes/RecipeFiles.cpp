@@ -31,6 +31,10 @@ QString RecipeFiles::nameProblem(const QString& name) {
         return u"A recipe name cannot hold any of the characters \\ / : * ? \" < > | or a "
                "control character, cannot begin or end in a blank, cannot end in a dot, and has "
                "at most 120 characters."_s;
+    // Its note would be the import file, whatever the case of its name.
+    if (trimmed.compare(u"import"_s, Qt::CaseInsensitive) == 0)
+        return u"A recipe cannot be named \"%1\": its notes would be kept in import.txt, the "
+               "file that File > Import reads."_s.arg(name);
     return {};
 }
 

@@ -1,5 +1,6 @@
 #include "DataFolder.h"
 
+#include "CatalogueJournal.h"
 #include "CommandRunner.h"
 #include "Dialogs.h"
 #include "FileError.h"
@@ -42,8 +43,12 @@ bool DataFolder::open(Dialogs& dialogs) {
     m_lock = std::make_unique<FolderLock>(m_dir);
     if (!m_lock->take(dialogs))
         return false;
-    // A catalogue that cannot be brought in is told, and the program starts without it.
-    CommandRunner::run(dialogs, [this] { receiveStarterCatalogue(); });
+    // A change cut short is finished before a new catalogue comes in; a catalogue that cannot be
+    // brought in is told, and the program starts without it.
+    CommandRunner::run(dialogs, [this] {
+        CatalogueJournal::recover(m_dir);
+        receiveStarterCatalogue();
+    });
     return true;
 }
 

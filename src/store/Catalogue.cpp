@@ -1,6 +1,7 @@
 #include "Catalogue.h"
 
 #include "Blanks.h"
+#include "CatalogueJournal.h"
 #include "CategoryRecord.h"
 #include "ItemRecord.h"
 #include "ListFiles.h"
@@ -95,41 +96,42 @@ void Catalogue::renameCategory(const QString& current, const QString& newName) c
     const std::optional<QByteArray> key = trimmedKey(current);
     if (!key)
         return;
-    const QString categories = m_dir.filePath(ListFiles::Categories);
-    qint64 first = 0;
-    qint64 n = 0;
-    RecordFile(categories, CategoryRecord::Size).forEachRun([&](QByteArrayView records) {
-        for (qsizetype at = 0; at < records.size() && first == 0; at += CategoryRecord::Size) {
-            ++n;
-            if (Blanks::trimmed(records.sliced(at, CategoryRecord::Size)) == *key)
-                first = n;
-        }
-    });
-    const QString items = m_dir.filePath(ListFiles::Items);
     const QByteArray field = CategoryRecord(newName).bytes();
-    QByteArray renamed;
-    bool changed = false;
-    RecordFile(items, ItemRecord::Size).forEachRun([&](QByteArrayView records) {
-        for (qsizetype at = 0; at < records.size(); at += ItemRecord::Size) {
-            const QByteArrayView record = records.sliced(at, ItemRecord::Size);
-            const bool moves = Blanks::trimmed(record.first(ItemRecord::FieldSize)) == *key;
-            renamed.append(moves ? field : record.first(ItemRecord::FieldSize));
-            renamed.append(record.last(ItemRecord::FieldSize));
-            changed = changed || moves;
-        }
-    });
-    // Both files are opened for writing before either is written, so that one that cannot be
-    // leaves both as they were.
-    std::optional<RecordFile> categoryFile;
-    std::optional<RecordFile> itemFile;
-    if (first > 0)
-        categoryFile.emplace(categories, CategoryRecord::Size, RecordFile::Access::ReadWrite);
-    if (changed)
-        itemFile.emplace(items, ItemRecord::Size, RecordFile::Access::ReadWrite);
-    if (categoryFile)
-        categoryFile->write(first, field);
-    if (itemFile)
-        itemFile->writeAll(renamed);
+    // Each file as it is to be, its incomplete last record kept, and whether it changes.
+    const auto renamed = [&](const QString& path, qsizetype recordSize, bool firstOnly) {
+        QByteArray bytes;
+        bool changed = false;
+        RecordFile file(path, recordSize);
+        bytes.reserve(file.count() * recordSize);
+        file.forEachRun([&](QByteArrayView records) {
+            for (qsizetype at = 0; at < records.size(); at += recordSize) {
+                const QByteArrayView record = records.sliced(at, recordSize);
+                const bool moves = (!firstOnly || !changed) &&
+                                   Blanks::trimmed(record.first(CategoryRecord::Size)) == *key;
+                bytes.append(moves ? QByteArrayView(field) : record.first(CategoryRecord::Size));
+                bytes.append(record.sliced(CategoryRecord::Size));
+                changed = changed || moves;
+            }
+        });
+        bytes.append(file.tail());
+        return std::pair(bytes, changed);
+    };
+    const auto [categories, categoryChanged] =
+        renamed(m_dir.filePath(ListFiles::Categories), CategoryRecord::Size, true);
+    const auto [items, itemsChanged] =
+        renamed(m_dir.filePath(ListFiles::Items), ItemRecord::Size, false);
+    // Both files are written beside the lists first, then take their places in one step.
+    QList<std::pair<QString, QString>> renames;
+    if (categoryChanged) {
+        RecordFile::writeScratch(m_dir.filePath(ListFiles::CategoriesScratch), {categories});
+        renames.append({ListFiles::CategoriesScratch, ListFiles::Categories});
+    }
+    if (itemsChanged) {
+        RecordFile::writeScratch(m_dir.filePath(ListFiles::ItemsScratch), {items});
+        renames.append({ListFiles::ItemsScratch, ListFiles::Items});
+    }
+    if (!renames.isEmpty())
+        CatalogueJournal::renameAll(m_dir, renames);
 }
 
 void Catalogue::removeCategory(const QString& name) const {

@@ -19,7 +19,7 @@ public:
     // it did.
     bool addCategory(const QString& name) const;
     // Gives the first category named current (trimmed) the new name, and moves every item of
-    // that name to it. Both files are changed in place.
+    // that name to it. Both files change in one step (see CatalogueJournal).
     void renameCategory(const QString& current, const QString& newName) const;
     // Removes every category named name (trimmed). Their items stay in the item file.
     void removeCategory(const QString& name) const;

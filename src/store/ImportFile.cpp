@@ -1,12 +1,15 @@
 #include "ImportFile.h"
 
+#include "CatalogueJournal.h"
 #include "CategoryRecord.h"
 #include "ItemRecord.h"
 #include "ListFiles.h"
 #include "RecordFile.h"
+#include "TextFile.h"
 #include "Windows1252.h"
 
 #include <QFile>
+#include <QStringDecoder>
 #include <optional>
 
 using namespace Qt::StringLiterals;
@@ -16,11 +19,15 @@ namespace {
 const QString CannotRead = u"Can't find file IMPORT.TXT - Please press F1 to run help, and review "
                            "the import procedure."_s;
 
-// Appends records to a list file a run at a time, so that memory does not grow with the file.
+// Appends records to one of the list files a run at a time, so that memory does not grow with the
+// file.
 class RecordAppender {
 public:
-    RecordAppender(const QString& path, qsizetype recordSize)
-        : m_path(path)
+    RecordAppender(std::optional<CatalogueJournal::Appends>& appends, const QDir& dir, int file,
+                   qsizetype recordSize)
+        : m_appends(appends)
+        , m_dir(dir)
+        , m_file(file)
         , m_recordSize(recordSize) {
         m_buffer.reserve(RunSize + recordSize);
     }
@@ -36,19 +43,23 @@ public:
     void flush() {
         if (m_buffer.isEmpty())
             return;
-        if (!m_file)
-            m_file.emplace(m_path, m_recordSize, RecordFile::Access::ReadWrite);
-        m_file->appendAll(m_buffer);
+        // Both list files are opened, and the journal written, before the first record.
+        if (!m_appends)
+            m_appends.emplace(m_dir, QList<std::pair<QString, qsizetype>>{
+                                         {ListFiles::Categories, CategoryRecord::Size},
+                                         {ListFiles::Items, ItemRecord::Size}});
+        m_appends->file(m_file).appendAll(m_buffer);
         m_buffer.truncate(0);
     }
 
 private:
     static constexpr qsizetype RunSize = 1 << 20;
 
-    QString m_path;
+    std::optional<CatalogueJournal::Appends>& m_appends;
+    QDir m_dir;
+    int m_file;
     qsizetype m_recordSize;
     QByteArray m_buffer;
-    std::optional<RecordFile> m_file;
 };
 
 } // namespace
@@ -101,21 +112,46 @@ QList<ImportFile::Field> ImportFile::fields(QByteArrayView bytes) {
     return fields;
 }
 
-QString ImportFile::importInto(const QDir& dir) {
+ImportFile::Text ImportFile::decode(QByteArray bytes) {
+    const bool marked = bytes.startsWith("\xef\xbb\xbf");
+    bool multiByte = false;
+    for (const char c : bytes)
+        if ((multiByte = static_cast<unsigned char>(c) >= 0x80))
+            break;
+    if (!marked && !multiByte)
+        return {bytes, false, {}};
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = utf8.decode(QByteArrayView(bytes).sliced(marked ? 3 : 0));
+    if (utf8.hasError()) {
+        if (!marked)
+            return {bytes, false, {}};
+        // A marked file that is not UTF-8 after all: its bytes as they are, less the mark.
+        return {bytes.sliced(3), false, {}};
+    }
+    return {Windows1252::encode(text), !Windows1252::canEncode(text), {}};
+}
+
+ImportFile::Text ImportFile::read(const QDir& dir) {
     QFile file(dir.filePath(u"import.txt"_s));
     if (!file.open(QIODevice::ReadOnly))
-        return CannotRead;
-    const QByteArray bytes = file.readAll();
+        return {{}, false, CannotRead};
+    TextFile::refuseTooLarge(file, u"import.txt"_s);
+    QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        return CannotRead;
-    RecordAppender categories(dir.filePath(ListFiles::Categories), CategoryRecord::Size);
-    RecordAppender items(dir.filePath(ListFiles::Items), ItemRecord::Size);
+        return {{}, false, CannotRead};
+    return decode(std::move(bytes));
+}
+
+QString ImportFile::importInto(const QDir& dir, QByteArrayView text) {
+    std::optional<CatalogueJournal::Appends> appends;
+    RecordAppender categories(appends, dir, 0, CategoryRecord::Size);
+    RecordAppender items(appends, dir, 1, ItemRecord::Size);
     // The first field decides: an item ahead of any heading refuses the file before anything is
     // written, a heading lets the rest in.
     std::optional<int> itemFirst;
     bool headed = false;
     QByteArray category;
-    forEachField(bytes, [&](QByteArrayView field, int line) {
+    forEachField(text, [&](QByteArrayView field, int line) {
         if (itemFirst)
             return;
         if (field.startsWith("[!]")) {
@@ -134,5 +170,12 @@ QString ImportFile::importInto(const QDir& dir) {
                "Nothing was imported."_s.arg(*itemFirst);
     categories.flush();
     items.flush();
+    if (appends)
+        appends->commit();
     return {};
+}
+
+QString ImportFile::importInto(const QDir& dir) {
+    const Text text = read(dir);
+    return text.problem.isEmpty() ? importInto(dir, text.bytes) : text.problem;
 }

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <system_error>
 #ifdef Q_OS_UNIX
+#include <fcntl.h>
 #include <unistd.h>
 #endif
 
@@ -19,6 +20,15 @@ QString nameOf(const QString& path) {
     return QFileInfo(path).fileName();
 }
 
+void syncFile(QFile& file) {
+    if (!file.flush())
+        throw FileError(nameOf(file.fileName()), file.errorString());
+#ifdef Q_OS_UNIX
+    if (::fsync(file.handle()) != 0)
+        throw FileError(nameOf(file.fileName()), QString::fromLocal8Bit(std::strerror(errno)));
+#endif
+}
+
 // Writes the parts over the file from its start and cuts it there, then waits until they are on
 // disk.
 void writeWhole(QFile& file, const QList<QByteArrayView>& parts) {
@@ -28,12 +38,9 @@ void writeWhole(QFile& file, const QList<QByteArrayView>& parts) {
             throw FileError(nameOf(file.fileName()), file.errorString());
         size += part.size();
     }
-    if (!file.resize(size) || !file.flush())
+    if (!file.resize(size))
         throw FileError(nameOf(file.fileName()), file.errorString());
-#ifdef Q_OS_UNIX
-    if (::fsync(file.handle()) != 0)
-        throw FileError(nameOf(file.fileName()), QString::fromLocal8Bit(std::strerror(errno)));
-#endif
+    syncFile(file);
 }
 
 } // namespace
@@ -81,6 +88,32 @@ void RecordFile::writeAll(QByteArrayView records, qint64 after) {
     writeAt(after * m_recordSize, records);
 }
 
+void RecordFile::append(QByteArrayView record) {
+    write(count() + 1, record);
+    sync();
+}
+
+QByteArray RecordFile::tail() {
+    const qint64 whole = count() * m_recordSize;
+    if (!m_file.seek(whole))
+        fail();
+    const QByteArray bytes = m_file.read(m_file.size() - whole);
+    if (m_file.error() != QFileDevice::NoError)
+        fail();
+    return bytes;
+}
+
+void RecordFile::truncate(qint64 size, QByteArrayView bytes) {
+    if (!m_file.resize(size))
+        fail();
+    if (!bytes.isEmpty())
+        writeAt(size, bytes);
+}
+
+void RecordFile::sync() {
+    syncFile(m_file);
+}
+
 void RecordFile::writeAt(qint64 offset, QByteArrayView bytes) {
     if (!m_file.seek(offset) || m_file.write(bytes.data(), bytes.size()) != bytes.size() ||
         !m_file.flush())
@@ -89,20 +122,48 @@ void RecordFile::writeAt(qint64 offset, QByteArrayView bytes) {
 
 void RecordFile::replace(const QString& listPath, const QString& scratchPath,
                          const QList<QByteArrayView>& records) {
-    QFile scratch(scratchPath);
-    if (!scratch.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        const bool folderRefuses = !QFileInfo(QFileInfo(scratchPath).absolutePath()).isWritable();
+    if (!QFileInfo(QFileInfo(scratchPath).absolutePath()).isWritable()) {
+        // The folder refuses the scratch file, but the list file itself may be writable.
         QFile list(listPath);
-        if (folderRefuses && list.open(QIODevice::ReadWrite))
+        if (list.open(QIODevice::ReadWrite))
             return writeWhole(list, records);
-        throw FileError(nameOf(scratchPath), scratch.errorString());
     }
-    writeWhole(scratch, records);
-    scratch.close();
+    writeScratch(scratchPath, records);
     std::error_code error;
     std::filesystem::rename(scratchPath.toStdU16String(), listPath.toStdU16String(), error);
-    if (error)
+    if (error) {
+        QFile::remove(scratchPath);
         throw FileError(nameOf(listPath), QString::fromStdString(error.message()));
+    }
+    syncFolderOf(listPath);
+}
+
+void RecordFile::writeScratch(const QString& scratchPath, const QList<QByteArrayView>& records) {
+    QFile scratch(scratchPath);
+    if (!scratch.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        throw FileError(nameOf(scratchPath), scratch.errorString());
+    try {
+        writeWhole(scratch, records);
+    } catch (const FileError&) {
+        // A scratch file left behind would keep a full disk full.
+        scratch.remove();
+        throw;
+    }
+}
+
+void RecordFile::syncFolderOf(const QString& path) {
+#ifdef Q_OS_UNIX
+    // Best effort: the change itself is done, and a folder that cannot be flushed is no reason to
+    // say it failed.
+    const int folder = ::open(QFile::encodeName(QFileInfo(path).absolutePath()).constData(),
+                              O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folder >= 0) {
+        ::fsync(folder);
+        ::close(folder);
+    }
+#else
+    Q_UNUSED(path);
+#endif
 }
 
 void RecordFile::fail() const {

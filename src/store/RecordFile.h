@@ -25,9 +25,16 @@ public:
     void write(qint64 n, QByteArrayView record);
     // Writes whole records in place, in one go, after the first "after" records.
     void writeAll(QByteArrayView records, qint64 after = 0);
-    void append(QByteArrayView record) { write(count() + 1, record); }
+    // Appends one record, over an incomplete last record, and waits until it is on disk.
+    void append(QByteArrayView record);
     // Appends whole records in one write, over an incomplete last record.
     void appendAll(QByteArrayView records) { writeAll(records, count()); }
+    // The bytes of an incomplete last record.
+    QByteArray tail();
+    // Cuts the file to its first bytes, then writes bytes after them.
+    void truncate(qint64 size, QByteArrayView bytes = {});
+    // Waits until what was written is on disk.
+    void sync();
 
     // Replaces the list file with records, given in parts, in one step: they are written to the
     // scratch file, emptied first, flushed to disk and renamed over the list file, so there is
@@ -36,6 +43,11 @@ public:
     // place.
     static void replace(const QString& listPath, const QString& scratchPath,
                         const QList<QByteArrayView>& records);
+    // Writes the records to a scratch file from its start and waits until they are on disk; a
+    // failure removes the scratch file.
+    static void writeScratch(const QString& scratchPath, const QList<QByteArrayView>& records);
+    // Waits until the folder's entries (a file renamed, made or removed) are on disk.
+    static void syncFolderOf(const QString& path);
 
 private:
     [[noreturn]] void fail() const;

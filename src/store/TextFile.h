@@ -2,11 +2,15 @@
 
 #include <QByteArray>
 #include <QDir>
+#include <QFile>
 #include <QString>
 
 // A whole text file of the program's directory: "todays.lst", a recipe or a note.
 class TextFile final {
 public:
+    // Larger files are refused rather than read: they cannot be the program's own.
+    static constexpr qint64 LargestRead = qint64(256) * 1024 * 1024;
+
     // Every byte of the file. An existing file is opened for reading only; a missing one is
     // created empty.
     static QByteArray read(const QDir& dir, const QString& name);
@@ -15,4 +19,6 @@ public:
     static void write(const QDir& dir, const QString& name, const QByteArray& bytes);
     // Deletes the file; a missing one is no error.
     static void remove(const QDir& dir, const QString& name);
+    // Throws FileError when the open file is larger than LargestRead.
+    static void refuseTooLarge(const QFile& file, const QString& name);
 };

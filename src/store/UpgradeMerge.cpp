@@ -1,7 +1,7 @@
 #include "UpgradeMerge.h"
 
+#include "CatalogueJournal.h"
 #include "CategoryRecord.h"
-#include "FileError.h"
 #include "ItemRecord.h"
 #include "ListFiles.h"
 #include "RecordFile.h"
@@ -9,9 +9,6 @@
 #include "TextFile.h"
 
 #include <QFileInfo>
-#include <filesystem>
-#include <optional>
-#include <system_error>
 
 UpgradeMerge::UpgradeMerge(const QDir& dir)
     : m_dir(dir) {}
@@ -26,51 +23,55 @@ bool UpgradeMerge::prepare() const {
     } else if (users && !shipped) {
         TextFile::remove(m_dir, ListFiles::ItemsUpgrade);
     } else if (!users && shipped) {
-        // The user's categories stay; the shipped ones they lack are added. Both category files
-        // are opened before the shipped items become the user's.
-        std::optional<Addition> categories;
-        if (m_dir.exists(ListFiles::CategoriesUpgrade))
-            categories = additionTo(ListFiles::Categories, ListFiles::CategoriesUpgrade,
-                                    CategoryRecord::Size);
-        std::error_code error;
-        std::filesystem::rename(m_dir.filePath(ListFiles::ItemsUpgrade).toStdU16String(),
-                                m_dir.filePath(ListFiles::Items).toStdU16String(), error);
-        if (error)
-            throw FileError(ListFiles::ItemsUpgrade, QString::fromStdString(error.message()));
-        if (categories)
-            add({&*categories});
+        firstInstallation();
     }
     return users && shipped;
 }
 
-void UpgradeMerge::merge() const {
-    Addition items = additionTo(ListFiles::Items, ListFiles::ItemsUpgrade, ItemRecord::Size);
-    Addition categories =
-        additionTo(ListFiles::Categories, ListFiles::CategoriesUpgrade, CategoryRecord::Size);
-    add({&items, &categories});
+void UpgradeMerge::firstInstallation() const {
+    if (!m_dir.exists(ListFiles::CategoriesUpgrade)) {
+        CatalogueJournal::renameAll(m_dir, {{ListFiles::ItemsUpgrade, ListFiles::Items}});
+        return;
+    }
+    // The user's categories stay; the shipped ones they lack are added in the same step as the
+    // shipped items become the user's, so that no item is ever without its category.
+    const Missing categories =
+        missingFrom(ListFiles::Categories, ListFiles::CategoriesUpgrade, CategoryRecord::Size);
+    const QString scratch = m_dir.filePath(ListFiles::CategoriesScratch);
+    RecordFile::writeScratch(scratch, {categories.held, categories.records});
+    CatalogueJournal::renameAll(m_dir, {{ListFiles::CategoriesScratch, ListFiles::Categories},
+                                        {ListFiles::ItemsUpgrade, ListFiles::Items}});
+    TextFile::remove(m_dir, ListFiles::CategoriesUpgrade);
 }
 
-UpgradeMerge::Addition UpgradeMerge::additionTo(const QString& list, const QString& shipped,
+void UpgradeMerge::merge() const {
+    const Missing items = missingFrom(ListFiles::Items, ListFiles::ItemsUpgrade, ItemRecord::Size);
+    const Missing categories =
+        missingFrom(ListFiles::Categories, ListFiles::CategoriesUpgrade, CategoryRecord::Size);
+    {
+        CatalogueJournal::Appends appends(m_dir, {{ListFiles::Items, ItemRecord::Size},
+                                                  {ListFiles::Categories, CategoryRecord::Size}});
+        appends.file(0).appendAll(items.records);
+        appends.file(1).appendAll(categories.records);
+        appends.commit();
+    }
+    // Only once the merge is on disk: a merge cut short is offered again.
+    TextFile::remove(m_dir, ListFiles::ItemsUpgrade);
+    TextFile::remove(m_dir, ListFiles::CategoriesUpgrade);
+}
+
+UpgradeMerge::Missing UpgradeMerge::missingFrom(const QString& list, const QString& shipped,
                                                 qsizetype recordSize) const {
-    Addition addition{std::make_unique<RecordFile>(m_dir.filePath(list), recordSize,
-                                                   RecordFile::Access::ReadWrite),
-                      QByteArray(), shipped};
-    QByteArray users;
-    users.reserve(addition.list->count() * recordSize);
-    addition.list->forEachRun([&](QByteArrayView records) { users.append(records); });
-    const RecordSet held(users, recordSize);
+    Missing missing;
+    RecordFile users(m_dir.filePath(list), recordSize);
+    missing.held.reserve(users.count() * recordSize);
+    users.forEachRun([&](QByteArrayView records) { missing.held.append(records); });
+    const RecordSet held(missing.held, recordSize);
     // Shipped records are not compared with each other: one shipped twice is added twice.
     RecordFile shippedFile(m_dir.filePath(shipped), recordSize);
     // Room for all of them, so that the additions are never moved; untouched room costs nothing.
-    addition.records.reserve(shippedFile.count() * recordSize);
+    missing.records.reserve(shippedFile.count() * recordSize);
     shippedFile.forEachRun(
-        [&](QByteArrayView records) { held.addMissing(records, addition.records); });
-    return addition;
-}
-
-void UpgradeMerge::add(std::initializer_list<Addition*> additions) const {
-    for (Addition* addition : additions)
-        addition->list->appendAll(addition->records);
-    for (Addition* addition : additions)
-        TextFile::remove(m_dir, addition->shipped);
+        [&](QByteArrayView records) { held.addMissing(records, missing.records); });
+    return missing;
 }

@@ -3,13 +3,10 @@
 #include <QByteArray>
 #include <QDir>
 #include <QString>
-#include <initializer_list>
-#include <memory>
-
-class RecordFile;
 
 // Brings in the catalogue an installation ships as "category.new" and "std_item.new", at
-// start-up before any list is read. The lengths of the two item files decide what happens.
+// start-up before any list is read. The lengths of the two item files decide what happens. Both
+// list files change together or not at all (see CatalogueJournal).
 class UpgradeMerge final {
 public:
     explicit UpgradeMerge(const QDir& dir);
@@ -25,15 +22,13 @@ public:
     void merge() const;
 
 private:
-    // A list file opened for writing, with the shipped records it lacks.
-    struct Addition {
-        std::unique_ptr<RecordFile> list;
+    // The whole records of the list file, and the shipped records it does not hold.
+    struct Missing {
+        QByteArray held;
         QByteArray records;
-        QString shipped;
     };
-    Addition additionTo(const QString& list, const QString& shipped, qsizetype recordSize) const;
-    // Appends each addition, then deletes the shipped files: all are opened before any is written.
-    void add(std::initializer_list<Addition*> additions) const;
+    Missing missingFrom(const QString& list, const QString& shipped, qsizetype recordSize) const;
+    void firstInstallation() const;
 
     QDir m_dir;
 };

@@ -6,6 +6,7 @@
 #include "PrintTarget.h"
 
 #include <QDir>
+#include <new>
 
 using namespace Qt::StringLiterals;
 
@@ -17,6 +18,12 @@ bool CommandRunner::run(Dialogs& dialogs, const std::function<void()>& command) 
         report(dialogs, error);
     } catch (const PrintError& error) {
         dialogs.MsgBox(error.message(), Dialogs::OkOnly + Dialogs::Critical, u"Print Error"_s);
+    } catch (const std::bad_alloc&) {
+        dialogs.MsgBox(u"There is not enough memory to finish this command."_s,
+                       Dialogs::OkOnly + Dialogs::Critical, u"Out of Memory"_s);
+    } catch (const std::exception& error) {
+        dialogs.MsgBox(QString::fromLocal8Bit(error.what()), Dialogs::OkOnly + Dialogs::Critical,
+                       u"Error"_s);
     }
     return false;
 }

@@ -6,8 +6,8 @@ class Dialogs;
 class FileError;
 class PrintTarget;
 
-// The edge of every command: a file or printer error shows one message box and abandons the
-// command, and the program goes on.
+// The edge of every command: a file or printer error, or any other exception (memory running
+// out among them), shows one message box and abandons the command, and the program goes on.
 class CommandRunner final {
 public:
     // Returns whether the command ran to its end.

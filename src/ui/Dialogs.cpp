@@ -1,13 +1,16 @@
 #include "Dialogs.h"
 
+#include "Windows1252.h"
+
 #include <QRegularExpression>
 
 using namespace Qt::StringLiterals;
 
-QString Dialogs::InputBox(const QString& prompt, const QString& title, const QString& defaultText) {
+QString Dialogs::InputBox(const QString& prompt, const QString& title, const QString& defaultText,
+                          int maxLength) {
     // A pasted line break would split the entry in two when its file is read again.
     static const QRegularExpression lineBreak(u"\\r\\n|\\r|\\n"_s);
-    return inputText(prompt, title, defaultText).replace(lineBreak, u" "_s);
+    return inputText(prompt, title, defaultText, maxLength).replace(lineBreak, u" "_s);
 }
 
 void Dialogs::refuse(const QString& message) {
@@ -16,4 +19,10 @@ void Dialogs::refuse(const QString& message) {
 
 bool Dialogs::confirm(const QString& question, int style) {
     return MsgBox(question, style, u"Confirm"_s) == Yes;
+}
+
+bool Dialogs::confirmStorable(const QString& text, const QString& what) {
+    return Windows1252::canEncode(text) ||
+           confirm(u"Some characters of this %1 cannot be stored and will be saved as \"?\". "
+                   "Save anyway?"_s.arg(what));
 }

@@ -26,16 +26,20 @@ public:
 
     virtual int MsgBox(const QString& text, int style, const QString& title) = 0;
     // The text typed, on one line (each line break becomes a blank), or the empty string when the
-    // box was cancelled.
-    QString InputBox(const QString& prompt, const QString& title, const QString& defaultText);
+    // box was cancelled. A maxLength above 0 is the most characters the box takes.
+    QString InputBox(const QString& prompt, const QString& title, const QString& defaultText,
+                     int maxLength = 0);
 
     // The "Nothing to do!" refusal, with its exclamation mark.
     void refuse(const QString& message);
     // A question titled "Confirm", Yes and No; true when the answer was Yes.
     bool confirm(const QString& question, int style = YesNo + Question + DefaultButton2);
+    // True when every character of text can be stored, or the user agrees to "?" in place of
+    // those that cannot; what names the text: "name", "entry", "note".
+    bool confirmStorable(const QString& text, const QString& what);
 
 protected:
     // The text as typed or pasted.
     virtual QString inputText(const QString& prompt, const QString& title,
-                              const QString& defaultText) = 0;
+                              const QString& defaultText, int maxLength) = 0;
 };

@@ -2,6 +2,7 @@
 
 #include <QInputDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QList>
 #include <QMessageBox>
 
@@ -64,15 +65,17 @@ int StandardDialogs::MsgBox(const QString& text, int style, const QString& title
 }
 
 QString StandardDialogs::inputText(const QString& prompt, const QString& title,
-                                   const QString& defaultText) {
+                                   const QString& defaultText, int maxLength) {
     QInputDialog dialog(m_parent);
     dialog.setWindowTitle(title);
     // The prompt's label reads "&" as a mnemonic, since it names the text box.
     dialog.setLabelText(QString(prompt).replace(u'&', QLatin1String("&&")));
     if (auto* label = dialog.findChild<QLabel*>())
         label->setTextFormat(Qt::PlainText);
-    dialog.setTextValue(defaultText);
     dialog.setInputMode(QInputDialog::TextInput);
+    if (auto* edit = dialog.findChild<QLineEdit*>(); edit && maxLength > 0)
+        edit->setMaxLength(maxLength);
+    dialog.setTextValue(defaultText);
     // Room for a whole Today's List entry: a category, the separator and an item.
     dialog.resize(qMax(dialog.sizeHint().width(), dialog.fontMetrics().averageCharWidth() * 50),
                   dialog.sizeHint().height());

@@ -13,8 +13,8 @@ public:
     int MsgBox(const QString& text, int style, const QString& title) override;
 
 protected:
-    QString inputText(const QString& prompt, const QString& title,
-                      const QString& defaultText) override;
+    QString inputText(const QString& prompt, const QString& title, const QString& defaultText,
+                      int maxLength) override;
 
 private:
     QPointer<QWidget> m_parent;

@@ -64,137 +64,182 @@ class MainWindowTest : public TempDirTest {
 private Q_SLOTS:
     void lists_data() {
         addScenarioColumns();
-        addScenario("first start in an empty directory", {}, {}, {}, {},
-                    {{Cat, ""}, {Std, ""}, {u"std_item.new"_s, ""}, {Today, ""}},
-                    u"CatList=; TmpList=; sb_cat=Pick a Category!; "
-                    "sb_today=0 Items: Today's List~7"_s);
+        addScenario("first start in an empty directory",
+                    {.after = {{Cat, ""}, {Std, ""}, {u"std_item.new"_s, ""}, {Today, ""}},
+                     .shows = u"CatList=; TmpList=; sb_cat=Pick a Category!; "
+                              "sb_today=0 Items: Today's List~7"_s});
         const QByteArray unsorted = cats({"produce", "Dairy", "bakery", "dairy"}) + "tail";
-        addScenario("lists sort without regard to case, an incomplete record is kept, any line end",
-                    {{Cat, unsorted}, {Today, "b\r\nA\rC\na"}}, {}, {}, {}, {{Cat, unsorted}},
-                    u"CatList=bakery~24|Dairy~25|dairy~25|produce~23; TmpList=A|a|b|C"_s);
+        addScenario(
+            "lists sort without regard to case, an incomplete record is kept, any line end",
+            {.before = {{Cat, unsorted}, {Today, "b\r\nA\rC\na"}},
+             .after = {{Cat, unsorted}},
+             .shows = u"CatList=bakery~24|Dairy~25|dairy~25|produce~23; TmpList=A|a|b|C"_s});
         // An entry goes after those equal to it but for case.
         const QByteArray upper =
             "Bakery\xb0 Bread\r\nDAIRY\xb0 MILK" + QByteArray(26, ' ') + "\r\nZoo\r\n";
-        addScenario("an item double-clicked or entered goes on Today's List", shop(upper),
-                    u"click CatList 1; key StdList Return; dclick StdList 1; click TmpList 3; "
-                    "click StdList 0; key StdList Enter"_s,
-                    {}, {},
-                    {{Today, "Bakery\xb0 Bread\r\nDairy\xb0 Butter\r\nDAIRY\xb0 MILK\r\nDairy\xb0 "
-                             "Milk\r\nZoo\r\n"}},
-                    u"TmpList=Bakery\u00b0 Bread|Dairy\u00b0 Butter~24|DAIRY\u00b0 MILK~26|"
-                    "Dairy\u00b0 Milk~26|>Zoo; sb_today=5 Items: Today's List~7; StdEdit=; "
-                    "StdList=>Butter~24|Milk~26|Milk~26; sb_cat= 3 Items: Dairy~25; "
-                    "CatEdit=Dairy~25"_s);
-        addScenario("a double-click removes the entry under it, not a tick",
-                    {{Today, "A\r\nB\r\nC\r\n"}},
-                    u"dclick TmpList 1; tick TmpList 1; dtick TmpList 1; dclick TmpList -1"_s, {},
-                    {}, {}, u"TmpList=A|+C; sb_today=2 Items: Today's List~7"_s);
+        addScenario(
+            "an item double-clicked or entered goes on Today's List",
+            {.before = shop(upper),
+             .steps = u"click CatList 1; key StdList Return; dclick StdList 1; click TmpList 3; "
+                      "click StdList 0; key StdList Enter"_s,
+             .after = {{Today,
+                        "Bakery\xb0 Bread\r\nDairy\xb0 Butter\r\nDAIRY\xb0 MILK\r\nDairy\xb0 "
+                        "Milk\r\nZoo\r\n"}},
+             .shows = u"TmpList=Bakery\u00b0 Bread|Dairy\u00b0 Butter~24|DAIRY\u00b0 MILK~26|"
+                      "Dairy\u00b0 Milk~26|>Zoo; sb_today=5 Items: Today's List~7; StdEdit=; "
+                      "StdList=>Butter~24|Milk~26|Milk~26; sb_cat= 3 Items: Dairy~25; "
+                      "CatEdit=Dairy~25"_s});
+        addScenario(
+            "a double-click removes the entry under it, not a tick",
+            {.before = {{Today, "A\r\nB\r\nC\r\n"}},
+             .steps = u"dclick TmpList 1; tick TmpList 1; dtick TmpList 1; dclick TmpList -1"_s,
+             .shows = u"TmpList=A|+C; sb_today=2 Items: Today's List~7"_s});
         const Files five{{Today, "A\r\nBakery\xb0 Bread\r\nC\r\nD\r\nE\r\n"}};
         const QString retype = u"input Make changes|Modify item...|Bakery\u00b0 Bread"_s;
-        addScenario("a retype puts the entry on top, a cancelled one leaves it", five,
-                    u"click TmpList 1; rclick TmpList 3; key TmpList Return"_s,
-                    u"=; =Zest\u00b0 Rolls "_s, retype + u"; "_s + retype, {},
-                    u"TmpList=>Zest\u00b0 Rolls |A|C|D|E; sb_today=5 Items: Today's List~7"_s);
         addScenario(
-            "closing writes Today's List trimmed, in list order",
-            shop("  \tZoo\t  \r\n\r\n   \r\nBakery\xb0 Bread\r\n"),
-            u"click CatList 1; dclick StdList 1; dclick TmpList 0; close"_s, {}, {},
-            {{Today, "\tZoo\t\r\nBakery\xb0 Bread\r\nDairy\xb0 Milk\r\n"}},
-            u"window=closed; TmpList=  \tZoo\t~2|~3|Bakery\u00b0 Bread|>Dairy\u00b0 Milk~26"_s);
+            "a retype puts the entry on top, a cancelled one leaves it",
+            {.before = five,
+             .steps = u"click TmpList 1; rclick TmpList 3; key TmpList Return"_s,
+             .answers = u"=; =Zest\u00b0 Rolls "_s,
+             .boxes = retype + u"; "_s + retype,
+             .shows = u"TmpList=>Zest\u00b0 Rolls |A|C|D|E; sb_today=5 Items: Today's List~7"_s});
+        addScenario("closing writes Today's List trimmed, in list order",
+                    {.before = shop("  \tZoo\t  \r\n\r\n   \r\nBakery\xb0 Bread\r\n"),
+                     .steps = u"click CatList 1; dclick StdList 1; dclick TmpList 0; close"_s,
+                     .after = {{Today, "\tZoo\t\r\nBakery\xb0 Bread\r\nDairy\xb0 Milk\r\n"}},
+                     .shows =
+                         u"window=closed; TmpList=  \tZoo\t~2|~3|Bakery\u00b0 Bread|>Dairy\u00b0 "
+                         "Milk~26"_s});
         const QString unsaved =
-            u"16 File Error|todays.lst\n\n*; 292 Confirm|Today's List could not be saved.*; "_s;
-        addScenario(
-            "a list that cannot be saved: No keeps the window, Yes closes it", {{Today, "A\r\n"}},
-            u"rm todays.lst; mkdir todays.lst; close; do MU_File_Exit"_s, u"OK; No; OK; Yes"_s,
-            unsaved + unsaved, {{Today, "<dir>"}}, u"window=closed; TmpList=A"_s);
-        const QString unread = u"16 File Error|todays.lst\n\n*; input One-time item|Special "
-                               "item...|; 292 Confirm|todays.lst could not be read when*"_s;
+            u"File Error OK Stop|todays.lst\n\n*; Confirm YesNo Question default-No|Today's List "
+            "could not be saved.*; "_s;
+        addScenario("a list that cannot be saved: No keeps the window, Yes closes it",
+                    {.before = {{Today, "A\r\n"}},
+                     .steps = u"rm todays.lst; mkdir todays.lst; close; do MU_File_Exit"_s,
+                     .answers = u"OK; No; OK; Yes"_s,
+                     .boxes = unsaved + unsaved,
+                     .after = {{Today, "<dir>"}},
+                     .shows = u"window=closed; TmpList=A"_s});
+        const QString unread =
+            u"File Error OK Stop|todays.lst\n\n*; input One-time item|Special "
+            "item...|; Confirm YesNo Question default-No|todays.lst could not be read when*"_s;
         addScenario("a list unread at start-up is replaced on Yes, and asked once",
-                    {{Today, "<dir>"}}, u"do tbSpecial; rm todays.lst; do MU_File_Exit"_s,
-                    u"OK; =Milk; Yes"_s, unread, {{Today, "special\xb0 Milk\r\n"}},
-                    u"window=closed"_s);
-        addScenario("a list unread at start-up is left on No", {{Today, "<dir>"}},
-                    u"do tbSpecial; wait; close"_s, u"OK; =Milk; No"_s, unread, {{Today, "<dir>"}},
-                    u"window=closed"_s);
+                    {.before = {{Today, "<dir>"}},
+                     .steps = u"do tbSpecial; rm todays.lst; do MU_File_Exit"_s,
+                     .answers = u"OK; =Milk; Yes"_s,
+                     .boxes = unread,
+                     .after = {{Today, "special\xb0 Milk\r\n"}},
+                     .shows = u"window=closed"_s});
+        addScenario("a list unread at start-up is left on No",
+                    {.before = {{Today, "<dir>"}},
+                     .steps = u"do tbSpecial; wait; close"_s,
+                     .answers = u"OK; =Milk; No"_s,
+                     .boxes = unread,
+                     .after = {{Today, "<dir>"}},
+                     .shows = u"window=closed"_s});
         // A tick writes nothing; a change is written a moment later, a failure told once.
-        addScenario("changes reach the file without closing; a failed write is told once",
-                    {{Today, "A\r\n"}},
-                    u"rm todays.lst; mkdir todays.lst; tick TmpList 0; wait; do tbSpecial; wait; "
-                    "do tbSpecial; wait; rm todays.lst; do tbSpecial; wait"_s,
-                    u"=B; OK; =C; =D"_s,
-                    u"input One-time item|*; 16 File Error|todays.lst\n\n*; input One-time item|*; "
-                    "input One-time item|*"_s,
-                    {{Today, "A\r\nspecial\xb0 B\r\nspecial\xb0 C\r\nspecial\xb0 D\r\n"}},
-                    u"TmpList=+A|special\u00b0 B|special\u00b0 C|>special\u00b0 D"_s);
-        addScenario("files that cannot be read at start-up are not written",
-                    {{Cat, "<dir>"}, {Today, "<dir>"}}, u"close"_s, u"OK; OK"_s,
-                    u"16 File Error|category.lst\n\n*; 16 File Error|todays.lst\n\n*"_s,
-                    {{Today, "<dir>"}}, u"window=closed"_s);
-        addScenario("Ctrl+P prints", {{Today, "A\r\n"}}, u"key TmpList Ctrl+P"_s, u"Cancel"_s,
-                    u"291 Ready to print...|Include Category Names?"_s, {}, {});
+        addScenario(
+            "changes reach the file without closing; a failed write is told once",
+            {.before = {{Today, "A\r\n"}},
+             .steps = u"rm todays.lst; mkdir todays.lst; tick TmpList 0; wait; do tbSpecial; wait; "
+                      "do tbSpecial; wait; rm todays.lst; do tbSpecial; wait"_s,
+             .answers = u"=B; OK; =C; =D"_s,
+             .boxes = u"input One-time item|*; File Error OK Stop|todays.lst\n\n*; input One-time "
+                      u"item|*; "
+                      "input One-time item|*"_s,
+             .after = {{Today, "A\r\nspecial\xb0 B\r\nspecial\xb0 C\r\nspecial\xb0 D\r\n"}},
+             .shows = u"TmpList=+A|special\u00b0 B|special\u00b0 C|>special\u00b0 D"_s});
+        addScenario(
+            "files that cannot be read at start-up are not written",
+            {.before = {{Cat, "<dir>"}, {Today, "<dir>"}},
+             .steps = u"close"_s,
+             .answers = u"OK; OK"_s,
+             .boxes = u"File Error OK Stop|category.lst\n\n*; File Error OK Stop|todays.lst\n\n*"_s,
+             .after = {{Today, "<dir>"}},
+             .shows = u"window=closed"_s});
+        addScenario(
+            "Ctrl+P prints",
+            {.before = {{Today, "A\r\n"}},
+             .steps = u"key TmpList Ctrl+P"_s,
+             .answers = u"Cancel"_s,
+             .boxes =
+                 u"Ready to print... YesNoCancel Question default-No|Include Category Names?"_s});
         addScenario("Delete takes the current entry off, and nothing without one",
-                    {{Today, "A\r\nB\r\n"}},
-                    u"key TmpList Delete; click TmpList 1; key TmpList Delete"_s, {}, {}, {},
-                    u"TmpList=A; sb_today=1 Items: Today's List~7"_s);
-        addScenario("the about box: two lines, the version first", {}, u"do MU_About"_s, u"OK"_s,
-                    u"304 Vittlo!|Version 1.1\r\nCopyright Brindlecove. All rights reserved."_s, {},
-                    {});
-        addScenario("F1 opens the help", {}, u"key CatList F1"_s, {}, {}, {},
-                    u"HelpWindow=Vittlo! Help"_s);
+                    {.before = {{Today, "A\r\nB\r\n"}},
+                     .steps = u"key TmpList Delete; click TmpList 1; key TmpList Delete"_s,
+                     .shows = u"TmpList=A; sb_today=1 Items: Today's List~7"_s});
+        addScenario(
+            "the about box: two lines, the version first",
+            {.steps = u"do MU_About"_s,
+             .answers = u"OK"_s,
+             .boxes = u"Vittlo! OK Exclamation default-2|Version 1.1\r\nCopyright Brindlecove. All "
+                      "rights reserved."_s});
+        addScenario("F1 opens the help",
+                    {.steps = u"key CatList F1"_s, .shows = u"HelpWindow=Vittlo! Help"_s});
         // Groups follow the list's order and the case of their names; an entry without a
         // separator within its first 31 characters goes under the group before it.
         const QByteArray x31(31, 'x');
         addScenario(
             "Ctrl+C copies Today's List as printed with names, without trailing blanks",
-            {{Today, "Dairy\xb0 Milk\r\nDairy\xb0 Eggs  \r\nbread rolls\r\nProduce\xb0 "
-                     "Apples\r\n  Fish\xb0  Cod  \r\ndairy\xb0 Yoghurt\r\nDairy\xb0\r\n" +
-                         x31 + "\xb0 y"}},
-            u"tick TmpList 4; key TmpList Ctrl+C"_s, {}, {}, {},
-            u"clipboard=Vittlo! DATE|||Fish|      Cod|     bread rolls||Dairy||     Eggs|   "
-            "* Milk||dairy|     Yoghurt||Produce|     Apples|     %1\u00b0 y|"_s.arg(
-                QLatin1String(x31)));
-        addScenario("Ctrl+C on an empty list copies nothing", {},
-                    u"clip as it was; key TmpList Ctrl+C"_s, {}, {}, {}, u"clipboard=as it was"_s);
+            {.before = {{Today,
+                         "Dairy\xb0 Milk\r\nDairy\xb0 Eggs  \r\nbread rolls\r\nProduce\xb0 "
+                         "Apples\r\n  Fish\xb0  Cod  \r\ndairy\xb0 Yoghurt\r\nDairy\xb0\r\n" +
+                             x31 + "\xb0 y"}},
+             .steps = u"tick TmpList 4; key TmpList Ctrl+C"_s,
+             .shows =
+                 u"clipboard=Vittlo! DATE|||Fish|      Cod|     bread rolls||Dairy||     Eggs|   "
+                 "* Milk||dairy|     Yoghurt||Produce|     Apples|     %1\u00b0 y|"_s.arg(
+                     QLatin1String(x31))});
+        addScenario(
+            "Ctrl+C on an empty list copies nothing",
+            {.steps = u"clip as it was; key TmpList Ctrl+C"_s, .shows = u"clipboard=as it was"_s});
     }
     void lists() { runScenario(); }
 
     void categoryCommands_data() {
         addScenarioColumns();
         const QString newCat = u"input New Category|New category name...|; "_s;
-        const QString delCat = u"276 Confirm|Delete Category: Dairy ?; "_s;
+        const QString delCat = u"Confirm YesNo Stop default-No|Delete Category: Dairy ?; "_s;
         const Files dairy{{Cat, cats({"Dairy"})}};
         // Cancelled, refused in other case or letter by letter, blanks once, over a tail.
         const QByteArray strasse = "Stra\xdf"
                                    "e";
         addScenario("New Cat appends names not held, trimmed and in any case",
-                    {{Cat, cats({"Dairy", strasse}) + "Bak"}},
-                    u"click CatList 0; do tbNewCat; do tbNewCat; do tbNewCat; do tbNewCat; "
-                    "do tbNewCat"_s,
-                    u"=; =  dAIRY ; =strasse; =   ; =   "_s,
-                    newCat + newCat + newCat + newCat + newCat,
-                    {{Cat, cats({"Dairy", strasse, "strasse", ""})}},
-                    u"CatList=~30|Dairy~25|strasse~23|Stra\u00dfe~24"_s);
+                    {.before = {{Cat, cats({"Dairy", strasse}) + "Bak"}},
+                     .steps =
+                         u"click CatList 0; do tbNewCat; do tbNewCat; do tbNewCat; do tbNewCat; "
+                         "do tbNewCat"_s,
+                     .answers = u"=; =  dAIRY ; =strasse; =   ; =   "_s,
+                     .boxes = newCat + newCat + newCat + newCat + newCat,
+                     .after = {{Cat, cats({"Dairy", strasse, "strasse", ""})}},
+                     .shows = u"CatList=~30|Dairy~25|strasse~23|Stra\u00dfe~24"_s});
         addScenario(
             "Edit Cat renames the first of the name and moves its items",
-            {{Cat, cats({"Bakery", "Dairy", "Dairy"})},
-             {Std, items({{"Dairy", "Milk"}, {"dairy", "Cream"}, {"Dairy", "Butter"}})}},
-            u"click CatList 1; click StdList 0; do tbEditCat"_s, u"=Milk Products"_s,
-            u"input New Category|Change category name...|Dairy~25"_s,
-            {{Cat, cats({"Bakery", "Milk Products", "Dairy"})},
-             {Std,
-              items({{"Milk Products", "Milk"}, {"dairy", "Cream"}, {"Milk Products", "Butter"}})}},
-            u"CatList=Bakery~24|Dairy~25|Milk Products~17; StdList=; StdEdit="_s);
+            {.before = {{Cat, cats({"Bakery", "Dairy", "Dairy"})},
+                        {Std, items({{"Dairy", "Milk"}, {"dairy", "Cream"}, {"Dairy", "Butter"}})}},
+             .steps = u"click CatList 1; click StdList 0; do tbEditCat"_s,
+             .answers = u"=Milk Products"_s,
+             .boxes = u"input New Category|Change category name...|Dairy~25"_s,
+             .after = {{Cat, cats({"Bakery", "Milk Products", "Dairy"})},
+                       {Std, items({{"Milk Products", "Milk"},
+                                    {"dairy", "Cream"},
+                                    {"Milk Products", "Butter"}})}},
+             .shows = u"CatList=Bakery~24|Dairy~25|Milk Products~17; StdList=; StdEdit="_s});
         addScenario(
             "Del Cat on Yes removes every record of the name; New Cat brings the items back",
-            {{Cat, cats({"Dairy", "Bakery", "Dairy"}) + "tail"},
-             {Std, items({{"Dairy", "Milk"}})},
-             {u"category.tmp"_s, QByteArray(300, 'x')}},
-            u"click CatList 1; do tbDeleteCat; do tbDeleteCat; do tbDeleteCat; do tbNewCat; "
-            "click CatList 1"_s,
-            u"No; Yes; OK; =Dairy"_s,
-            delCat + delCat + u"304 Nothing to do!|Please pick a category to delete.; "_s + newCat,
-            {{Cat, cats({"Bakery", "Dairy"})}, {u"category.tmp"_s, "<missing>"}},
-            u"StdList=Milk~26"_s);
+            {.before = {{Cat, cats({"Dairy", "Bakery", "Dairy"}) + "tail"},
+                        {Std, items({{"Dairy", "Milk"}})},
+                        {u"category.tmp"_s, QByteArray(300, 'x')}},
+             .steps =
+                 u"click CatList 1; do tbDeleteCat; do tbDeleteCat; do tbDeleteCat; do tbNewCat; "
+                 "click CatList 1"_s,
+             .answers = u"No; Yes; OK; =Dairy"_s,
+             .boxes =
+                 delCat + delCat +
+                 u"Nothing to do! OK Exclamation default-2|Please pick a category to delete.; "_s +
+                 newCat,
+             .after = {{Cat, cats({"Bakery", "Dairy"})}, {u"category.tmp"_s, "<missing>"}},
+             .shows = u"StdList=Milk~26"_s});
     }
     void categoryCommands() { runScenario(); }
 
@@ -207,74 +252,108 @@ private Q_SLOTS:
             {"tbDeleteItem", "Please pick an item (on the left) to delete."},
             {"Menu_Print", "Please build a list to print."}};
         for (const auto& [command, message] : refusals)
-            addScenario(command, shop(), u"do "_s + QLatin1String(command), u"OK"_s,
-                        u"304 Nothing to do!|"_s + QLatin1String(message), {}, u"printout="_s);
+            addScenario(command, {.before = shop(),
+                                  .steps = u"do "_s + QLatin1String(command),
+                                  .answers = u"OK"_s,
+                                  .boxes = u"Nothing to do! OK Exclamation default-2|"_s +
+                                           QLatin1String(message),
+                                  .shows = u"printout="_s});
         const QByteArray dairy = items({{"Dairy", "Milk"}, {"Dairy", "Yoghurt with strawberries"}});
         const Files before{
             {Cat, cats({"Bakery", "Dairy"})}, {Std, dairy + "tail"}, {Today, "A\r\n"}};
         const QString newItem = u"click TmpList 0; click CatList 1; do tbNewItem"_s;
         const QString asked = u"input New item|New item for category: Dairy~25|; "_s;
-        addScenario("New Item appends items not held, blanks kept, cut at 30", before,
-                    newItem + u"; do tbNewItem; do tbNewItem; do tbNewItem; do tbNewItem"_s,
-                    u"=   ; =Milk; =milk; = Yoghurt with strawberries and cream; "
-                    "= Yoghurt with strawberries and more"_s,
-                    asked + asked + asked + asked + asked,
-                    {{Std, dairy + items({{"Dairy", "milk"},
-                                          {"Dairy", " Yoghurt with strawberries and"}})}},
-                    u"StdList= Yoghurt with strawberries and|Milk~26|milk~26|"
-                    "Yoghurt with strawberries~5; sb_cat= 4 Items: Dairy~25; TmpList=A"_s);
+        addScenario(
+            "New Item appends items not held, blanks kept, cut at 30",
+            {.before = before,
+             .steps = newItem + u"; do tbNewItem; do tbNewItem; do tbNewItem; do tbNewItem"_s,
+             .answers = u"=   ; =Milk; =milk; = Yoghurt with strawberries and cream; "
+                        "= Yoghurt with strawberries and more"_s,
+             .boxes = asked + asked + asked + asked + asked,
+             .after = {{Std, dairy + items({{"Dairy", "milk"},
+                                            {"Dairy", " Yoghurt with strawberries and"}})}},
+             .shows = u"StdList= Yoghurt with strawberries and|Milk~26|milk~26|"
+                      "Yoghurt with strawberries~5; sb_cat= 4 Items: Dairy~25; TmpList=A"_s});
         const Files milk{
             {Cat, cats({"Bakery", "Dairy"})},
             {Std,
              items(
                  {{"Dairy", "Milk"}, {"Bakery", "Milk"}, {"Dairy", "Butter"}, {"Dairy", "Milk"}})}};
-        const QString delItem = u"308 Confirm|Delete Item: Dairy Milk ?"_s;
-        addScenario(
-            "Del Item removes every record of it in its category", milk,
-            u"click CatList 1; click StdList 1; do tbDeleteItem; click StdList 1; do tbDeleteItem"_s,
-            u"No; Yes"_s, delItem + u"; "_s + delItem,
-            {{Std, items({{"Bakery", "Milk"}, {"Dairy", "Butter"}})},
-             {u"std_item.tmp"_s, "<missing>"}},
-            u"StdList=Butter~24; sb_cat=1 Items: Dairy~25; StdEdit="_s);
+        const QString delItem = u"Confirm YesNo Exclamation default-No|Delete Item: Dairy Milk ?"_s;
+        addScenario("Del Item removes every record of it in its category",
+                    {.before = milk,
+                     .steps =
+                         u"click CatList 1; click StdList 1; do tbDeleteItem; click StdList 1; do "
+                         "tbDeleteItem"_s,
+                     .answers = u"No; Yes"_s,
+                     .boxes = delItem + u"; "_s + delItem,
+                     .after = {{Std, items({{"Bakery", "Milk"}, {"Dairy", "Butter"}})},
+                               {u"std_item.tmp"_s, "<missing>"}},
+                     .shows = u"StdList=Butter~24; sb_cat=1 Items: Dairy~25; StdEdit="_s});
         const Files az{{Today, "A\r\nZ\r\n"}};
         const QString special = u"input One-time item|Special item...|"_s;
         addScenario(
-            "Special adds the text as typed, pasted line breaks as blanks, unless cancelled", az,
-            u"do tbSpecial; do tbSpecial; do tbSpecial"_s,
-            u"=; =  eggs  ; =ham\r\nand\rcheese\nx"_s,
-            special + u"; "_s + special + u"; "_s + special,
-            {{Today, "A\r\nspecial\xb0   eggs\r\nspecial\xb0 ham and cheese x\r\nZ\r\n"}},
-            u"TmpList=A|special\u00b0   eggs~2|>special\u00b0 ham and cheese x|Z; "
-            "sb_today=4 Items: Today's List~7"_s);
-        const QString clear = u"292 Confirm|Clear Today's List and Start Over ?"_s;
-        addScenario("Clear deletes the file on Yes, not on No", az, u"do tbClear; do tbClear"_s,
-                    u"No; Yes"_s, clear + u"; "_s + clear, {{Today, "<missing>"}},
-                    u"TmpList=; sb_today=0 Items: Today's List~7"_s);
+            "Special adds the text as typed, pasted line breaks as blanks, unless cancelled",
+            {.before = az,
+             .steps = u"do tbSpecial; do tbSpecial; do tbSpecial"_s,
+             .answers = u"=; =  eggs  ; =ham\r\nand\rcheese\nx"_s,
+             .boxes = special + u"; "_s + special + u"; "_s + special,
+             .after = {{Today, "A\r\nspecial\xb0   eggs\r\nspecial\xb0 ham and cheese x\r\nZ\r\n"}},
+             .shows = u"TmpList=A|special\u00b0   eggs~2|>special\u00b0 ham and cheese x|Z; "
+                      "sb_today=4 Items: Today's List~7"_s});
+        const QString clear =
+            u"Confirm YesNo Question default-No|Clear Today's List and Start Over ?"_s;
+        addScenario("Clear deletes the file on Yes, not on No",
+                    {.before = az,
+                     .steps = u"do tbClear; do tbClear"_s,
+                     .answers = u"No; Yes"_s,
+                     .boxes = clear + u"; "_s + clear,
+                     .after = {{Today, "<missing>"}},
+                     .shows = u"TmpList=; sb_today=0 Items: Today's List~7"_s});
         const Files list{{Today, "Dairy\xb0 Milk\r\nspecial\xb0 eggs\r\n"}};
         const QString print = u"tick TmpList 0; click TmpList 1; do "_s;
-        const QString ready = u"291 Ready to print...|Include Category Names?; "_s;
-        addScenario("with category names, ticked entries marked", list, print + u"tbPrint"_s,
-                    u"Yes"_s, ready, list,
-                    u"printout=||Vittlo! DATE|||Dairy~3|   * Milk||special~3|     eggs|#end; "
-                    "TmpList=+Dairy\u00b0 Milk|special\u00b0 eggs"_s);
-        addScenario("cancelled", list, print + u"tbPrint"_s, u"Cancel"_s, ready, list,
-                    u"printout=; TmpList=+Dairy\u00b0 Milk|>special\u00b0 eggs"_s);
-        addScenario("without a printer, the user is told where it went", list,
-                    u"noprinter; do tbPrint"_s, u"No; OK"_s,
-                    ready + u"64 Printed to a file|No printer is installed, so the printout was "
-                            "saved as\n*printout.pdf"_s,
-                    {}, {});
-        addScenario("a failing printer changes nothing", list,
-                    u"printerfails The printer is out of paper.; do tbPrint"_s, u"Yes; OK"_s,
-                    ready + u"16 Print Error|The printer is out of paper."_s, list,
-                    u"TmpList=Dairy\u00b0 Milk|special\u00b0 eggs; cursor=normal"_s);
+        const QString ready =
+            u"Ready to print... YesNoCancel Question default-No|Include Category Names?; "_s;
+        addScenario("with category names, ticked entries marked",
+                    {.before = list,
+                     .steps = print + u"tbPrint"_s,
+                     .answers = u"Yes"_s,
+                     .boxes = ready,
+                     .after = list,
+                     .shows =
+                         u"printout=||Vittlo! DATE|||Dairy~3|   * Milk||special~3|     eggs|#end; "
+                         "TmpList=+Dairy\u00b0 Milk|special\u00b0 eggs"_s});
+        addScenario("cancelled",
+                    {.before = list,
+                     .steps = print + u"tbPrint"_s,
+                     .answers = u"Cancel"_s,
+                     .boxes = ready,
+                     .after = list,
+                     .shows = u"printout=; TmpList=+Dairy\u00b0 Milk|>special\u00b0 eggs"_s});
+        addScenario(
+            "without a printer, the user is told where it went",
+            {.before = list,
+             .steps = u"noprinter; do tbPrint"_s,
+             .answers = u"No; OK"_s,
+             .boxes =
+                 ready +
+                 u"Printed to a file OK Information|No printer is installed, so the printout was "
+                 "saved as\n*printout.pdf"_s});
+        addScenario("a failing printer changes nothing",
+                    {.before = list,
+                     .steps = u"printerfails The printer is out of paper.; do tbPrint"_s,
+                     .answers = u"Yes; OK"_s,
+                     .boxes = ready + u"Print Error OK Stop|The printer is out of paper."_s,
+                     .after = list,
+                     .shows = u"TmpList=Dairy\u00b0 Milk|special\u00b0 eggs; cursor=normal"_s});
     }
     void itemCommands() { runScenario(); }
 
     void bulk_data() {
         addScenarioColumns();
-        const QString ready = u"292 Ready to import...|Import file format:*; "_s;
-        const QString failed = u"304 Import failed!|"_s;
+        const QString ready =
+            u"Ready to import... YesNo Question default-No|Import file format:*; "_s;
+        const QString failed = u"Import failed! OK Exclamation default-2|"_s;
         // Fields split at commas, quotes, CR, LF and CR LF; leading blanks and tabs go; a quote
         // left open ends with its line.
         const QByteArray example =
@@ -287,54 +366,68 @@ private Q_SLOTS:
             items({{"Dairy", "milk"}, {"Dairy", "sour, cream "}, {"Dairy", "ab"}, {"Dairy", "x"}}) +
             items({{"Dairy", ""}, {"Dairy", "c, d"}, {"Bakery", "bread"}});
         addScenario(
-            "Import appends the file's records on each Yes, Today's List as it was", fish,
-            u"click CatList 0; do MU_Import; do MU_Import; do MU_Import; rm import.txt; do MU_Import"_s,
-            u"No; Yes; Yes; Yes; OK"_s,
-            ready + ready + ready + ready + failed + u"Can't find file IMPORT.TXT*"_s,
-            {{Cat, cats({"Fish", "Dairy", "Bakery", "Dairy", "Bakery"})},
-             {Std, items({{"Fish", "Cod"}}) + imported + imported}},
-            u"CatList=Bakery~24|Bakery~24|Dairy~25|Dairy~25|Fish~26; CatEdit=Fish~26; "
-            "TmpList=A; sb_today=1 Items: Today's List~7"_s);
+            "Import appends the file's records on each Yes, Today's List as it was",
+            {.before = fish,
+             .steps =
+                 u"click CatList 0; do MU_Import; do MU_Import; do MU_Import; rm import.txt; do "
+                 "MU_Import"_s,
+             .answers = u"No; Yes; Yes; Yes; OK"_s,
+             .boxes = ready + ready + ready + ready + failed + u"Can't find file IMPORT.TXT*"_s,
+             .after = {{Cat, cats({"Fish", "Dairy", "Bakery", "Dairy", "Bakery"})},
+                       {Std, items({{"Fish", "Cod"}}) + imported + imported}},
+             .shows = u"CatList=Bakery~24|Bakery~24|Dairy~25|Dairy~25|Fish~26; CatEdit=Fish~26; "
+                      "TmpList=A; sb_today=1 Items: Today's List~7"_s});
         addScenario("Import refuses items before the first heading",
-                    {{u"import.txt"_s, "\r\nmilk\r\n[!]Dairy\r\n"}}, u"do MU_Import"_s,
-                    u"Yes; OK"_s,
-                    ready + failed +
-                        u"Line 1 of IMPORT.TXT holds an item before the first "
-                        "[!]Category heading. Nothing was imported."_s,
-                    {{Cat, ""}, {Std, ""}}, {});
-        const QString purge = u"276 Confirm|When you delete a category, the line items remain*"_s;
+                    {.before = {{u"import.txt"_s, "\r\nmilk\r\n[!]Dairy\r\n"}},
+                     .steps = u"do MU_Import"_s,
+                     .answers = u"Yes; OK"_s,
+                     .boxes = ready + failed +
+                              u"Line 1 of IMPORT.TXT holds an item before the first "
+                              "[!]Category heading. Nothing was imported."_s,
+                     .after = {{Cat, ""}, {Std, ""}}});
+        const QString purge =
+            u"Confirm YesNo Stop default-No|When you delete a category, the line items remain*"_s;
         const Files orphans{{Cat, cats({"Fruit", "Dairy", " Fruit"})},
                             {Std, items({{"Dairy", "Milk"},
                                          {"fruit", "Lime"},
                                          {"Old", "Tea"},
                                          {" Fruit", "Fig"},
                                          {"Dairy", "Eggs"}})}};
-        addScenario("Purge keeps the items of a category once, grouped in category order", orphans,
-                    u"click CatList 1; click StdList 0; do MU_Purge; do MU_Purge"_s, u"No; Yes"_s,
-                    purge + u"; "_s + purge,
-                    {{Std, items({{" Fruit", "Fig"}, {"Dairy", "Milk"}, {"Dairy", "Eggs"}})},
-                     {u"std_item.tmp"_s, "<missing>"}},
-                    u"StdList=Eggs~26|Milk~26; sb_cat= 2 Items: Dairy~25"_s);
-        const QString upgrade = u"36 Upgrade Installation|It looks like you are installing*"_s;
+        addScenario(
+            "Purge keeps the items of a category once, grouped in category order",
+            {.before = orphans,
+             .steps = u"click CatList 1; click StdList 0; do MU_Purge; do MU_Purge"_s,
+             .answers = u"No; Yes"_s,
+             .boxes = purge + u"; "_s + purge,
+             .after = {{Std, items({{" Fruit", "Fig"}, {"Dairy", "Milk"}, {"Dairy", "Eggs"}})},
+                       {u"std_item.tmp"_s, "<missing>"}},
+             .shows = u"StdList=Eggs~26|Milk~26; sb_cat= 2 Items: Dairy~25"_s});
+        const QString upgrade =
+            u"Upgrade Installation YesNo Question|It looks like you are installing*"_s;
         const Files installed{{u"category.new"_s, cats({"Dairy", "dairy"})},
                               {u"std_item.new"_s, items({{"Dairy", "Milk"}, {"Dairy", "Eggs"}})},
                               {Cat, cats({"Dairy"})},
                               {Std, items({{"Dairy", "Milk"}})}};
-        addScenario("an upgrade merged on Yes: the records the user lacks", installed, {}, u"Yes"_s,
-                    upgrade,
-                    {{Cat, cats({"Dairy", "dairy"})},
-                     {Std, items({{"Dairy", "Milk"}, {"Dairy", "Eggs"}})},
-                     {u"category.new"_s, "<missing>"},
-                     {u"std_item.new"_s, "<missing>"}},
-                    u"CatList=Dairy~25|dairy~25"_s);
-        addScenario("an upgrade declined changes nothing", installed, u"close"_s, u"No"_s, upgrade,
-                    installed, {});
-        addScenario("an ordinary start deletes std_item.new alone",
-                    {{Std, items({{"Fish", "Cod"}})},
-                     {u"std_item.new"_s, ""},
-                     {u"category.new"_s, cats({"Dairy"})}},
-                    {}, {}, {},
-                    {{u"std_item.new"_s, "<missing>"}, {u"category.new"_s, cats({"Dairy"})}}, {});
+        addScenario("an upgrade merged on Yes: the records the user lacks",
+                    {.before = installed,
+                     .answers = u"Yes"_s,
+                     .boxes = upgrade,
+                     .after = {{Cat, cats({"Dairy", "dairy"})},
+                               {Std, items({{"Dairy", "Milk"}, {"Dairy", "Eggs"}})},
+                               {u"category.new"_s, "<missing>"},
+                               {u"std_item.new"_s, "<missing>"}},
+                     .shows = u"CatList=Dairy~25|dairy~25"_s});
+        addScenario("an upgrade declined changes nothing", {.before = installed,
+                                                            .steps = u"close"_s,
+                                                            .answers = u"No"_s,
+                                                            .boxes = upgrade,
+                                                            .after = installed});
+        addScenario(
+            "an ordinary start deletes std_item.new alone",
+            {.before = {{Std, items({{"Fish", "Cod"}})},
+                        {u"std_item.new"_s, ""},
+                        {u"category.new"_s, cats({"Dairy"})}},
+             .after = {{u"std_item.new"_s, "<missing>"}, {u"category.new"_s, cats({"Dairy"})}}});
     }
     void bulk() { runScenario(); }
 
@@ -419,17 +512,25 @@ private Q_SLOTS:
             after.insert(file, "<dir>");
             const QString block =
                 command.contains(u"mkdir") ? QString() : u"rm %1; mkdir %1; "_s.arg(file);
-            addScenario(qPrintable(command), before, block + command, answers + u"OK"_s,
-                        u"*; "_s.repeated(answers.count(u';')) + u"16 File Error|"_s + file +
-                            u"\n\n*"_s,
-                        after, u"window=open; TmpList=A"_s);
+            addScenario(qPrintable(command), {.before = before,
+                                              .steps = block + command,
+                                              .answers = answers + u"OK"_s,
+                                              .boxes = u"*; "_s.repeated(answers.count(u';')) +
+                                                       u"File Error OK Stop|"_s + file + u"\n\n*"_s,
+                                              .after = after,
+                                              .shows = u"window=open; TmpList=A"_s});
         }
         Files shipped = before;
         shipped.insert(u"std_item.new"_s, items({{"Dairy", "Eggs"}}));
         shipped.insert(u"category.new"_s, "<dir>");
-        addScenario("the upgrade merge", shipped, {}, u"Yes; OK"_s,
-                    u"36 Upgrade Installation|*; 16 File Error|category.new\n\n*"_s, shipped,
-                    u"window=open; TmpList=A"_s);
+        addScenario(
+            "the upgrade merge",
+            {.before = shipped,
+             .answers = u"Yes; OK"_s,
+             .boxes =
+                 u"Upgrade Installation YesNo Question|*; File Error OK Stop|category.new\n\n*"_s,
+             .after = shipped,
+             .shows = u"window=open; TmpList=A"_s});
     }
     void failedWrites() { runScenario(); }
 
@@ -437,20 +538,28 @@ private Q_SLOTS:
         addScenarioColumns();
         const Files catalogue{
             {Cat, cats({"Bakery", "Dairy"})}, {Std, items({{"Dairy", "Milk"}})}, {Today, "A\r\n"}};
-        addScenario("files that may only be read are read; writing them fails", catalogue,
-                    u"chmod 444 category.lst; chmod 444 std_item.lst; chmod 444 todays.lst; start; "
-                    "click CatList 1; do tbNewItem; close"_s,
-                    u"=Cream; OK; OK; No"_s,
-                    u"input New item|New item for category: Dairy~25|; "
-                    "16 File Error|std_item.lst\n\n*; 16 File Error|todays.lst\n\n*; "
-                    "292 Confirm|Today's List could not be saved. Close anyway and lose it?"_s,
-                    catalogue, u"StdList=Milk~26; TmpList=A; window=open"_s);
-        addScenario("a folder that refuses new files: files are rewritten in place", catalogue,
-                    u"chmod 555 .; start; click CatList 1; do tbDeleteCat; do tbSpecial; close"_s,
-                    u"Yes; =Milk"_s,
-                    u"276 Confirm|Delete Category: Dairy ?; input One-time item|Special item...|"_s,
-                    {{Cat, cats({"Bakery"})}, {Today, "A\r\nspecial\xb0 Milk\r\n"}},
-                    u"window=closed"_s);
+        addScenario(
+            "files that may only be read are read; writing them fails",
+            {.before = catalogue,
+             .steps =
+                 u"chmod 444 category.lst; chmod 444 std_item.lst; chmod 444 todays.lst; start; "
+                 "click CatList 1; do tbNewItem; close"_s,
+             .answers = u"=Cream; OK; OK; No"_s,
+             .boxes = u"input New item|New item for category: Dairy~25|; "
+                      "File Error OK Stop|std_item.lst\n\n*; File Error OK Stop|todays.lst\n\n*; "
+                      "Confirm YesNo Question default-No|Today's List could not be saved. Close "
+                      "anyway and lose it?"_s,
+             .after = catalogue,
+             .shows = u"StdList=Milk~26; TmpList=A; window=open"_s});
+        addScenario(
+            "a folder that refuses new files: files are rewritten in place",
+            {.before = catalogue,
+             .steps = u"chmod 555 .; start; click CatList 1; do tbDeleteCat; do tbSpecial; close"_s,
+             .answers = u"Yes; =Milk"_s,
+             .boxes = u"Confirm YesNo Stop default-No|Delete Category: Dairy ?; input One-time "
+                      "item|Special item...|"_s,
+             .after = {{Cat, cats({"Bakery"})}, {Today, "A\r\nspecial\xb0 Milk\r\n"}},
+             .shows = u"window=closed"_s});
     }
     void readOnly() {
         // Root may write anywhere; ctest runs these as an ordinary user too.

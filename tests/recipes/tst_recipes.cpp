@@ -21,62 +21,97 @@ private Q_SLOTS:
     void recipes_data() {
         addScenarioColumns();
         const Files recorded{{Soup, "old\r\n"}, {Today, "   \r\nBakery\xb0 Bread\r\n Milk \r\n"}};
-        const QString record = u"36 Ready to record list...|Save the current contents*Soup*"_s;
-        addScenario("Save records Today's List trimmed, on Yes", recorded,
-                    PickSoup + u"press SaveMacro; press SaveMacro"_s, u"No; Yes"_s,
-                    record + u"; "_s + record, {{Soup, "Milk\r\nBakery\xb0 Bread\r\n"}},
-                    u"TmpList=~3| Milk |>Bakery\u00b0 Bread"_s);
-        const QString add = u"36 Confirm|Add Soup ingredients to Today's List?; "_s;
-        addScenario("Get adds the ingredients on each Yes",
-                    {{Soup, "Leeks\r\nDairy\xb0 Milk\r\n\r\n"}, {Today, "Bread\r\n"}},
-                    PickSoup + u"press RunMacro; press RunMacro; press RunMacro"_s,
-                    u"Yes; Yes; No"_s, add + add + add, {},
-                    u"MacName=Soup; TmpList=||Bread|Dairy\u00b0 Milk|Dairy\u00b0 Milk|Leeks|Leeks; "
-                    "sb_today=7 Items: Today's List~7"_s);
-        addScenario("Get of a missing recipe creates it empty", {{Soup, ""}, {Today, "Bread\r\n"}},
-                    PickSoup + u"rm Soup.rcp; press RunMacro"_s, u"Yes"_s, add, {{Soup, ""}},
-                    u"File1=Soup.rcp; sb_today=1 Items: Today's List~7"_s);
+        const QString record =
+            u"Ready to record list... YesNo Question|Save the current contents*Soup*"_s;
+        addScenario("Save records Today's List trimmed, on Yes",
+                    {.before = recorded,
+                     .steps = PickSoup + u"press SaveMacro; press SaveMacro"_s,
+                     .answers = u"No; Yes"_s,
+                     .boxes = record + u"; "_s + record,
+                     .after = {{Soup, "Milk\r\nBakery\xb0 Bread\r\n"}},
+                     .shows = u"TmpList=~3| Milk |>Bakery\u00b0 Bread"_s});
+        const QString add = u"Confirm YesNo Question|Add Soup ingredients to Today's List?; "_s;
+        addScenario(
+            "Get adds the ingredients on each Yes",
+            {.before = {{Soup, "Leeks\r\nDairy\xb0 Milk\r\n\r\n"}, {Today, "Bread\r\n"}},
+             .steps = PickSoup + u"press RunMacro; press RunMacro; press RunMacro"_s,
+             .answers = u"Yes; Yes; No"_s,
+             .boxes = add + add + add,
+             .shows =
+                 u"MacName=Soup; TmpList=||Bread|Dairy\u00b0 Milk|Dairy\u00b0 Milk|Leeks|Leeks; "
+                 "sb_today=7 Items: Today's List~7"_s});
+        addScenario("Get of a missing recipe creates it empty",
+                    {.before = {{Soup, ""}, {Today, "Bread\r\n"}},
+                     .steps = PickSoup + u"rm Soup.rcp; press RunMacro"_s,
+                     .answers = u"Yes"_s,
+                     .boxes = add,
+                     .after = {{Soup, ""}},
+                     .shows = u"File1=Soup.rcp; sb_today=1 Items: Today's List~7"_s});
         const QString named = u"input New Recipe|New recipe name...|; "_s;
         const QString replace =
-            named + u"292 Confirm|Replace the Soup ingredient list with Today's List?; "_s;
+            named +
+            u"Confirm YesNo Question default-No|Replace the Soup ingredient list with Today's "
+            "List?; "_s;
         const Files soup{{Soup, "old\r\n"}, {Today, "Milk\r\n"}};
         const QString create = u"do tbMakeList; press Command1"_s;
-        addScenario("New records Today's List, unless cancelled", soup,
-                    create + u"; press Command1"_s, u"=; =Stew"_s, named + named,
-                    {{Soup, "old\r\n"}, {u"Stew.rcp"_s, "Milk\r\n"}},
-                    u"File1=Soup.rcp|Stew.rcp; MacName="_s);
-        addScenario("New over a recipe, on Yes", soup, create + u"; press Command1"_s,
-                    u"=Soup; No; =Soup; Yes"_s, replace + replace, {{Soup, "Milk\r\n"}}, {});
-        addScenario("New takes a name of 120 characters", {}, create, u"="_s + QString(120, u'x'),
-                    named, {{QString(120, u'x') + u".rcp"_s, ""}}, {});
+        addScenario("New records Today's List, unless cancelled",
+                    {.before = soup,
+                     .steps = create + u"; press Command1"_s,
+                     .answers = u"=; =Stew"_s,
+                     .boxes = named + named,
+                     .after = {{Soup, "old\r\n"}, {u"Stew.rcp"_s, "Milk\r\n"}},
+                     .shows = u"File1=Soup.rcp|Stew.rcp; MacName="_s});
+        addScenario("New over a recipe, on Yes", {.before = soup,
+                                                  .steps = create + u"; press Command1"_s,
+                                                  .answers = u"=Soup; No; =Soup; Yes"_s,
+                                                  .boxes = replace + replace,
+                                                  .after = {{Soup, "Milk\r\n"}}});
+        addScenario("New takes a name of 120 characters",
+                    {.steps = create,
+                     .answers = u"="_s + QString(120, u'x'),
+                     .boxes = named,
+                     .after = {{QString(120, u'x') + u".rcp"_s, ""}}});
         // A file named ".rcp" is a recipe without a name: Delete does nothing for it.
-        addScenario("the recipe list ignores case; Recipes again forgets the active one",
-                    {{u"cherry.rcp"_s, ""},
-                     {u"Banana.rcp"_s, ""},
-                     {u"apple.rcp"_s, ""},
-                     {u".rcp"_s, ""},
-                     {u"Fig.RCP"_s, ""}},
-                    u"do tbMakeList; click File1 0; press KillMac; click File1 1; do tbMakeList"_s,
-                    {}, {}, {},
-                    u"File1=.rcp|>apple.rcp|Banana.rcp|cherry.rcp; MacName=; Toolbar1=000001111"_s);
-        addScenario("Close enables the toolbar and rereads the list", {{Soup, ""}},
-                    PickSoup + u"touch Stew.rcp; press CancelMacro"_s, {}, {}, {},
-                    u"MacroFrame=hidden; Toolbar1=111111111; File1=Soup.rcp|Stew.rcp"_s);
+        addScenario(
+            "the recipe list ignores case; Recipes again forgets the active one",
+            {.before = {{u"cherry.rcp"_s, ""},
+                        {u"Banana.rcp"_s, ""},
+                        {u"apple.rcp"_s, ""},
+                        {u".rcp"_s, ""},
+                        {u"Fig.RCP"_s, ""}},
+             .steps =
+                 u"do tbMakeList; click File1 0; press KillMac; click File1 1; do tbMakeList"_s,
+             .shows =
+                 u"File1=.rcp|>apple.rcp|Banana.rcp|cherry.rcp; MacName=; Toolbar1=000001111"_s});
+        addScenario("Close enables the toolbar and rereads the list",
+                    {.before = {{Soup, ""}},
+                     .steps = PickSoup + u"touch Stew.rcp; press CancelMacro"_s,
+                     .shows = u"MacroFrame=hidden; Toolbar1=111111111; File1=Soup.rcp|Stew.rcp"_s});
         const Files withNote{{Soup, "Leeks\r\n"}, {SoupNote, "Simmer\r\n"}};
-        const QString del = u"292 Confirm|Delete list: Soup ?; "_s;
-        const QString withItsNote = u"36 Confirm|Delete note file too?"_s;
-        addScenario("Delete with its note", withNote, PickSoup + u"press KillMac; press KillMac"_s,
-                    u"Yes; Yes"_s, del + withItsNote,
-                    {{Soup, "<missing>"}, {SoupNote, "<missing>"}}, u"File1=; MacName="_s);
-        addScenario("Delete keeping the note, on Yes", withNote,
-                    PickSoup + u"press KillMac; press KillMac"_s, u"No; Yes; No"_s,
-                    del + del + withItsNote, {{Soup, "<missing>"}, {SoupNote, "Simmer\r\n"}},
-                    u"File1="_s);
-        addScenario("the recipe under the highlight is the active one",
-                    {{Soup, ""}, {u"Stew.rcp"_s, ""}},
-                    PickSoup + u"key File1 Down; press KillMac"_s, u"Yes; No"_s,
-                    u"292 Confirm|Delete list: Stew ?; "_s + withItsNote,
-                    {{Soup, ""}, {u"Stew.rcp"_s, "<missing>"}}, u"File1=Soup.rcp"_s);
+        const QString del = u"Confirm YesNo Question default-No|Delete list: Soup ?; "_s;
+        const QString withItsNote = u"Confirm YesNo Question|Delete note file too?"_s;
+        addScenario("Delete with its note",
+                    {.before = withNote,
+                     .steps = PickSoup + u"press KillMac; press KillMac"_s,
+                     .answers = u"Yes; Yes"_s,
+                     .boxes = del + withItsNote,
+                     .after = {{Soup, "<missing>"}, {SoupNote, "<missing>"}},
+                     .shows = u"File1=; MacName="_s});
+        addScenario("Delete keeping the note, on Yes",
+                    {.before = withNote,
+                     .steps = PickSoup + u"press KillMac; press KillMac"_s,
+                     .answers = u"No; Yes; No"_s,
+                     .boxes = del + del + withItsNote,
+                     .after = {{Soup, "<missing>"}, {SoupNote, "Simmer\r\n"}},
+                     .shows = u"File1="_s});
+        addScenario(
+            "the recipe under the highlight is the active one",
+            {.before = {{Soup, ""}, {u"Stew.rcp"_s, ""}},
+             .steps = PickSoup + u"key File1 Down; press KillMac"_s,
+             .answers = u"Yes; No"_s,
+             .boxes = u"Confirm YesNo Question default-No|Delete list: Stew ?; "_s + withItsNote,
+             .after = {{Soup, ""}, {u"Stew.rcp"_s, "<missing>"}},
+             .shows = u"File1=Soup.rcp"_s});
     }
     void recipes() { runScenario(); }
 
@@ -90,18 +125,25 @@ private Q_SLOTS:
             {u"do tbMakeList; press NoteButton"_s,
              "Please pick the recipe you wish to work with."}};
         for (const auto& [steps, message] : unpicked)
-            addScenario(message, soup, steps, u"OK"_s,
-                        u"304 Nothing to do!|"_s + QLatin1String(message),
-                        {{Soup, "Milk\r\n"}, {SoupNote, "<missing>"}}, {});
+            addScenario(message, {.before = soup,
+                                  .steps = steps,
+                                  .answers = u"OK"_s,
+                                  .boxes = u"Nothing to do! OK Exclamation default-2|"_s +
+                                           QLatin1String(message),
+                                  .after = {{Soup, "Milk\r\n"}, {SoupNote, "<missing>"}}});
         const QList<QByteArray> names{"../Soup", "a\\b",  "a:b", "..",     "Soup.",
                                       "Soup ",   " Soup", "   ", "So\tup", QByteArray(121, 'x')};
         for (const QByteArray& name : names)
-            addScenario(name.constData(), {}, u"do tbMakeList; press Command1"_s,
-                        u"="_s + QString::fromLatin1(name) + u"; OK"_s,
-                        u"input New Recipe|New recipe name...|; 304 Nothing to do!|A recipe name "
-                        "cannot hold any of the characters \\ / : * ? \" < > | or a control "
-                        "character*"_s,
-                        {{u"../Soup.rcp"_s, "<missing>"}}, u"File1="_s);
+            addScenario(name.constData(),
+                        {.steps = u"do tbMakeList; press Command1"_s,
+                         .answers = u"="_s + QString::fromLatin1(name) + u"; OK"_s,
+                         .boxes =
+                             u"input New Recipe|New recipe name...|; Nothing to do! OK Exclamation "
+                             u"default-2|A recipe name "
+                             "cannot hold any of the characters \\ / : * ? \" < > | or a control "
+                             "character*"_s,
+                         .after = {{u"../Soup.rcp"_s, "<missing>"}},
+                         .shows = u"File1="_s});
     }
     void refusals() { runScenario(); }
 
@@ -109,21 +151,30 @@ private Q_SLOTS:
         addScenarioColumns();
         const Files soup{{Soup, ""}};
         const QString open = PickSoup + u"press NoteButton; "_s;
-        const QString quit = u"292 Confirm|Quit without saving?"_s;
-        addScenario("a note typed and taken back closes without a question", soup,
-                    open + u"type EditorBox x; key EditorBox Backspace; press EditCancel"_s, {}, {},
-                    {{SoupNote, ""}}, u"EditorFrame=hidden; MacroFrame= Available Recipes "_s);
-        addScenario("a changed note: No keeps the editor, Yes drops the change", soup,
-                    open + u"type EditorBox Simmer; press EditCancel; press EditCancel"_s,
-                    u"No; Yes"_s, quit + u"; "_s + quit, {{SoupNote, ""}},
-                    u"EditorFrame=hidden; MacroFrame= Available Recipes "_s);
-        addScenario("Save reaches the note opened, with no-break spaces", soup,
-                    open + u"type EditorBox Simmer \u00a0gently; do tbMakeList; press EditSave"_s,
-                    {}, {}, {{SoupNote, "Simmer \xa0gently\r\n"}},
-                    u"EditorFrame=hidden; MacroFrame= Available Recipes ; MacName="_s);
-        addScenario("a frame's title shows the name as it is", {{u"Mac & Cheese.rcp"_s, ""}},
-                    u"do tbMakeList; click File1 0; press NoteButton"_s, {}, {}, {},
-                    u"EditorFrame= Notes on Mac && Cheese "_s);
+        const QString quit = u"Confirm YesNo Question default-No|Quit without saving?"_s;
+        addScenario(
+            "a note typed and taken back closes without a question",
+            {.before = soup,
+             .steps = open + u"type EditorBox x; key EditorBox Backspace; press EditCancel"_s,
+             .after = {{SoupNote, ""}},
+             .shows = u"EditorFrame=hidden; MacroFrame= Available Recipes "_s});
+        addScenario("a changed note: No keeps the editor, Yes drops the change",
+                    {.before = soup,
+                     .steps = open + u"type EditorBox Simmer; press EditCancel; press EditCancel"_s,
+                     .answers = u"No; Yes"_s,
+                     .boxes = quit + u"; "_s + quit,
+                     .after = {{SoupNote, ""}},
+                     .shows = u"EditorFrame=hidden; MacroFrame= Available Recipes "_s});
+        addScenario(
+            "Save reaches the note opened, with no-break spaces",
+            {.before = soup,
+             .steps = open + u"type EditorBox Simmer \u00a0gently; do tbMakeList; press EditSave"_s,
+             .after = {{SoupNote, "Simmer \xa0gently\r\n"}},
+             .shows = u"EditorFrame=hidden; MacroFrame= Available Recipes ; MacName="_s});
+        addScenario("a frame's title shows the name as it is",
+                    {.before = {{u"Mac & Cheese.rcp"_s, ""}},
+                     .steps = u"do tbMakeList; click File1 0; press NoteButton"_s,
+                     .shows = u"EditorFrame= Notes on Mac && Cheese "_s});
         // Opening takes off the line break that saving adds, so a note saved unchanged keeps its
         // bytes; one without a final line break opens whole.
         const QList<std::pair<const char*, QByteArray>> kept{
@@ -131,46 +182,75 @@ private Q_SLOTS:
             {"a note ending in an empty line keeps it", "Simmer\r\n\r\n"},
             {"a note without a final line break gains one", "Simmer\r\ngently"}};
         for (const auto& [name, note] : kept)
-            addScenario(name, {{Soup, ""}, {SoupNote, note}},
-                        open + u"press EditSave; press NoteButton; press EditSave"_s, {}, {},
-                        {{SoupNote, note.endsWith('y') ? note + "\r\n" : note}},
-                        u"EditorFrame=hidden"_s);
-        addScenario("lines stay CR LF", {{Soup, ""}, {SoupNote, "Simmer\r\ngently\r\n"}}, open, {},
-                    {}, {}, u"EditorBox=Simmer\ngently; EditorFrame= Notes on Soup "_s);
+            addScenario(name,
+                        {.before = {{Soup, ""}, {SoupNote, note}},
+                         .steps = open + u"press EditSave; press NoteButton; press EditSave"_s,
+                         .after = {{SoupNote, note.endsWith('y') ? note + "\r\n" : note}},
+                         .shows = u"EditorFrame=hidden"_s});
+        addScenario("lines stay CR LF",
+                    {.before = {{Soup, ""}, {SoupNote, "Simmer\r\ngently\r\n"}},
+                     .steps = open,
+                     .shows = u"EditorBox=Simmer\ngently; EditorFrame= Notes on Soup "_s});
 
         // Closing the window with a changed note asks first, before Today's List.
         const QString changed = open + u"type EditorBox Simmer; "_s;
-        const QString save = u"35 Confirm|Save the changes to the notes on Soup?"_s;
-        addScenario("closing with a changed note: Cancel keeps the window and the note", soup,
-                    changed + u"close"_s, u"Cancel"_s, save, {{SoupNote, ""}},
-                    u"window=open; EditorBox=Simmer"_s);
-        addScenario("File > Exit with a changed note: No drops the change", soup,
-                    changed + u"do MU_File_Exit"_s, u"No"_s, save, {{SoupNote, ""}},
-                    u"window=closed"_s);
-        addScenario("closing with a changed note: Yes saves it, then Today's List is asked about",
-                    {{Soup, ""}, {Today, "<dir>"}}, u"do tbSpecial; "_s + changed + u"close"_s,
-                    u"OK; =Milk; Yes; No"_s,
-                    u"16 File Error|todays.lst*; input One-time item|Special item...|; "_s + save +
-                        u"; 292 Confirm|todays.lst could not be read*"_s,
-                    {{SoupNote, "Simmer\r\n"}, {Today, "<dir>"}}, u"window=closed"_s);
+        const QString save =
+            u"Confirm YesNoCancel Question|Save the changes to the notes on Soup?"_s;
+        addScenario("closing with a changed note: Cancel keeps the window and the note",
+                    {.before = soup,
+                     .steps = changed + u"close"_s,
+                     .answers = u"Cancel"_s,
+                     .boxes = save,
+                     .after = {{SoupNote, ""}},
+                     .shows = u"window=open; EditorBox=Simmer"_s});
+        addScenario("File > Exit with a changed note: No drops the change",
+                    {.before = soup,
+                     .steps = changed + u"do MU_File_Exit"_s,
+                     .answers = u"No"_s,
+                     .boxes = save,
+                     .after = {{SoupNote, ""}},
+                     .shows = u"window=closed"_s});
+        addScenario(
+            "closing with a changed note: Yes saves it, then Today's List is asked about",
+            {.before = {{Soup, ""}, {Today, "<dir>"}},
+             .steps = u"do tbSpecial; "_s + changed + u"close"_s,
+             .answers = u"OK; =Milk; Yes; No"_s,
+             .boxes = u"File Error OK Stop|todays.lst*; input One-time item|Special item...|; "_s +
+                      save + u"; Confirm YesNo Question default-No|todays.lst could not be read*"_s,
+             .after = {{SoupNote, "Simmer\r\n"}, {Today, "<dir>"}},
+             .shows = u"window=closed"_s});
 
-        const QString unstorable = u"292 Confirm|Some characters of this note cannot be stored*"_s;
-        addScenario("a note that cannot be stored whole: No keeps the editor, Yes saves ?", soup,
-                    open + u"type EditorBox Ume \U0001F34E; press EditSave; press EditSave"_s,
-                    u"No; Yes"_s, unstorable + u"; "_s + unstorable, {{SoupNote, "Ume ?\r\n"}},
-                    u"EditorFrame=hidden"_s);
+        const QString unstorable =
+            u"Confirm YesNo Question default-No|Some characters of this note cannot be stored*"_s;
+        addScenario(
+            "a note that cannot be stored whole: No keeps the editor, Yes saves ?",
+            {.before = soup,
+             .steps = open + u"type EditorBox Ume \U0001F34E; press EditSave; press EditSave"_s,
+             .answers = u"No; Yes"_s,
+             .boxes = unstorable + u"; "_s + unstorable,
+             .after = {{SoupNote, "Ume ?\r\n"}},
+             .shows = u"EditorFrame=hidden"_s});
         const Files printable{
             {Soup, ""}, {SoupNote, QByteArray(100, 'a') + " bb cc"}, {Today, "Dairy\xb0 Milk\r\n"}};
         const QString print = open + u"press EditPrint"_s;
-        const QString ready = u"291 Ready to print...|Print your shopping list too?; "_s;
-        const QString names = u"291 Ready to print...|Include Category Names?"_s;
+        const QString ready =
+            u"Ready to print... YesNoCancel Question default-No|Print your shopping list too?; "_s;
+        const QString names =
+            u"Ready to print... YesNoCancel Question default-No|Include Category Names?"_s;
         // 12000 twips less 4000 for the page, 100 a character: 79 characters fit a line.
         const QString note = u"printout="_s + QString(100, u'a') + u" |bb cc|#page|"_s;
-        addScenario("the note printed alone, once Print is not cancelled", printable,
-                    print + u"; press EditPrint"_s, u"Cancel; No"_s, ready + ready, {},
-                    note + u"#end; EditorFrame= Notes on Soup "_s);
-        addScenario("the note printed with Today's List", printable, print, u"Yes; No"_s,
-                    ready + names, {}, note + u"||Vittlo! DATE|||     Milk|#end"_s);
+        addScenario("the note printed alone, once Print is not cancelled",
+                    {.before = printable,
+                     .steps = print + u"; press EditPrint"_s,
+                     .answers = u"Cancel; No"_s,
+                     .boxes = ready + ready,
+                     .shows = note + u"#end; EditorFrame= Notes on Soup "_s});
+        addScenario("the note printed with Today's List",
+                    {.before = printable,
+                     .steps = print,
+                     .answers = u"Yes; No"_s,
+                     .boxes = ready + names,
+                     .shows = note + u"||Vittlo! DATE|||     Milk|#end"_s});
     }
     void notes() { runScenario(); }
 };

@@ -33,15 +33,16 @@ private Q_SLOTS:
         QTest::addColumn<QString>("answers");
         QTest::addColumn<QString>("boxes");
         QTest::addColumn<bool>("taken");
-        const QString elsewhere = u"292 Vittlo!|Vittlo! was started in this folder on "
-                                  "far-away (process *). If it is no longer running there, "
-                                  "start anyway?"_s;
+        const QString elsewhere =
+            u"Vittlo! YesNo Question default-No|Vittlo! was started in this folder on "
+            "far-away (process *). If it is no longer running there, "
+            "start anyway?"_s;
         // A process of that number runs here too: only the computer tells the two apart.
         const QByteArray farAway = QByteArray::number(QCoreApplication::applicationPid()) +
                                    "\nvittlo\nfar-away\nsome-other-machine\nsome-boot\n";
         QTest::newRow("a living copy here")
             << QByteArray("<living>") << u"OK"_s
-            << u"48 Vittlo!|Vittlo! is already running in this folder."_s << false;
+            << u"Vittlo! OK Exclamation|Vittlo! is already running in this folder."_s << false;
         QTest::newRow("another computer's, No") << farAway << u"No"_s << elsewhere << false;
         QTest::newRow("another computer's, Yes") << farAway << u"Yes"_s << elsewhere << true;
         QTest::newRow("empty") << QByteArray() << QString() << QString() << true;
@@ -157,19 +158,21 @@ private Q_SLOTS:
         QTest::addColumn<QString>("browser"); // what the desktop names; "!" first: it fails
         QTest::addColumn<QString>("boxes");
         QTest::addColumn<QString>("calls");
-        const QString asked = u"52 Run default web browser|Please make sure your internet "
-                              "connection is active!\r\nContinue?"_s;
+        const QString asked =
+            u"Run default web browser YesNo Exclamation|Please make sure your internet "
+            "connection is active!\r\nContinue?"_s;
         const QString started =
             u"find junk.HTM|start /usr/bin/browser https://www.brindlecove.example/"_s;
         QTest::newRow("No") << u"No"_s << QString() << asked << QString();
         QTest::newRow("no browser")
             << u"Yes; OK"_s << QString()
-            << asked + u"; 48 Browser Not Found|Could not find your Browser"_s
+            << asked + u"; Browser Not Found OK Exclamation|Could not find your Browser"_s
             << u"find junk.HTM"_s;
         QTest::newRow("started, the path trimmed")
             << u"Yes"_s << u"  /usr/bin/browser   "_s << asked << started;
-        QTest::newRow("not started") << u"Yes; OK"_s << u"!/usr/bin/browser"_s
-                                     << asked + u"; 48 URL Failed|Web Page not Opened"_s << started;
+        QTest::newRow("not started")
+            << u"Yes; OK"_s << u"!/usr/bin/browser"_s
+            << asked + u"; URL Failed OK Exclamation|Web Page not Opened"_s << started;
     }
     void webPage() {
         QFETCH(QString, answers);

@@ -35,17 +35,34 @@ QString ScriptedDialogs::takeAnswer(bool input) {
     return m_answers.takeFirst();
 }
 
+QString ScriptedDialogs::styleWords(int style) {
+    static const QStringList buttons[] = {{u"OK"_s},
+                                          {u"OK"_s, u"Cancel"_s},
+                                          {},
+                                          {u"Yes"_s, u"No"_s, u"Cancel"_s},
+                                          {u"Yes"_s, u"No"_s}};
+    static const QString icons[] = {
+        {}, u" Stop"_s, u" Question"_s, u" Exclamation"_s, u" Information"_s};
+    const QStringList& names = buttons[qBound(0, style & 0xF, 4)];
+    const int defaultButton = (style & 0xF00) / 256;
+    return names.join(QString()) + icons[qBound(0, (style & 0x70) / 16, 4)] +
+           (defaultButton == 0
+                ? QString()
+                : u" default-"_s + names.value(defaultButton, QString::number(defaultButton + 1)));
+}
+
 int ScriptedDialogs::MsgBox(const QString& text, int style, const QString& title) {
-    m_boxes.append(u"%1 %2|%3"_s.arg(style).arg(title, TestFiles::shortBlanks(text)));
+    m_boxes.append(title + u' ' + styleWords(style) + u'|' + TestFiles::shortBlanks(text));
     static const QHash<QString, int> buttons{{u"Yes"_s, Yes}, {u"No"_s, No}, {u"OK"_s, Ok}};
     return buttons.value(takeAnswer(false), Cancel);
 }
 
 QString ScriptedDialogs::inputText(const QString& prompt, const QString& title,
-                                   const QString& defaultText) {
+                                   const QString& defaultText, int maxLength) {
     m_boxes.append(u"input %1|%2|%3"_s.arg(title, TestFiles::shortBlanks(prompt),
                                            TestFiles::shortBlanks(defaultText)));
-    return takeAnswer(true).mid(1);
+    const QString answer = takeAnswer(true).mid(1);
+    return maxLength > 0 ? answer.left(maxLength) : answer;
 }
 
 void ScriptedDialogs::verifyBoxes(const QStringList& expected) const {

@@ -6,8 +6,9 @@
 #include <QStringList>
 
 // Answers message and input boxes from a script, and records every box as one line:
-// "292 Confirm|Clear Today's List and Start Over ?" for a message box (style, title, text),
-// "input Make changes|Modify item...|Milk" for an input box (title, prompt, default text).
+// "Confirm YesNo Question default-No|Clear Today's List and Start Over ?" for a message box
+// (title, buttons, icon and default button unless it is the first, text), "input Make
+// changes|Modify item...|Milk" for an input box (title, prompt, default text).
 // Answers are "Yes", "No", "Cancel" or "OK", and "=text" for an input box. A box nobody scripted,
 // or an answer left unused, fails the running test.
 class ScriptedDialogs final : public Dialogs {
@@ -19,12 +20,15 @@ public:
     // Fails the test unless the boxes shown match expected, where "*" in an expected line stands
     // for any text (a system's error message).
     void verifyBoxes(const QStringList& expected) const;
+    // A message box's style in words: "YesNo Question default-No" for 292.
+    static QString styleWords(int style);
 
     int MsgBox(const QString& text, int style, const QString& title) override;
 
 protected:
-    QString inputText(const QString& prompt, const QString& title,
-                      const QString& defaultText) override;
+    // An answer longer than maxLength is cut, as the box's text field would.
+    QString inputText(const QString& prompt, const QString& title, const QString& defaultText,
+                      int maxLength) override;
 
 private:
     QString takeAnswer(bool input);

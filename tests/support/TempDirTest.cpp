@@ -7,27 +7,16 @@ using namespace Qt::StringLiterals;
 using TestFiles::Files;
 
 void TempDirTest::addScenarioColumns() {
-    QTest::addColumn<Files>("before");
-    QTest::addColumn<QString>("steps");
-    QTest::addColumn<QString>("answers");
-    QTest::addColumn<QString>("boxes");
-    QTest::addColumn<Files>("after");
-    QTest::addColumn<QString>("probes");
+    QTest::addColumn<Scenario>("scenario");
 }
 
-void TempDirTest::addScenario(const char* name, const Files& before, const QString& steps,
-                              const QString& answers, const QString& boxes, const Files& after,
-                              const QString& probes) {
-    QTest::newRow(name) << before << steps << answers << boxes << after << probes;
+void TempDirTest::addScenario(const char* name, const Scenario& scenario) {
+    QTest::newRow(name) << scenario;
 }
 
 void TempDirTest::runScenario() {
-    QFETCH(Files, before);
-    QFETCH(QString, steps);
-    QFETCH(QString, answers);
-    QFETCH(QString, boxes);
-    QFETCH(Files, after);
-    QFETCH(QString, probes);
+    QFETCH(Scenario, scenario);
+    const auto& [before, steps, answers, boxes, after, shows] = scenario;
     TestFiles::writeAll(m_dir, before);
     // Changes of files before "start" are made before the window opens.
     QString afterStart = steps;
@@ -42,5 +31,5 @@ void TempDirTest::runScenario() {
     screen.settle();
     dialogs.verifyBoxes(boxes.split(u"; "_s, Qt::SkipEmptyParts));
     TestFiles::verifyAll(m_dir, after);
-    screen.verify(probes.split(u"; "_s, Qt::SkipEmptyParts));
+    screen.verify(shows.split(u"; "_s, Qt::SkipEmptyParts));
 }

@@ -13,18 +13,26 @@
 class TempDirTest : public QObject {
     Q_OBJECT
 
+public:
+    struct Scenario {
+        TestFiles::Files before = {};
+        QString steps = {};
+        QString answers = {};
+        QString boxes = {};
+        TestFiles::Files after = {};
+        QString shows = {};
+    };
+
 protected:
     QDir m_dir;
 
     // A scenario starts the main window over the files "before", performs the steps (see
     // WindowDriver::perform) with the scripted answers, and checks the boxes shown (see
-    // ScriptedDialogs), the files "after" and the probes (see WindowDriver::verify). Steps,
-    // answers, boxes and probes are each given as one text, separated by "; ". Steps before a
-    // "start" step change files (see TestFiles::change) before the window opens.
+    // ScriptedDialogs), the files "after" and what the widgets show (see WindowDriver::verify).
+    // Steps, answers, boxes and what is shown are each given as one text, separated by "; ".
+    // Steps before a "start" step change files (see TestFiles::change) before the window opens.
     static void addScenarioColumns();
-    static void addScenario(const char* name, const TestFiles::Files& before, const QString& steps,
-                            const QString& answers, const QString& boxes,
-                            const TestFiles::Files& after, const QString& probes);
+    static void addScenario(const char* name, const Scenario& scenario);
     void runScenario();
 
 private Q_SLOTS:
@@ -41,3 +49,5 @@ private Q_SLOTS:
 private:
     std::optional<QTemporaryDir> m_tmp;
 };
+
+Q_DECLARE_METATYPE(TempDirTest::Scenario)

@@ -1,0 +1,194 @@
+#include "CatalogueCommands.h"
+
+#include "Blanks.h"
+#include "Catalogue.h"
+#include "CatalogueHost.h"
+#include "CategoryRecord.h"
+#include "Dialogs.h"
+#include "ImportFile.h"
+#include "OrphanPurge.h"
+#include "WaitCursor.h"
+
+#include <QLineEdit>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QLineEdit* hiddenEdit(const QString& name, const QString& toolTip, QWidget* parent) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(name);
+    edit->setToolTip(toolTip);
+    edit->hide();
+    return edit;
+}
+
+} // namespace
+
+CatalogueCommands::CatalogueCommands(const QDir& dir, Dialogs& dialogs, CatalogueHost& host,
+                                     QWidget* boxParent)
+    : QObject(boxParent)
+    , m_dir(dir)
+    , m_dialogs(dialogs)
+    , m_host(host)
+    , m_catEdit(hiddenEdit(u"CatEdit"_s, u"category edit box"_s, boxParent))
+    , m_stdEdit(hiddenEdit(u"StdEdit"_s, u"line item edit box"_s, boxParent))
+    , m_tmpEdit(hiddenEdit(u"TmpEdit"_s, u"today's list edit box"_s, boxParent)) {}
+
+QString CatalogueCommands::pickedCategory() const {
+    return m_catEdit->text();
+}
+
+QString CatalogueCommands::pickedItem() const {
+    return m_stdEdit->text();
+}
+
+void CatalogueCommands::pickCategory(const QString& entry) {
+    m_currentCategory = entry;
+    m_catEdit->setText(entry);
+}
+
+void CatalogueCommands::pickItem(const QString& entry) {
+    m_currentItem = ItemRecord(m_catEdit->text(), entry);
+    m_stdEdit->setText(entry);
+}
+
+void CatalogueCommands::ClearEditBoxes() {
+    m_stdEdit->clear();
+    m_tmpEdit->clear();
+}
+
+void CatalogueCommands::forgetPicks() {
+    m_catEdit->clear();
+    m_stdEdit->clear();
+}
+
+bool CatalogueCommands::refuseUnpicked(const QString& picked, const QString& message) {
+    if (!Blanks::trimmed(picked).isEmpty())
+        return false;
+    m_dialogs.refuse(message);
+    // A category whose name is all blanks is still a pick.
+    return picked.isEmpty();
+}
+
+QString CatalogueCommands::askName(const QString& prompt, const QString& title,
+                                   const QString& defaultText) {
+    const QString answer =
+        m_dialogs.InputBox(prompt, title, defaultText, int(CategoryRecord::Size));
+    if (answer.isEmpty() || !m_dialogs.confirmStorable(answer, u"name"_s))
+        return {};
+    return answer;
+}
+
+void CatalogueCommands::newCategory() {
+    const QString answer = askName(u"New category name..."_s, u"New Category"_s, QString());
+    if (answer.isEmpty())
+        return;
+    Catalogue(m_dir).addCategory(answer);
+    m_host.LoadCategories();
+}
+
+void CatalogueCommands::editCategory() {
+    const QString picked = m_catEdit->text();
+    if (refuseUnpicked(picked, u"Please pick a category to edit."_s))
+        return;
+    const QString answer = askName(u"Change category name..."_s, u"New Category"_s, picked);
+    if (answer.isEmpty())
+        return;
+    Catalogue(m_dir).renameCategory(m_currentCategory, answer);
+    ClearEditBoxes();
+    m_host.clearItemList();
+    m_host.LoadCategories();
+}
+
+void CatalogueCommands::deleteCategory() {
+    const QString picked = m_catEdit->text();
+    if (refuseUnpicked(picked, u"Please pick a category to delete."_s))
+        return;
+    if (!m_dialogs.confirm(u"Delete Category: "_s + Blanks::trimmed(picked) + u" ?"_s,
+                           Dialogs::YesNo + Dialogs::Critical + Dialogs::DefaultButton2))
+        return;
+    Catalogue(m_dir).removeCategory(picked);
+    m_catEdit->clear();
+    m_host.LoadCategories();
+    m_host.clearItemList();
+    ClearEditBoxes();
+}
+
+void CatalogueCommands::newItem() {
+    const QString picked = m_catEdit->text();
+    if (refuseUnpicked(picked, u"Please pick a category, then add an item to it."_s))
+        return;
+    const QString answer = askName(u"New item for category: "_s + picked, u"New item"_s, {});
+    if (Blanks::trimmed(answer).isEmpty())
+        return;
+    Catalogue(m_dir).addItem(picked, answer);
+    m_host.clearTodaysListCurrent();
+    m_host.LoadCategoryItems();
+    ClearEditBoxes();
+}
+
+void CatalogueCommands::deleteItem() {
+    const QString item = m_stdEdit->text();
+    if (Blanks::trimmed(item).isEmpty()) {
+        m_dialogs.refuse(u"Please pick an item (on the left) to delete."_s);
+        return;
+    }
+    if (!m_dialogs.confirm(u"Delete Item: "_s + Blanks::trimmed(m_catEdit->text()) + u' ' +
+                               Blanks::trimmed(item) + u" ?"_s,
+                           Dialogs::YesNo + Dialogs::Exclamation + Dialogs::DefaultButton2))
+        return;
+    Catalogue(m_dir).removeItem(m_currentCategory, m_currentItem.item());
+    m_host.LoadCategoryItems();
+    m_host.showItemCount();
+    ClearEditBoxes();
+}
+
+void CatalogueCommands::MU_Import_Click() {
+    if (m_dialogs.MsgBox(u"Import file format: Categories are identified with preceeding "
+                         "[!]Category Name. Line items follow with no identifier. No blank lines. "
+                         "See help file for details. Import file -> IMPORT.TXT ?"_s,
+                         Dialogs::YesNo + Dialogs::Question + Dialogs::DefaultButton2,
+                         u"Ready to import..."_s) != Dialogs::Yes)
+        return;
+    ImportFile::Text text;
+    {
+        WaitCursor wait;
+        text = ImportFile::read(m_dir);
+    }
+    if (text.lossy && text.problem.isEmpty() &&
+        m_dialogs.MsgBox(u"Some characters of IMPORT.TXT cannot be stored and will be saved as "
+                         "\"?\". Import anyway?"_s,
+                         Dialogs::YesNo + Dialogs::Question + Dialogs::DefaultButton2,
+                         u"Ready to import..."_s) != Dialogs::Yes)
+        return;
+    if (text.problem.isEmpty()) {
+        WaitCursor wait;
+        text.problem = ImportFile::importInto(m_dir, text.bytes);
+    }
+    if (!text.problem.isEmpty()) {
+        m_dialogs.MsgBox(text.problem, Dialogs::Exclamation + Dialogs::DefaultButton2,
+                         u"Import failed!"_s);
+        return;
+    }
+    ClearEditBoxes();
+    m_host.LoadCategories();
+    // Today's List is as it was; reading its file again would show its entries twice.
+    m_host.showTodaysListCount();
+}
+
+void CatalogueCommands::MU_Purge_Click() {
+    if (!m_dialogs.confirm(
+            u"When you delete a category, the line items remain (but hidden from view). (You "
+            "may recover items lost this way by adding the same name category back in.) This "
+            "option, however, removes the orphan records altogether (possibly improving program "
+            "speed). Proceed?"_s,
+            Dialogs::YesNo + Dialogs::Critical + Dialogs::DefaultButton2))
+        return;
+    {
+        WaitCursor wait;
+        OrphanPurge::purge(m_dir);
+    }
+    m_host.LoadCategoryItems();
+    ClearEditBoxes();
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+// What the catalogue commands need of the window: the lists they change, shown afresh.
+class CatalogueHost {
+public:
+    virtual ~CatalogueHost() = default;
+
+    // Refills the category list from its file; nothing is selected afterwards.
+    virtual void LoadCategories() = 0;
+    // Refills the item list with the picked category's items and counts them.
+    virtual void LoadCategoryItems() = 0;
+    virtual void clearItemList() = 0;
+    // The first status panel: the item list's count without a leading blank, then the category.
+    virtual void showItemCount() = 0;
+    virtual void clearTodaysListCurrent() = 0;
+    virtual void showTodaysListCount() = 0;
+};

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDir>
+#include <QList>
+#include <QString>
+#include <memory>
+#include <utility>
+#include <vector>
+
+class RecordFile;
+
+// Changes that touch both catalogue files happen whole or not at all, across a crash, a kill or
+// a full disk. Before such a change a small journal, "catalogue.jnl", is written beside the lists
+// and flushed to disk; it is removed once the change is on disk. A start that finds it finishes
+// or undoes the change cut short before anything is read (recover).
+class CatalogueJournal final {
+public:
+    // Appends to several list files, all or none. The journal keeps each file's length and the
+    // bytes of its incomplete last record, so that appends cut short can be taken back.
+    class Appends final {
+    public:
+        // The list files, each with its record size. Opens them all, creating missing ones, and
+        // writes the journal. Throws FileError.
+        Appends(const QDir& dir, const QList<std::pair<QString, qsizetype>>& files);
+        // Not committed: the files are cut back to what they held, and the journal goes. Where
+        // that fails too, the journal stays for the next start.
+        ~Appends();
+        Q_DISABLE_COPY_MOVE(Appends)
+
+        RecordFile& file(qsizetype i) { return *m_files.at(i).file; }
+        // Waits until the appends are on disk, then removes the journal. Throws FileError.
+        void commit();
+
+    private:
+        struct Open {
+            std::unique_ptr<RecordFile> file;
+            qint64 length;
+            QByteArray tail;
+        };
+        QDir m_dir;
+        std::vector<Open> m_files;
+        bool m_committed = false;
+    };
+
+    // Renames ready scratch files over list files, all or none: the journal names the renames,
+    // so that a start after a crash finishes them. The scratch files must be on disk already.
+    // Throws FileError.
+    static void renameAll(const QDir& dir, const QList<std::pair<QString, QString>>& renames);
+
+    // Finishes or undoes the change a journal left behind tells of, and removes the journal.
+    // Throws FileError.
+    static void recover(const QDir& dir);
+
+private:
+    static void writeJournal(const QDir& dir, const QByteArray& lines);
+    static void removeJournal(const QDir& dir);
+    static void rename(const QDir& dir, const QString& from, const QString& to);
+};

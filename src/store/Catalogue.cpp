@@ -121,17 +121,13 @@ void Catalogue::renameCategory(const QString& current, const QString& newName) c
     const auto [items, itemsChanged] =
         renamed(m_dir.filePath(ListFiles::Items), ItemRecord::Size, false);
     // Both files are written beside the lists first, then take their places in one step.
-    QList<std::pair<QString, QString>> renames;
-    if (categoryChanged) {
-        RecordFile::writeScratch(m_dir.filePath(ListFiles::CategoriesScratch), {categories});
-        renames.append({ListFiles::CategoriesScratch, ListFiles::Categories});
-    }
-    if (itemsChanged) {
-        RecordFile::writeScratch(m_dir.filePath(ListFiles::ItemsScratch), {items});
-        renames.append({ListFiles::ItemsScratch, ListFiles::Items});
-    }
-    if (!renames.isEmpty())
-        CatalogueJournal::renameAll(m_dir, renames);
+    CatalogueJournal::Replaces replaces(m_dir);
+    if (categoryChanged)
+        replaces.write(ListFiles::Categories, ListFiles::CategoriesScratch, {categories});
+    if (itemsChanged)
+        replaces.write(ListFiles::Items, ListFiles::ItemsScratch, {items});
+    if (categoryChanged || itemsChanged)
+        replaces.commit();
 }
 
 void Catalogue::removeCategory(const QString& name) const {

@@ -4,6 +4,7 @@
 #include "RecordFile.h"
 #include "TextFile.h"
 
+#include <QFile>
 #include <filesystem>
 #include <system_error>
 
@@ -57,16 +58,37 @@ void CatalogueJournal::Appends::commit() {
     m_committed = true;
 }
 
-void CatalogueJournal::renameAll(const QDir& dir,
-                                 const QList<std::pair<QString, QString>>& renames) {
+CatalogueJournal::Replaces::Replaces(const QDir& dir)
+    : m_dir(dir) {}
+
+CatalogueJournal::Replaces::~Replaces() {
+    if (m_journaled)
+        return;
+    for (const QString& scratch : std::as_const(m_written))
+        QFile::remove(m_dir.filePath(scratch));
+}
+
+void CatalogueJournal::Replaces::write(const QString& list, const QString& scratch,
+                                       const QList<QByteArrayView>& records) {
+    RecordFile::writeScratch(m_dir.filePath(scratch), records);
+    m_written.append(scratch);
+    m_renames.append({scratch, list});
+}
+
+void CatalogueJournal::Replaces::move(const QString& from, const QString& list) {
+    m_renames.append({from, list});
+}
+
+void CatalogueJournal::Replaces::commit() {
     QByteArray lines;
-    for (const auto& [from, to] : renames)
+    for (const auto& [from, to] : std::as_const(m_renames))
         lines += "rename " + from.toLatin1() + ' ' + to.toLatin1() + '\n';
-    writeJournal(dir, lines);
-    for (const auto& [from, to] : renames)
-        rename(dir, from, to);
-    RecordFile::syncFolderOf(dir.filePath(Journal));
-    removeJournal(dir);
+    writeJournal(m_dir, lines);
+    m_journaled = true;
+    for (const auto& [from, to] : std::as_const(m_renames))
+        rename(m_dir, from, to);
+    RecordFile::syncFolderOf(m_dir.filePath(Journal));
+    removeJournal(m_dir);
 }
 
 void CatalogueJournal::recover(const QDir& dir) {

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -43,10 +44,30 @@ public:
         bool m_committed = false;
     };
 
-    // Renames ready scratch files over list files, all or none: the journal names the renames,
-    // so that a start after a crash finishes them. The scratch files must be on disk already.
-    // Throws FileError.
-    static void renameAll(const QDir& dir, const QList<std::pair<QString, QString>>& renames);
+    // Replaces several list files, all or none: each new file is written beside its list file
+    // first, then the journal names the renames, so that a start after a crash finishes them.
+    class Replaces final {
+    public:
+        explicit Replaces(const QDir& dir);
+        // Not committed: the scratch files written are removed, unless the journal already
+        // stands, in which case the next start finishes the renames.
+        ~Replaces();
+        Q_DISABLE_COPY_MOVE(Replaces)
+
+        // Writes the records to the scratch file, to take the list file's place. Throws FileError.
+        void write(const QString& list, const QString& scratch,
+                   const QList<QByteArrayView>& records);
+        // A file that is ready already takes the list file's place too.
+        void move(const QString& from, const QString& list);
+        // Writes the journal, then renames. Throws FileError.
+        void commit();
+
+    private:
+        QDir m_dir;
+        QList<std::pair<QString, QString>> m_renames;
+        QStringList m_written;
+        bool m_journaled = false;
+    };
 
     // Finishes or undoes the change a journal left behind tells of, and removes the journal.
     // Throws FileError.

@@ -49,7 +49,9 @@ RecordFile::RecordFile(const QString& path, qsizetype recordSize, Access access)
     : m_file(path)
     , m_recordSize(recordSize) {
     const bool readOnly = access == Access::Read && m_file.exists();
-    if (!m_file.open(readOnly ? QIODevice::ReadOnly : QIODevice::ReadWrite))
+    // Unbuffered, so that bytes a full disk refused are not tried again on the next call.
+    if (!m_file.open((readOnly ? QIODevice::ReadOnly : QIODevice::ReadWrite) |
+                     QIODevice::Unbuffered))
         fail();
 }
 
@@ -140,13 +142,14 @@ void RecordFile::replace(const QString& listPath, const QString& scratchPath,
 
 void RecordFile::writeScratch(const QString& scratchPath, const QList<QByteArrayView>& records) {
     QFile scratch(scratchPath);
-    if (!scratch.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    if (!scratch.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
         throw FileError(nameOf(scratchPath), scratch.errorString());
     try {
         writeWhole(scratch, records);
     } catch (const FileError&) {
         // A scratch file left behind would keep a full disk full.
-        scratch.remove();
+        scratch.close();
+        QFile::remove(scratchPath);
         throw;
     }
 }

@@ -29,18 +29,17 @@ bool UpgradeMerge::prepare() const {
 }
 
 void UpgradeMerge::firstInstallation() const {
-    if (!m_dir.exists(ListFiles::CategoriesUpgrade)) {
-        CatalogueJournal::renameAll(m_dir, {{ListFiles::ItemsUpgrade, ListFiles::Items}});
-        return;
-    }
+    CatalogueJournal::Replaces replaces(m_dir);
     // The user's categories stay; the shipped ones they lack are added in the same step as the
     // shipped items become the user's, so that no item is ever without its category.
-    const Missing categories =
-        missingFrom(ListFiles::Categories, ListFiles::CategoriesUpgrade, CategoryRecord::Size);
-    const QString scratch = m_dir.filePath(ListFiles::CategoriesScratch);
-    RecordFile::writeScratch(scratch, {categories.held, categories.records});
-    CatalogueJournal::renameAll(m_dir, {{ListFiles::CategoriesScratch, ListFiles::Categories},
-                                        {ListFiles::ItemsUpgrade, ListFiles::Items}});
+    if (m_dir.exists(ListFiles::CategoriesUpgrade)) {
+        const Missing categories =
+            missingFrom(ListFiles::Categories, ListFiles::CategoriesUpgrade, CategoryRecord::Size);
+        replaces.write(ListFiles::Categories, ListFiles::CategoriesScratch,
+                       {categories.held, categories.records});
+    }
+    replaces.move(ListFiles::ItemsUpgrade, ListFiles::Items);
+    replaces.commit();
     TextFile::remove(m_dir, ListFiles::CategoriesUpgrade);
 }
 

@@ -1,19 +1,56 @@
 #include "Catalogue.h"
+#include "CatalogueJournal.h"
 #include "EntryListFile.h"
+#include "FileError.h"
+#include "ImportFile.h"
 #include "OrphanPurge.h"
 #include "RecipeFiles.h"
 #include "TempDirTest.h"
 #include "UpgradeMerge.h"
 
 #include <QRandomGenerator>
+#include <QScopeGuard>
+#include <QSet>
 #include <QTest>
 #include <QThread>
 #include <csignal>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
 using TestFiles::field;
+
+namespace {
+
+// The child's change, over and over until it is killed; a merge runs once.
+[[noreturn]] void changeForEver(const QDir& dir, int change, const QStringList (&entries)[2]) {
+    const Catalogue catalogue(dir);
+    for (int round = 0;; ++round) {
+        if (change == 0) {
+            catalogue.addCategory(u"Xtra"_s);
+            catalogue.removeCategory(u"Xtra"_s);
+            catalogue.addItem(u"Dairy"_s, u"Cream"_s);
+            catalogue.removeItem(u"Dairy"_s, u"Cream"_s);
+            catalogue.addItem(u"Gone"_s, u"Tea"_s);
+            OrphanPurge::purge(dir);
+            RecipeFiles(dir).writeRecipe(u"Soup"_s, entries[round % 2]);
+            EntryListFile(dir, u"todays.lst"_s).write(entries[round % 2]);
+        } else if (change == 1) {
+            catalogue.renameCategory(round % 2 ? u"Milky"_s : u"Dairy"_s,
+                                     round % 2 ? u"Dairy"_s : u"Milky"_s);
+        } else if (change == 2) {
+            ImportFile::importInto(dir);
+        } else {
+            const UpgradeMerge upgrade(dir);
+            if (upgrade.prepare())
+                upgrade.merge();
+            ::_exit(0);
+        }
+    }
+}
+
+} // namespace
 
 class StoreTest : public TempDirTest {
     Q_OBJECT
@@ -69,35 +106,41 @@ private Q_SLOTS:
         }
     }
 
-    // A copy of the program killed at random moments while it rewrites its files leaves each of
+    // A copy of the program killed at random moments while it changes its files leaves each of
     // them as it was or as it was to be (an append may leave an incomplete record, which reads
-    // as nothing), and the next start reads them.
+    // as nothing), and the next start reads them. A change of both catalogue files is whole or
+    // not at all once the next start has looked at its journal: no item is without its
+    // category, and the counts are the old or the new ones.
+    void killedAtAnyMoment_data() {
+        QTest::addColumn<int>("change");
+        QTest::newRow("rewrites of the catalogue, a recipe and Today's List") << 0;
+        QTest::newRow("Edit Cat") << 1;
+        QTest::newRow("import") << 2;
+        QTest::newRow("first installation") << 3;
+        QTest::newRow("upgrade merge") << 4;
+    }
     void killedAtAnyMoment() {
+        QFETCH(int, change);
         const QByteArray categories = TestFiles::cats({"Bakery", "Dairy"});
         const QByteArray kept = TestFiles::items({{"Bakery", "Bread"}, {"Dairy", "Milk"}});
+        QByteArray shipped;
+        for (int i = 0; i < 100; ++i)
+            shipped += TestFiles::items({{"Fish", "Cod " + QByteArray::number(i)}});
         const QList<QByteArray> lines{"A\r\n", "B\r\nC\r\n"};
         const QStringList entries[2]{{u"A"_s}, {u"B"_s, u"C"_s}};
         QRandomGenerator random(11);
         for (int kill = 0; kill < 200; ++kill) {
             TestFiles::writeAll(m_dir, {{u"category.lst"_s, categories},
-                                        {u"std_item.lst"_s, kept},
+                                        {u"std_item.lst"_s, change == 3 ? QByteArray() : kept},
+                                        {u"category.new"_s, TestFiles::cats({"Fish"})},
+                                        {u"std_item.new"_s, shipped},
+                                        {u"import.txt"_s, "[!]Fish\r\ncod\r\nhake\r\n"},
                                         {u"Soup.rcp"_s, lines[0]},
                                         {u"todays.lst"_s, lines[0]}});
             const pid_t child = fork();
             QVERIFY(child >= 0);
-            if (child == 0) {
-                const Catalogue catalogue(m_dir);
-                for (int round = 0;; ++round) {
-                    catalogue.addCategory(u"Xtra"_s);
-                    catalogue.removeCategory(u"Xtra"_s);
-                    catalogue.addItem(u"Dairy"_s, u"Cream"_s);
-                    catalogue.removeItem(u"Dairy"_s, u"Cream"_s);
-                    catalogue.addItem(u"Gone"_s, u"Tea"_s);
-                    OrphanPurge::purge(m_dir);
-                    RecipeFiles(m_dir).writeRecipe(u"Soup"_s, entries[round % 2]);
-                    EntryListFile(m_dir, u"todays.lst"_s).write(entries[round % 2]);
-                }
-            }
+            if (child == 0)
+                changeForEver(m_dir, change, entries);
             QThread::usleep(random.bounded(500, 20000));
             ::kill(child, SIGKILL);
             ::waitpid(child, nullptr, 0);
@@ -106,14 +149,80 @@ private Q_SLOTS:
                 const QByteArray bytes = TestFiles::read(m_dir, name);
                 return states.contains(bytes.left(bytes.size() / record * record));
             };
-            QVERIFY(oneOf(u"category.lst"_s, 30, {categories, categories + field("Xtra")}));
-            QVERIFY(oneOf(u"std_item.lst"_s, 60,
-                          {kept, kept + TestFiles::items({{"Dairy", "Cream"}}),
-                           kept + TestFiles::items({{"Gone", "Tea"}})}));
             QVERIFY(oneOf(u"Soup.rcp"_s, 1, lines));
             QVERIFY(oneOf(u"todays.lst"_s, 1, lines));
+            CatalogueJournal::recover(m_dir); // as the next start does
+            const QByteArray cats = TestFiles::read(m_dir, u"category.lst"_s);
+            const QByteArray items = TestFiles::read(m_dir, u"std_item.lst"_s);
+            if (change == 0) {
+                QVERIFY(oneOf(u"category.lst"_s, 30, {categories, categories + field("Xtra")}));
+                QVERIFY(oneOf(u"std_item.lst"_s, 60,
+                              {kept, kept + TestFiles::items({{"Dairy", "Cream"}}),
+                               kept + TestFiles::items({{"Gone", "Tea"}})}));
+            } else {
+                QSet<QByteArray> names;
+                for (qsizetype at = 0; at < cats.size(); at += 30)
+                    names.insert(cats.mid(at, 30));
+                for (qsizetype at = 0; at < items.size(); at += 60)
+                    QVERIFY2(names.contains(items.mid(at, 30)), items.mid(at, 30).constData());
+                QVERIFY(cats.size() % 30 == 0 && items.size() % 60 == 0);
+                // Categories and items, as they were or are to be.
+                const std::pair<qsizetype, qsizetype> counts(cats.size() / 30, items.size() / 60);
+                const QList<std::pair<qsizetype, qsizetype>> states[] = {
+                    {},
+                    {{2, 2}},
+                    {{counts.first, 2 + 2 * (counts.first - 2)}},
+                    {{2, 0}, {3, 100}},
+                    {{2, 2}, {3, 102}}};
+                QVERIFY2(states[change].contains(counts),
+                         qPrintable(u"%1 %2"_s.arg(counts.first).arg(counts.second)));
+            }
             Catalogue(m_dir).categories(); // throws if it cannot be read
         }
+    }
+
+    // A disk that fills up half-way (a file may grow to 1,000 bytes only): the change fails,
+    // both list files are as they were, and no scratch file or journal is left behind.
+    void fullDisk_data() {
+        QTest::addColumn<int>("change");
+        QTest::newRow("purge") << 0;
+        QTest::newRow("Edit Cat") << 1;
+        QTest::newRow("import") << 2;
+        QTest::newRow("upgrade merge") << 3;
+    }
+    void fullDisk() {
+        QFETCH(int, change);
+        QByteArray items;
+        for (int i = 0; i < 30; ++i)
+            items += TestFiles::items({{"Dairy", "Item " + QByteArray::number(i)}});
+        const TestFiles::Files before{{u"category.lst"_s, TestFiles::cats({"Bakery", "Dairy"})},
+                                      {u"std_item.lst"_s, items},
+                                      {u"category.new"_s, TestFiles::cats({"Fish"})},
+                                      {u"std_item.new"_s, TestFiles::items({{"Fish", "Cod"}})},
+                                      {u"import.txt"_s, "[!]Fish\r\ncod\r\nhake\r\n"}};
+        TestFiles::writeAll(m_dir, before);
+        rlimit limit;
+        ::getrlimit(RLIMIT_FSIZE, &limit);
+        const rlimit full{1000, limit.rlim_max};
+        const auto ignored = ::signal(SIGXFSZ, SIG_IGN);
+        ::setrlimit(RLIMIT_FSIZE, &full);
+        const auto restore = qScopeGuard([&] {
+            ::setrlimit(RLIMIT_FSIZE, &limit);
+            ::signal(SIGXFSZ, ignored);
+        });
+        const auto attempt = [&] {
+            if (change == 0)
+                OrphanPurge::purge(m_dir);
+            else if (change == 1)
+                Catalogue(m_dir).renameCategory(u"Dairy"_s, u"Milky"_s);
+            else if (change == 2)
+                ImportFile::importInto(m_dir);
+            else if (UpgradeMerge(m_dir).prepare())
+                UpgradeMerge(m_dir).merge();
+        };
+        QVERIFY_THROWS_EXCEPTION(FileError, attempt());
+        TestFiles::verifyAll(m_dir, before);
+        QCOMPARE(m_dir.entryList({u"*.tmp"_s, u"*.jnl"_s}).join(u' '), QString());
     }
 };
 

@@ -145,10 +145,21 @@ private Q_SLOTS:
                       "do tbSpecial; wait; rm todays.lst; do tbSpecial; wait"_s,
              .answers = u"=B; OK; =C; =D"_s,
              .boxes = u"input One-time item|*; File Error OK Stop|todays.lst\n\n*; input One-time "
-                      u"item|*; "
+                      "item|*; "
                       "input One-time item|*"_s,
              .after = {{Today, "A\r\nspecial\xb0 B\r\nspecial\xb0 C\r\nspecial\xb0 D\r\n"}},
              .shows = u"TmpList=+A|special\u00b0 B|special\u00b0 C|>special\u00b0 D"_s});
+        const QString tooLarge = u"File Error OK Stop|%1\n\nThe file is larger than 256 MB, too "
+                                 "large to read."_s;
+        addScenario("files too large to be the program's are refused, not read",
+                    {.steps = u"grow todays.lst 257; grow import.txt 257; start; do MU_Import; "
+                              "close"_s,
+                     .answers = u"OK; Yes; OK"_s,
+                     .boxes = tooLarge.arg(Today) +
+                              u"; Ready to import... YesNo Question "
+                              "default-No|*; "_s +
+                              tooLarge.arg(u"import.txt"_s),
+                     .shows = u"window=closed"_s});
         addScenario(
             "files that cannot be read at start-up are not written",
             {.before = {{Cat, "<dir>"}, {Today, "<dir>"}},
@@ -213,6 +224,15 @@ private Q_SLOTS:
                      .boxes = newCat + newCat + newCat + newCat + newCat,
                      .after = {{Cat, cats({"Dairy", strasse, "strasse", ""})}},
                      .shows = u"CatList=~30|Dairy~25|strasse~23|Stra\u00dfe~24"_s});
+        const QString unstorable = u"Confirm YesNo Question default-No|Some characters of this %1 "
+                                   "cannot be stored and will be saved as \"?\". Save anyway?; "_s;
+        addScenario(
+            "a name the catalogue cannot hold whole: No adds nothing, Yes stores ?",
+            {.steps = u"do tbNewCat; do tbNewCat"_s,
+             .answers = u"=\u0141\u00f3d\u017a market; No; =\u0141\u00f3d\u017a market; Yes"_s,
+             .boxes = (newCat + unstorable.arg(u"name"_s)).repeated(2),
+             .after = {{Cat, cats({"?\xf3"
+                                   "d? market"})}}});
         addScenario(
             "Edit Cat renames the first of the name and moves its items",
             {.before = {{Cat, cats({"Bakery", "Dairy", "Dairy"})},
@@ -301,6 +321,15 @@ private Q_SLOTS:
              .after = {{Today, "A\r\nspecial\xb0   eggs\r\nspecial\xb0 ham and cheese x\r\nZ\r\n"}},
              .shows = u"TmpList=A|special\u00b0   eggs~2|>special\u00b0 ham and cheese x|Z; "
                       "sb_today=4 Items: Today's List~7"_s});
+        const QString unstorable = u"Confirm YesNo Question default-No|Some characters of this "
+                                   "entry cannot be stored and will be saved as \"?\". Save "
+                                   "anyway?; "_s;
+        addScenario("an entry the list cannot hold whole: No adds nothing, Yes stores ?",
+                    {.steps = u"do tbSpecial; do tbSpecial"_s,
+                     .answers = u"=\u2713 milk; No; =\u2713 milk; Yes"_s,
+                     .boxes = (special + u"; "_s + unstorable).repeated(2),
+                     .after = {{Today, "special\xb0 ? milk\r\n"}},
+                     .shows = u"TmpList=>special\u00b0 ? milk"_s});
         const QString clear =
             u"Confirm YesNo Question default-No|Clear Today's List and Start Over ?"_s;
         addScenario("Clear deletes the file on Yes, not on No",
@@ -385,6 +414,35 @@ private Q_SLOTS:
                               u"Line 1 of IMPORT.TXT holds an item before the first "
                               "[!]Category heading. Nothing was imported."_s,
                      .after = {{Cat, ""}, {Std, ""}}});
+        // A UTF-8 file, with a byte-order mark or without, reads as the same text as the
+        // Windows-1252 one; names are cut at 30 characters, not bytes.
+        const QByteArray cafe =
+            "[!]Caf\xc3\xa9\r\n" + QByteArray(31 * 2, 'x').replace("xx", "\xc3\xa9");
+        const QList<std::pair<const char*, QByteArray>> encodings{
+            {"UTF-8 with a byte-order mark", "\xef\xbb\xbf" + cafe},
+            {"UTF-8", cafe},
+            {"Windows-1252", "[!]Caf\xe9\r\n" + QByteArray(31, '\xe9')}};
+        for (const auto& [name, file] : encodings)
+            addScenario(name, {.before = {{u"import.txt"_s, file}},
+                               .steps = u"do MU_Import"_s,
+                               .answers = u"Yes"_s,
+                               .boxes = ready,
+                               .after = {{Cat, cats({"Caf\xe9"})},
+                                         {Std, items({{"Caf\xe9", QByteArray(30, '\xe9')}})}}});
+        const QString lossy = u"Ready to import... YesNo Question default-No|Some characters of "
+                              "IMPORT.TXT cannot be stored and will be saved as \"?\". Import "
+                              "anyway?"_s;
+        addScenario("UTF-8 the catalogue cannot hold: No imports nothing, Yes stores ?",
+                    {.before = {{u"import.txt"_s, "[!]\xc5\x81\xc3\xb3\x64\xc5\xba\r\nmilk"}},
+                     .steps = u"do MU_Import; do MU_Import"_s,
+                     .answers = u"Yes; No; Yes; Yes"_s,
+                     .boxes = ready + lossy + u"; "_s + ready + lossy,
+                     .after = {{Cat, cats({"?\xf3"
+                                           "d?"})},
+                               {Std, items({{"?\xf3"
+                                             "d?",
+                                             "milk"}})}},
+                     .shows = u"CatList=?\u00f3d?~26"_s});
         const QString purge =
             u"Confirm YesNo Stop default-No|When you delete a category, the line items remain*"_s;
         const Files orphans{{Cat, cats({"Fruit", "Dairy", " Fruit"})},
@@ -616,9 +674,10 @@ private Q_SLOTS:
             << u"Make changes|Modify item...|Cheese"_s
             << u"TmpList=Apples|Bakery\u00b0 Bread|>+Cheese"_s;
         const Files veg{{Cat, cats({"<b>Fruit & Veg"})}, {Today, "A\r\n"}};
-        QTest::newRow("a prompt shows a name as it is; OK takes the text")
-            << veg << u"click CatList 0; do tbNewItem"_s << u"=Kale"_s
-            << u"New item|New item for category: <b>Fruit && Veg~16|"_s << u"StdList=Kale~26"_s;
+        QTest::newRow("a prompt shows a name as it is; OK takes the text, up to 30 characters")
+            << veg << u"click CatList 0; do tbNewItem"_s << u"=Kale, the curly kind, not the flat"_s
+            << u"New item|New item for category: <b>Fruit && Veg~16|"_s
+            << u"StdList=Kale, the curly kind, not the "_s; // 30 characters at most
         QTest::newRow("so does a message; No by default, and Escape is No")
             << veg << u"click CatList 0; do tbDeleteCat"_s << u"Escape"_s
             << u"Confirm|Delete Category: <b>Fruit & Veg ?|No"_s << u"CatList=><b>Fruit & Veg~16"_s;

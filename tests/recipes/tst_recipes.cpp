@@ -131,18 +131,21 @@ private Q_SLOTS:
                                   .boxes = u"Nothing to do! OK Exclamation default-2|"_s +
                                            QLatin1String(message),
                                   .after = {{Soup, "Milk\r\n"}, {SoupNote, "<missing>"}}});
+        const QString unusable = u"A recipe name cannot hold any of the characters \\ / : * ? \" "
+                                 "< > | or a control character*"_s;
+        const QString reserved = u"A recipe cannot be named \"*\": its notes would be kept in "
+                                 "import.txt, the file that File > Import reads."_s;
         const QList<QByteArray> names{"../Soup", "a\\b",  "a:b", "..",     "Soup.",
-                                      "Soup ",   " Soup", "   ", "So\tup", QByteArray(121, 'x')};
+                                      "Soup ",   " Soup", "   ", "So\tup", QByteArray(121, 'x'),
+                                      "import",  "IMPORT"};
         for (const QByteArray& name : names)
             addScenario(name.constData(),
                         {.steps = u"do tbMakeList; press Command1"_s,
                          .answers = u"="_s + QString::fromLatin1(name) + u"; OK"_s,
-                         .boxes =
-                             u"input New Recipe|New recipe name...|; Nothing to do! OK Exclamation "
-                             u"default-2|A recipe name "
-                             "cannot hold any of the characters \\ / : * ? \" < > | or a control "
-                             "character*"_s,
-                         .after = {{u"../Soup.rcp"_s, "<missing>"}},
+                         .boxes = u"input New Recipe|New recipe name...|; Nothing to do! OK "
+                                  "Exclamation default-2|"_s +
+                                  (name.toLower() == "import" ? reserved : unusable),
+                         .after = {{u"../Soup.rcp"_s, "<missing>"}, {u"import.rcp"_s, "<missing>"}},
                          .shows = u"File1="_s});
     }
     void refusals() { runScenario(); }

@@ -70,5 +70,5 @@ void ScriptedDialogs::verifyBoxes(const QStringList& expected) const {
     for (qsizetype i = 0; i < shown.size() && i < expected.size(); ++i)
         if (matches(shown.at(i), expected.at(i)))
             shown[i] = expected.at(i);
-    QCOMPARE(shown, expected);
+    QCOMPARE(shown.join(u"\n"_s), expected.join(u"\n"_s));
 }

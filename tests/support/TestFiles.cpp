@@ -51,6 +51,8 @@ bool TestFiles::change(const QDir& dir, const QString& step) {
         QFile(path).open(QIODevice::WriteOnly);
     else if (verb == u"chmod")
         ::chmod(QFile::encodeName(path).constData(), words.value(1).toUInt(nullptr, 8));
+    else if (QFile file(path); verb == u"grow" && file.open(QIODevice::ReadWrite))
+        file.resize(qint64(words.value(2).toInt()) << 20);
     else
         return false;
     return true;

@@ -17,7 +17,8 @@ void writeAll(const QDir& dir, const Files& files);
 // Fails the test unless every file holds exactly its bytes.
 void verifyAll(const QDir& dir, const Files& files);
 // Performs a change of files: "rm NAME" (a file or a directory), "mkdir NAME", "touch NAME" (an
-// empty file) or "chmod MODE NAME" (octal; "." names the directory). False for any other step.
+// empty file), "grow NAME MB" (zeros to that size, taking no room on disk) or "chmod MODE NAME"
+// (octal; "." names the directory). False for any other step.
 bool change(const QDir& dir, const QString& step);
 // A 30-byte field: the Latin-1 text cut or filled with blanks.
 QByteArray field(const QByteArray& text);

@@ -120,14 +120,13 @@ ImportFile::Text ImportFile::decode(QByteArray bytes) {
             break;
     if (!marked && !multiByte)
         return {bytes, false, {}};
+    // The decoder drops the byte-order mark itself.
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString text = utf8.decode(QByteArrayView(bytes).sliced(marked ? 3 : 0));
-    if (utf8.hasError()) {
-        if (!marked)
-            return {bytes, false, {}};
-        // A marked file that is not UTF-8 after all: its bytes as they are, less the mark.
-        return {bytes.sliced(3), false, {}};
-    }
+    const QString text = utf8.decode(bytes);
+    // Unmarked bytes that are not UTF-8 after all are Windows-1252; in a marked file, bytes that
+    // are not UTF-8 cannot be stored.
+    if (utf8.hasError() && !marked)
+        return {bytes, false, {}};
     return {Windows1252::encode(text), !Windows1252::canEncode(text), {}};
 }
 

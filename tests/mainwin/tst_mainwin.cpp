@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QInputDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
@@ -664,20 +665,21 @@ private Q_SLOTS:
         QTest::addColumn<Files>("before");
         QTest::addColumn<QString>("steps");
         // A message box is answered with Escape; an input box with "Cancel", or "=text" typed
-        // and accepted.
+        // and accepted. An input box shows its title, prompt, text and the most characters it
+        // takes.
         QTest::addColumn<QString>("answer");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<QString>("probe");
         const Files three{{Today, "Apples\r\nBakery\xb0 Bread\r\nCheese\r\n"}};
         QTest::newRow("Cancel leaves a ticked entry")
             << three << u"tick TmpList 2; click TmpList 2; key TmpList Return"_s << u"Cancel"_s
-            << u"Make changes|Modify item...|Cheese"_s
+            << u"Make changes|Modify item...|Cheese|32767"_s
             << u"TmpList=Apples|Bakery\u00b0 Bread|>+Cheese"_s;
         const Files veg{{Cat, cats({"<b>Fruit & Veg"})}, {Today, "A\r\n"}};
         QTest::newRow("a prompt shows a name as it is; OK takes the text, up to 30 characters")
             << veg << u"click CatList 0; do tbNewItem"_s << u"=Kale, the curly kind, not the flat"_s
-            << u"New item|New item for category: <b>Fruit && Veg~16|"_s
-            << u"StdList=Kale, the curly kind, not the "_s; // 30 characters at most
+            << u"New item|New item for category: <b>Fruit && Veg~16||30"_s
+            << u"StdList=Kale, the curly kind, not the "_s;
         QTest::newRow("so does a message; No by default, and Escape is No")
             << veg << u"click CatList 0; do tbDeleteCat"_s << u"Escape"_s
             << u"Confirm|Delete Category: <b>Fruit & Veg ?|No"_s << u"CatList=><b>Fruit & Veg~16"_s;
@@ -705,7 +707,8 @@ private Q_SLOTS:
                 seen = input->windowTitle() + u'|' +
                        TestFiles::shortBlanks(
                            label->textFormat() == Qt::PlainText ? label->text() : u"<markup>"_s) +
-                       u'|' + input->textValue();
+                       u'|' + input->textValue() + u'|' +
+                       QString::number(input->findChild<QLineEdit*>()->maxLength());
                 input->setTextValue(answer.mid(1));
                 answer.startsWith(u'=') ? input->accept() : input->reject();
             }

@@ -2,6 +2,7 @@
 
 #include "Blanks.h"
 #include "Catalogue.h"
+#include "FindWindow.h"
 #include "CatalogueCommands.h"
 #include "CatalogueJournal.h"
 #include "CommandRunner.h"
@@ -16,6 +17,7 @@
 #include "ShellMenu.h"
 #include "TextTarget.h"
 #include "TodaysList.h"
+#include "TodaysListEdit.h"
 #include "TodaysListPrintout.h"
 #include "Twips.h"
 #include "UpgradeMerge.h"
@@ -37,6 +39,7 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
+#include <QUndoStack>
 
 using namespace Qt::StringLiterals;
 
@@ -50,6 +53,7 @@ struct ToolbarButton {
     QString key;
     QString caption;
     QString toolTip;
+    QKeySequence keys;
     void (MainScreen::*command)();
 };
 
@@ -92,6 +96,7 @@ MainScreen::MainScreen(const QDir& dir, Dialogs& dialogs, PrintTarget& printTarg
     buildMenus();
     buildToolbar();
     buildLists();
+    buildKeys();
     buildStatusBar();
     // The window as designed, an area of 9030 by 5910 twips below the menu bar, but wide enough
     // for every toolbar button's caption.
@@ -119,7 +124,6 @@ void MainScreen::buildMenus() {
     QMenu* file = menuBar()->addMenu(u"&File"_s);
     file->setObjectName(u"MU_File"_s);
     QAction* print = addMenuItem(file, u"Menu_Print"_s, u"&Print"_s);
-    print->setShortcut(QKeySequence::Print);
     connect(print, &QAction::triggered, this, &MainScreen::Menu_Print_Click);
     QAction* import = addMenuItem(file, u"MU_Import"_s, u"&Import"_s);
     connect(import, &QAction::triggered, this,
@@ -152,22 +156,30 @@ void MainScreen::buildMenus() {
 }
 
 void MainScreen::buildToolbar() {
+    // Every command from the keyboard too: the buttons take no focus.
     const ToolbarButton buttons[] = {
         {u"tbNewCat"_s, u"New Cat"_s, u"create new category, group"_s,
+         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N),
          &MainScreen::catalogueCommand<&CatalogueCommands::newCategory>},
         {u"tbEditCat"_s, u"Edit Cat"_s, u"change the name of existing category, group"_s,
-         &MainScreen::catalogueCommand<&CatalogueCommands::editCategory>},
+         QKeySequence(Qt::Key_F2), &MainScreen::catalogueCommand<&CatalogueCommands::editCategory>},
         {u"tbDeleteCat"_s, u"Del Cat"_s, u"delete a category, group"_s,
+         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D),
          &MainScreen::catalogueCommand<&CatalogueCommands::deleteCategory>},
         {u"tbNewItem"_s, u"New Item"_s, u"add a new item to a group"_s,
+         QKeySequence(Qt::CTRL | Qt::Key_N),
          &MainScreen::catalogueCommand<&CatalogueCommands::newItem>},
         {u"tbDeleteItem"_s, u"Del Item"_s, u"delete an item from a group"_s,
+         QKeySequence(Qt::CTRL | Qt::Key_D),
          &MainScreen::catalogueCommand<&CatalogueCommands::deleteItem>},
         {u"tbSpecial"_s, u"Special"_s, u"add a one-time item to Today's List"_s,
-         &MainScreen::addOneTimeItem},
-        {u"tbMakeList"_s, u"Recipes"_s, u"work with Recipes"_s, &MainScreen::openRecipes},
-        {u"tbPrint"_s, u"Print"_s, u"print Today's List"_s, &MainScreen::printList},
-        {u"tbClear"_s, u"Clear"_s, u"clear Today's List"_s, &MainScreen::clearTodaysList},
+         QKeySequence(Qt::CTRL | Qt::Key_T), &MainScreen::addOneTimeItem},
+        {u"tbMakeList"_s, u"Recipes"_s, u"work with Recipes"_s, QKeySequence(Qt::CTRL | Qt::Key_R),
+         &MainScreen::openRecipes},
+        {u"tbPrint"_s, u"Print"_s, u"print Today's List"_s, QKeySequence(QKeySequence::Print),
+         &MainScreen::printList},
+        {u"tbClear"_s, u"Clear"_s, u"clear Today's List"_s,
+         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Delete), &MainScreen::clearTodaysList},
     };
     m_toolbar = addToolBar(u"Toolbar1"_s);
     m_toolbar->setObjectName(u"Toolbar1"_s);
@@ -180,7 +192,9 @@ void MainScreen::buildToolbar() {
         QAction* action =
             m_toolbar->addAction(QIcon(u":/icons/%1.png"_s.arg(button.key)), button.caption);
         action->setObjectName(button.key);
-        action->setToolTip(button.toolTip);
+        action->setShortcut(button.keys);
+        action->setToolTip(button.toolTip + u" ("_s +
+                           button.keys.toString(QKeySequence::NativeText) + u')');
         connect(action, &QAction::triggered, this,
                 [this, command = button.command] { runCommand([&] { (this->*command)(); }); });
     }
@@ -197,6 +211,9 @@ void MainScreen::buildLists() {
     m_tmpList->setToolTip(u"double click / remove item, right-click to modify"_s);
     m_catList = new ListBox(u"CatList"_s, ListBox::CheckBoxes::None, central);
     m_catList->setToolTip(u"click category / display line items"_s);
+    m_stdList->setAccessibleName(u"Items of the picked category"_s);
+    m_tmpList->setAccessibleName(u"Today's List"_s);
+    m_catList->setAccessibleName(u"Categories"_s);
     m_catalogue = new CatalogueCommands(m_dir, m_dialogs, *this, central);
     // The panels lie over the lists: the recipe panel over the catalogue, the notes over
     // Today's List.
@@ -225,6 +242,35 @@ void MainScreen::buildLists() {
     addAction(copy);
     connect(copy, &QAction::triggered, this, &MainScreen::copyTodaysList);
     applyPlaces(m_places);
+}
+
+void MainScreen::buildKeys() {
+    // Changes of Today's List can be undone; changes of the catalogue cannot.
+    m_undo = new QUndoStack(this);
+    m_undo->setUndoLimit(1000);
+    QAction* undo = m_undo->createUndoAction(this);
+    undo->setObjectName(u"Undo"_s);
+    undo->setShortcuts(QKeySequence::Undo);
+    QAction* redo = m_undo->createRedoAction(this);
+    redo->setObjectName(u"Redo"_s);
+    // Both keys people know for it, whatever the desktop's own is.
+    QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
+    for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
+                                    QKeySequence(Qt::CTRL | Qt::Key_Y)})
+        if (!redoKeys.contains(keys))
+            redoKeys.append(keys);
+    redo->setShortcuts(redoKeys);
+    auto* find = new QAction(u"Find Items"_s, this);
+    find->setObjectName(u"Find"_s);
+    find->setShortcut(QKeySequence::Find);
+    addActions({undo, redo, find});
+    m_find = new FindWindow(m_dir, m_dialogs, this);
+    connect(find, &QAction::triggered, m_find, &FindWindow::open);
+    connect(m_find, &FindWindow::chosen, this, [this](const QString& entry) {
+        changeTodaysList(u"Add an entry"_s, [&] { m_todaysList->add(entry); });
+        CenterOn(entry);
+        ClearEditBoxes();
+    });
 }
 
 void MainScreen::buildStatusBar() {
@@ -475,7 +521,7 @@ void MainScreen::StdList_KeyPress(int keyAscii) {
 QString MainScreen::addStandardItemToTodaysList() {
     const QString entry = Blanks::trimmed(m_catalogue->pickedCategory()) + Separator + u' ' +
                           m_stdList->currentText();
-    m_todaysList->add(entry);
+    changeTodaysList(u"Add an entry"_s, [&] { m_todaysList->add(entry); });
     return entry;
 }
 
@@ -483,7 +529,7 @@ void MainScreen::TmpList_DblClick() {
     const int current = m_tmpList->currentRow();
     if (current < 0)
         return;
-    m_todaysList->takeAt(current);
+    changeTodaysList(u"Take an entry off"_s, [&] { m_todaysList->takeAt(current); });
     m_tmpList->clearCurrent();
     ClearEditBoxes();
 }
@@ -507,10 +553,12 @@ void MainScreen::retypeCurrentEntry() {
     const QString text = storedEntry(answer);
     if (text.isEmpty())
         return;
-    m_todaysList->takeAt(current);
-    m_tmpList->clearCurrent();
-    // With no current entry, "one after the current" is the top of the list.
-    m_todaysList->insert(0, {text});
+    changeTodaysList(u"Retype an entry"_s, [&] {
+        m_todaysList->takeAt(current);
+        m_tmpList->clearCurrent();
+        // With no current entry, "one after the current" is the top of the list.
+        m_todaysList->insert(0, {text});
+    });
     m_tmpList->setCurrentEntry(0);
 }
 
@@ -544,7 +592,7 @@ void MainScreen::addOneTimeItem() {
     if (answer.isEmpty())
         return;
     const QString entry = u"special"_s + Separator + u' ' + answer;
-    m_todaysList->add(entry);
+    changeTodaysList(u"Add an entry"_s, [&] { m_todaysList->add(entry); });
     CenterOn(entry);
 }
 
@@ -563,7 +611,7 @@ void MainScreen::Menu_Print_Click() {
 void MainScreen::clearTodaysList() {
     if (!m_dialogs.confirm(u"Clear Today's List and Start Over ?"_s))
         return;
-    m_todaysList->clearAndRemoveFile();
+    changeTodaysList(u"Clear Today's List"_s, [&] { m_todaysList->clearAndRemoveFile(); });
     ClearEditBoxes();
 }
 
@@ -627,9 +675,17 @@ int MainScreen::todaysListCount() const {
 }
 
 void MainScreen::ReadMac(const QString& name) {
-    for (const QString& line : RecipeFiles(m_dir).readRecipe(name))
-        m_todaysList->add(line);
+    const QStringList lines = RecipeFiles(m_dir).readRecipe(name);
+    changeTodaysList(u"Add the ingredients of "_s + name, [&] {
+        for (const QString& line : lines)
+            m_todaysList->add(line);
+    });
     showTodaysListCount();
+}
+
+void MainScreen::changeTodaysList(const QString& what, const std::function<void()>& change) {
+    if (auto edit = TodaysListEdit::make(*m_todaysList, what, change))
+        m_undo->push(edit.release());
 }
 
 void MainScreen::SaveMac(const QString& name) {

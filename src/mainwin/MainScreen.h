@@ -12,6 +12,7 @@
 
 class CatalogueCommands;
 class DesktopShell;
+class FindWindow;
 class Dialogs;
 class PrintTarget;
 class ListBox;
@@ -24,6 +25,7 @@ class QLabel;
 class QLineEdit;
 class QTimer;
 class QToolBar;
+class QUndoStack;
 
 // The one working window: the catalogue on the left, Today's List on the right, the commands in
 // the toolbar and menus. Its three list boxes are the program's only copy of the lists in memory.
@@ -56,6 +58,8 @@ private:
     void buildToolbar();
     void buildStatusBar();
     void buildLists();
+    // Undo and redo of Today's List, and the find window.
+    void buildKeys();
     void showDate();
 
     void Form_Load();
@@ -79,6 +83,8 @@ private:
     void openRecipes();
     void printList();
     void clearTodaysList();
+    // Makes a change of Today's List that can be undone; what names it.
+    void changeTodaysList(const QString& what, const std::function<void()>& change);
     // The entry an input box gave, as its file will hold it, once the user agreed to "?" for
     // characters that cannot be stored; empty when the command is to stop.
     QString storedEntry(const QString& answer);
@@ -135,6 +141,8 @@ private:
     QTimer* m_dateTimer = nullptr;
     ShellMenu* m_shellMenu = nullptr;
     TodaysList* m_todaysList = nullptr;
+    QUndoStack* m_undo = nullptr;
+    FindWindow* m_find = nullptr;
 
     WindowLayout::Places m_places = WindowLayout::designed();
     bool m_ended = false;

@@ -78,7 +78,7 @@ void TodaysList::insert(int index, const Entry& entry) {
 
 TodaysList::Entry TodaysList::takeAt(int index) {
     const Entry entry = m_entries.takeAt(index);
-    Q_EMIT removed(index);
+    Q_EMIT removed(index, entry);
     changed();
     return entry;
 }

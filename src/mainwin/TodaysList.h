@@ -62,7 +62,7 @@ public:
 
 Q_SIGNALS:
     void inserted(int index);
-    void removed(int index);
+    void removed(int index, const TodaysList::Entry& entry);
     void replaced();
     void checkedChanged(int index);
     void countChanged(int count);

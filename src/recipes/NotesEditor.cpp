@@ -31,6 +31,7 @@ NotesEditor::NotesEditor(const QDir& dir, RecipeHost& host, Dialogs& dialogs,
         addButton(u"EditCancel"_s, u"Close Notes"_s, QString(), QRectF(3240, 240, 1575, 375));
     m_editorBox = new QPlainTextEdit(this);
     m_editorBox->setObjectName(u"EditorBox"_s);
+    m_editorBox->setAccessibleName(u"Notes"_s);
     m_editorBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_editorBox->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setPlaces(QRectF(3240, 960, 4815, 2655), QRectF(120, 720, 3615, 2295));

@@ -42,10 +42,12 @@ RecipePanel::RecipePanel(const QDir& dir, RecipeHost& host, Dialogs& dialogs, No
     m_macName->setObjectName(u"MacName"_s);
     m_macName->setToolTip(u"active recipe / ingredient list"_s);
     m_macName->setReadOnly(true);
+    m_macName->setAccessibleName(u"Active recipe"_s);
     m_macName->setGeometry(Twips::toPixels(this, QRectF(120, 1680, 2895, 285)));
     m_file1 = new QListWidget(this);
     m_file1->setObjectName(u"File1"_s);
     m_file1->setToolTip(u"click to make active"_s);
+    m_file1->setAccessibleName(u"Recipes"_s);
     setPlaces(QRectF(120, 960, 3135, 2655), 285);
 
     // The recipe under the highlight is the active one, whether a click or a key put it there.

@@ -6,6 +6,7 @@
 #include "TodaysList.h"
 #include "WindowDriver.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QInputDialog>
@@ -533,6 +534,123 @@ private Q_SLOTS:
             QCOMPARE(child.exitCode(), 0);
         }
         TestFiles::verifyAll(m_dir, after);
+    }
+
+    // Find Items: by item or category, without regard to case or accents, in the lists' order,
+    // never an item whose category is gone; Enter or a double-click adds as the item list does.
+    void find_data() {
+        addScenarioColumns();
+        const Files shop{{Cat, cats({"Dairy", "Bakery", "Cr\xe8merie"})},
+                         {Std, items({{"Dairy", "cr\xe8me fra\xee"
+                                                "che"},
+                                      {"Bakery", "CREME brioche"},
+                                      {"Gone", "Creme"},
+                                      {"Cr\xe8merie", "Butter"},
+                                      {"Dairy", "Milk"}})}};
+        const QString found = u"FindList=>Bakery\u00b0 CREME brioche|Cr\u00e8merie\u00b0 Butter|"
+                              "Dairy\u00b0 cr\u00e8me fra\u00eeche"_s;
+        addScenario("items and categories, case and accents ignored; Enter adds the current one",
+                    {.before = shop,
+                     .steps = u"do Find; type FindBox Crême; key FindBox Down; key FindBox Return; "
+                              "key FindBox Up; key FindBox Return"_s,
+                     .after = {{Today, "Bakery\xb0 CREME brioche\r\nCr\xe8merie\xb0 Butter\r\n"}},
+                     .shows = found +
+                              u"; TmpList=>Bakery\u00b0 CREME brioche~17|Cr\u00e8merie\u00b0 "
+                              "Butter~24; FindItems=Find Items"_s});
+        addScenario("a double-click adds; an empty text finds nothing; Escape closes",
+                    {.before = shop,
+                     .steps = u"do Find; type FindBox milk; dclick FindList 0; key FindBox Ctrl+A; "
+                              "key FindBox Backspace; key FindBox Escape"_s,
+                     .after = {{Today, "Dairy\xb0 Milk\r\n"}},
+                     .shows = u"FindList=; FindItems=hidden; TmpList=>Dairy\u00b0 Milk~26"_s});
+    }
+    void find() { runScenario(); }
+
+    // Each change of Today's List undone, then done again; the file follows, and ticks of other
+    // entries stay.
+    void undo_data() {
+        addScenarioColumns();
+        const Files before{{Cat, cats({"Dairy"})},
+                           {Std, items({{"Dairy", "Milk"}})},
+                           {Today, "A\r\nC\r\n"},
+                           {u"Soup.rcp"_s, "B\r\n"}};
+        struct Change {
+            const char* name;
+            QString steps;
+            QString answers;
+            QByteArray changed;
+        };
+        const QByteArray milk = "A\r\nC\r\nDairy\xb0 Milk\r\n";
+        const QList<Change> changes{
+            {"an item added", u"click CatList 0; dclick StdList 0"_s, {}, milk},
+            {"an entry taken off", u"click TmpList 0; key TmpList Delete"_s, {}, "C\r\n"},
+            {"an entry retyped", u"click TmpList 1; key TmpList Return"_s, u"=Z"_s, "Z\r\nA\r\n"},
+            {"a one-time item", u"do tbSpecial"_s, u"=B"_s, "A\r\nC\r\nspecial\xb0 B\r\n"},
+            {"Clear", u"do tbClear"_s, u"Yes"_s, ""},
+            {"a recipe's ingredients", u"do tbMakeList; click File1 0; press RunMacro"_s, u"Yes"_s,
+             "A\r\nB\r\nC\r\n"},
+            {"a found item", u"do Find; type FindBox milk; key FindBox Return"_s, {}, milk}};
+        const QString undo = u"; tick TmpList 0; key TmpList Ctrl+Z; wait"_s;
+        for (const Change& change : changes) {
+            addScenario(qPrintable(QLatin1String(change.name) + u" undone"_s),
+                        {.before = before,
+                         .steps = change.steps + undo,
+                         .answers = change.answers,
+                         .boxes = u"*"_s.repeated(change.answers.isEmpty() ? 0 : 1),
+                         .after = {{Today, "A\r\nC\r\n"}}});
+            addScenario(qPrintable(QLatin1String(change.name) + u" done again"_s),
+                        {.before = before,
+                         .steps = change.steps + undo + u"; key TmpList Ctrl+Shift+Z"_s,
+                         .answers = change.answers,
+                         .boxes = u"*"_s.repeated(change.answers.isEmpty() ? 0 : 1),
+                         .after = {{Today, change.changed}}});
+        }
+        addScenario("undo leaves the ticks of other entries",
+                    {.before = before,
+                     .steps = u"tick TmpList 1; click CatList 0; dclick StdList 0; key TmpList "
+                              "Ctrl+Z; key TmpList Ctrl+Y; key TmpList Ctrl+Z"_s,
+                     .shows = u"TmpList=A|>+C"_s});
+    }
+    void undo() { runScenario(); }
+
+    // Each of the nine commands has its key; a key does nothing while its button is disabled.
+    void keys_data() {
+        addScenarioColumns();
+        addScenario(
+            "every toolbar command from the keyboard",
+            {.steps = u"key CatList Ctrl+Shift+N; key CatList F2; key CatList Ctrl+Shift+D; key "
+                      "CatList Ctrl+N; key CatList Ctrl+D; key CatList Ctrl+T; key CatList Ctrl+P; "
+                      "key CatList Ctrl+Shift+Del; key CatList Ctrl+R; key TmpList Ctrl+N; key "
+                      "TmpList Ctrl+Shift+N; key TmpList F2; key TmpList Ctrl+D"_s,
+             .answers = u"=; OK; OK; OK; OK; =; OK; No"_s,
+             .boxes = u"input New Category|*; Nothing to do!*|Please pick a category to edit.; "
+                      "Nothing to do!*|Please pick a category to delete.; Nothing to do!*|Please "
+                      "pick a category, then add an item to it.; Nothing to do!*|Please pick an "
+                      "item (on the left) to delete.; input One-time item|*; Nothing to "
+                      "do!*|Please build a list to print.; Confirm*|Clear Today's List and Start "
+                      "Over ?"_s,
+             .shows = u"MacroFrame= Available Recipes "_s});
+    }
+    void keys() { runScenario(); }
+
+    // A screen reader has a name for everything that can take the focus.
+    void everyFocusableWidgetHasAName() {
+        TestFiles::writeAll(m_dir, {{u"Soup.rcp"_s, ""}});
+        ScriptedDialogs dialogs;
+        WindowDriver screen(m_dir, dialogs);
+        screen.perform(u"do tbMakeList; click File1 0; press NoteButton; do Find"_s);
+        QStringList nameless;
+        const std::function<void(QAccessibleInterface*)> walk = [&](QAccessibleInterface* node) {
+            const QAccessible::State state = node->state();
+            if (state.focusable && !state.invisible && node->text(QAccessible::Name).isEmpty())
+                nameless.append(node->object() ? node->object()->objectName() : QString());
+            for (int i = 0; i < node->childCount(); ++i)
+                walk(node->child(i));
+        };
+        for (QWidget* window : {static_cast<QWidget*>(&screen.window()),
+                                screen.window().findChild<QWidget*>(u"FindItems"_s)})
+            walk(QAccessible::queryAccessibleInterface(window));
+        QCOMPARE(nameless.join(u' '), QString());
     }
 
     // Every command that writes, its write made to fail by a directory where a file must be: one

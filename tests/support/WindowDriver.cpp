@@ -29,15 +29,15 @@ WindowDriver::WindowDriver(const QDir& dir, Dialogs& dialogs)
         QTest::qFail("the main window was never shown", __FILE__, __LINE__);
 }
 
-QPoint WindowDriver::pointOf(QListWidget* list, int row, bool onCheckBox) const {
+QPoint WindowDriver::pointOf(QAbstractItemView* list, int row, bool onCheckBox) const {
     if (row < 0)
         return QPoint(20, list->viewport()->height() - 3);
-    QListWidgetItem* item = list->item(row);
-    if (!item)
+    const QModelIndex index = list->model()->index(row, 0);
+    if (!index.isValid())
         return QPoint(-1, -1); // outside the list: the click is lost, and the probes tell
-    list->scrollToItem(item);
+    list->scrollTo(index);
     // The check box is at the left; right of it a click picks the entry without ticking it.
-    const QRect rect = list->visualItemRect(item);
+    const QRect rect = list->visualRect(index);
     return QPoint(onCheckBox ? rect.left() + 10 : rect.left() + rect.width() * 3 / 4,
                   rect.center().y());
 }
@@ -51,7 +51,7 @@ void WindowDriver::perform(const QString& steps) {
         const QString target = words.value(1);
         const QString argument = words.mid(2).join(u' ');
         QWidget* widget = m_window->findChild<QWidget*>(target);
-        auto* box = qobject_cast<QListWidget*>(widget);
+        auto* box = qobject_cast<QAbstractItemView*>(widget);
         const bool mouse = box && (verb.endsWith(u"click") || verb.endsWith(u"tick"));
         const QPoint at = mouse ? pointOf(box, argument.toInt(), verb.endsWith(u"tick")) : QPoint();
         if (verb == u"click" || verb == u"tick" || verb == u"rclick") {
@@ -62,6 +62,8 @@ void WindowDriver::perform(const QString& steps) {
                 QTest::mouseClick(box->viewport(), Qt::LeftButton, {}, at);
             QTest::mouseDClick(box->viewport(), Qt::LeftButton, {}, at);
         } else if (verb == u"key" && widget) {
+            // Keys go to the window in front, as a person's do.
+            QApplication::setActiveWindow(widget->window());
             widget->setFocus();
             const QKeyCombination key = QKeySequence::fromString(argument)[0];
             QTest::keyClick(widget, key.key(), key.keyboardModifiers());
@@ -111,12 +113,15 @@ QString WindowDriver::probe(const QString& name) const {
     if (name == u"clipboard")
         return QGuiApplication::clipboard()->text().replace(u'\n', u'|').replace(today, u"DATE"_s);
     const QWidget* widget = m_window->findChild<QWidget*>(name);
-    if (const auto* box = qobject_cast<const QListWidget*>(widget)) {
+    if (const auto* box = qobject_cast<const QAbstractItemView*>(widget)) {
         QStringList entries;
-        for (int i = 0; i < box->count(); ++i)
-            entries.append((i == box->currentRow() ? u">"_s : QString()) +
-                           (box->item(i)->checkState() == Qt::Checked ? u"+"_s : QString()) +
-                           TestFiles::shortBlanks(box->item(i)->text()));
+        const QAbstractItemModel* model = box->model();
+        for (int i = 0; i < model->rowCount(); ++i) {
+            const QModelIndex index = model->index(i, 0);
+            entries.append((i == box->currentIndex().row() ? u">"_s : QString()) +
+                           (index.data(Qt::CheckStateRole) == Qt::Checked ? u"+"_s : QString()) +
+                           TestFiles::shortBlanks(index.data().toString()));
+        }
         return entries.join(u'|');
     }
     if (const auto* bar = qobject_cast<const QToolBar*>(widget)) {

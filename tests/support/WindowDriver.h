@@ -10,7 +10,7 @@
 #include <memory>
 
 class Dialogs;
-class QListWidget;
+class QAbstractItemView;
 
 // Starts the main window over a data directory and works it the way a person does: clicks,
 // double-clicks and keys on the real widgets, menu and toolbar actions found by name.
@@ -48,7 +48,7 @@ public:
     void verify(const QStringList& probes) const;
 
 private:
-    QPoint pointOf(QListWidget* list, int row, bool onCheckBox) const;
+    QPoint pointOf(QAbstractItemView* list, int row, bool onCheckBox) const;
 
     QDir m_dir;
     RecordingPrintTarget m_printout;

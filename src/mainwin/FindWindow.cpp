@@ -1,0 +1,91 @@
+#include "FindWindow.h"
+
+#include "CommandRunner.h"
+#include "FoundItems.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+FindWindow::FindWindow(const QDir& dir, Dialogs& dialogs, QWidget* parent)
+    : QWidget(parent, Qt::Window)
+    , m_dialogs(dialogs)
+    , m_search(dir)
+    , m_box(new QLineEdit(this))
+    , m_list(new QListView(this))
+    , m_found(new FoundItems(m_search, this)) {
+    setObjectName(u"FindItems"_s);
+    setWindowTitle(u"Find Items"_s);
+    auto* label = new QLabel(u"&Item or category:"_s, this);
+    label->setBuddy(m_box);
+    m_box->setObjectName(u"FindBox"_s);
+    m_box->setAccessibleName(u"Find items"_s);
+    m_box->setClearButtonEnabled(true);
+    m_box->installEventFilter(this);
+    m_list->setObjectName(u"FindList"_s);
+    m_list->setAccessibleName(u"Items found"_s);
+    m_list->setModel(m_found);
+    m_list->setUniformItemSizes(true);
+    m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_list->setToolTip(u"Enter or double-click: add to Today's List"_s);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(label);
+    layout->addWidget(m_box);
+    layout->addWidget(m_list);
+    resize(360, 420);
+
+    connect(m_box, &QLineEdit::textChanged, this, &FindWindow::search);
+    connect(m_box, &QLineEdit::returnPressed, this, [this] { choose(m_list->currentIndex()); });
+    connect(m_list, &QListView::activated, this, &FindWindow::choose);
+}
+
+void FindWindow::open() {
+    // The first time over the right of the main window, where Today's List is, not over the
+    // catalogue it finds in.
+    if (!std::exchange(m_placed, true) && parentWidget())
+        move(parentWidget()->geometry().topRight() + QPoint(-width() - 24, 48));
+    show();
+    raise();
+    activateWindow();
+    m_box->setFocus();
+    m_box->selectAll();
+    search();
+}
+
+void FindWindow::search() {
+    CommandRunner::run(m_dialogs, [this] {
+        m_search.refresh();
+        m_found->show(m_search.find(m_box->text()));
+        m_list->setCurrentIndex(m_found->index(0));
+    });
+}
+
+void FindWindow::choose(const QModelIndex& index) {
+    if (index.isValid())
+        Q_EMIT chosen(m_search.entry(m_found->at(index.row())));
+}
+
+bool FindWindow::eventFilter(QObject* watched, QEvent* event) {
+    // The arrow keys in the text move through the items found.
+    if (watched == m_box && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_PageUp ||
+            key == Qt::Key_PageDown) {
+            QCoreApplication::sendEvent(m_list, event);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void FindWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape)
+        close();
+    else
+        QWidget::keyPressEvent(event);
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QDir>
+#include <QString>
+#include <vector>
+
+// Finds catalogue items by a piece of their item or category name, without regard to case or
+// accents ("creme" finds "Crème brioche"). Only items whose category exists are found, as the
+// window shows them. The catalogue is read once, with the order of its items, and again only
+// when its files change; each search is then one pass over it.
+class CatalogueSearch final {
+public:
+    explicit CatalogueSearch(const QDir& dir);
+
+    // Reads the catalogue again if its files changed since it was last read. Throws FileError.
+    void refresh();
+    // The items found, in the lists' order of "Category° Item" without regard to case; none for
+    // an empty text.
+    std::vector<quint32> find(const QString& text) const;
+    // "Category° Item", both trimmed of blanks.
+    QString shown(quint32 found) const;
+    // The Today's List entry a double-click on the item in the item list makes: the category
+    // trimmed, the degree sign, a blank, and the item's full 30-character name.
+    QString entry(quint32 found) const;
+
+private:
+    struct Stamp {
+        qint64 size = -1;
+        QDateTime modified;
+        friend bool operator==(const Stamp&, const Stamp&) = default;
+    };
+    Stamp stampOf(const QString& name) const;
+    void read();
+
+    QDir m_dir;
+    Stamp m_stamps[2];
+    // The records of items that have a category, as stored and with case and accents folded
+    // away (blanks around a name become NUL, so that no text matches them).
+    QByteArray m_records;
+    QByteArray m_folded;
+    // Record numbers in the order they are shown.
+    std::vector<quint32> m_order;
+};

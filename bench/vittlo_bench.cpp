@@ -6,6 +6,7 @@
 // Counters: floor_x, the time over the floor's; peak_MB, the most memory the operation added;
 // files_MB, the size of the files it reads.
 #include "Catalogue.h"
+#include "CatalogueSearch.h"
 #include "DesktopShell.h"
 #include "Dialogs.h"
 #include "EntryListFile.h"
@@ -321,6 +322,34 @@ void startUp(benchmark::State& state) {
             {QStringLiteral("category.lst"), QStringLiteral("todays.lst")});
 }
 
+// Find Items: the catalogue read and put in order once (the first search after a change), and
+// one keystroke after that, for a text nearly every item holds ("i": the worst case) and one few
+// hold ("tem 12345").
+void findFirstSearch(benchmark::State& state) {
+    const int size = int(state.range(0));
+    measure(state, catalogueFiles(size),
+            [](const QDir& dir) {
+                CatalogueSearch search(dir);
+                search.refresh();
+                benchmark::DoNotOptimize(search.find(QStringLiteral("i")));
+            },
+            floorOf(CatalogueFiles, {}), CatalogueFiles);
+}
+
+void findAKeystroke(benchmark::State& state) {
+    const int size = int(state.range(0));
+    QTemporaryDir tmp;
+    const QDir dir(tmp.path());
+    catalogueFiles(size)(dir);
+    CatalogueSearch search(dir);
+    search.refresh();
+    const QString text = state.range(1) == 0 ? QStringLiteral("i") : QStringLiteral("tem 12345");
+    size_t found = 0;
+    for (auto _ : state)
+        found = search.find(text).size();
+    state.counters["found"] = double(found);
+}
+
 #define AT_BOTH_SIZES(name)                                                                        \
     BENCHMARK(name)->Arg(0)->Arg(1)->Iterations(5)->Unit(benchmark::kMillisecond)->UseRealTime()
 
@@ -330,6 +359,14 @@ AT_BOTH_SIZES(upgradeMerge);
 AT_BOTH_SIZES(import);
 BENCHMARK(saveTodaysList)->Arg(0)->Iterations(5)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(burstOfChanges)->Iterations(3)->Unit(benchmark::kMillisecond)->UseRealTime();
+AT_BOTH_SIZES(findFirstSearch);
+BENCHMARK(findAKeystroke)
+    ->Args({0, 0})
+    ->Args({1, 0})
+    ->Args({1, 1})
+    ->Iterations(5)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 BENCHMARK(startUp)->Arg(1)->Iterations(5)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void fillStdList(benchmark::State& state) {

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QScreen>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
@@ -37,7 +38,7 @@ FindWindow::FindWindow(const QDir& dir, Dialogs& dialogs, QWidget* parent)
     layout->addWidget(label);
     layout->addWidget(m_box);
     layout->addWidget(m_list);
-    resize(360, 420);
+    resize(320, 400);
 
     connect(m_box, &QLineEdit::textChanged, this, &FindWindow::search);
     connect(m_box, &QLineEdit::returnPressed, this, [this] { choose(m_list->currentIndex()); });
@@ -45,10 +46,19 @@ FindWindow::FindWindow(const QDir& dir, Dialogs& dialogs, QWidget* parent)
 }
 
 void FindWindow::open() {
-    // The first time over the right of the main window, where Today's List is, not over the
-    // catalogue it finds in.
-    if (!std::exchange(m_placed, true) && parentWidget())
-        move(parentWidget()->geometry().topRight() + QPoint(-width() - 24, 48));
+    // The first time beside the main window, so that Today's List stays in view; where the
+    // screen has no room for that, over the window's right, away from the catalogue.
+    if (!std::exchange(m_placed, true) && parentWidget()) {
+        const QRect main = parentWidget()->frameGeometry();
+        const QRect screen = parentWidget()->screen()->availableGeometry();
+        const int wide = frameGeometry().width();
+        QPoint place = main.topRight() + QPoint(8, 0);
+        if (place.x() + wide > screen.right())
+            place = main.topLeft() - QPoint(wide + 8, 0);
+        if (place.x() < screen.left())
+            place = main.topRight() + QPoint(-wide - 24, 48);
+        move(place);
+    }
     show();
     raise();
     activateWindow();

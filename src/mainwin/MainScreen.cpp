@@ -279,7 +279,7 @@ void MainScreen::buildStatusBar() {
     bar->setSizeGripEnabled(true);
     m_sbCat = statusPanel(u"sb_cat"_s, u"Pick a Category!"_s);
     m_sbToday = statusPanel(u"sb_today"_s, u"Today's List"_s);
-    m_sbDate = statusPanel(QString(), QString());
+    m_sbDate = statusPanel(u"sb_date"_s, QString());
     m_sbDate->setToolTip(QString());
     m_sbDate->setAlignment(Qt::AlignCenter);
     bar->addWidget(m_sbCat, 3);
@@ -293,8 +293,13 @@ void MainScreen::buildStatusBar() {
     showDate();
 }
 
+void MainScreen::setClock(const std::function<QDateTime()>& clock) {
+    m_clock = clock;
+    showDate();
+}
+
 void MainScreen::showDate() {
-    const QDateTime now = QDateTime::currentDateTime();
+    const QDateTime now = m_clock();
     m_sbDate->setText(u" %1 "_s.arg(QLocale::system().toString(now.date(), QLocale::ShortFormat)));
     m_dateTimer->start(now.msecsTo(QDateTime(now.date().addDays(1), QTime(0, 0))) + 1000);
 }
@@ -625,7 +630,7 @@ bool MainScreen::PrintTodaysList() {
     {
         WaitCursor wait;
         TodaysListPrintout::print(m_printTarget, printoutEntries(), answer == Dialogs::Yes,
-                                  QDate::currentDate());
+                                  m_clock().date());
         m_printTarget.endDocument();
     }
     m_tmpList->clearCurrent();
@@ -646,7 +651,7 @@ void MainScreen::copyTodaysList() {
         return;
     // The lines of the printout with category names, less its two empty lines at the top.
     TextTarget printout;
-    TodaysListPrintout::print(printout, printoutEntries(), true, QDate::currentDate());
+    TodaysListPrintout::print(printout, printoutEntries(), true, m_clock().date());
     QString text;
     for (const QString& line : printout.lines().mid(2))
         text += Blanks::withoutTrailing(line) + u'\n';

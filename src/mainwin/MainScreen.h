@@ -5,6 +5,7 @@
 #include "TodaysListPrintout.h"
 #include "WindowLayout.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QMainWindow>
 #include <QString>
@@ -48,6 +49,8 @@ public:
     void SaveMac(const QString& name) override;
 
     TodaysList& todaysList() { return *m_todaysList; }
+    // What the window takes the time to be: the system's, unless a test sets another.
+    void setClock(const std::function<QDateTime()>& clock);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -139,6 +142,7 @@ private:
     NotesEditor* m_editorFrame = nullptr;
     RecipePanel* m_macroFrame = nullptr;
     QTimer* m_dateTimer = nullptr;
+    std::function<QDateTime()> m_clock = &QDateTime::currentDateTime;
     ShellMenu* m_shellMenu = nullptr;
     TodaysList* m_todaysList = nullptr;
     QUndoStack* m_undo = nullptr;

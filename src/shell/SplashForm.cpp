@@ -3,6 +3,7 @@
 #include "ShellMenu.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -30,6 +31,15 @@ SplashForm::SplashForm(QWidget* parent)
     layout->addWidget(notice);
     layout->addWidget(clickMe, 0, Qt::AlignCenter);
     connect(clickMe, &QPushButton::clicked, this, &QWidget::close);
+    clickMe->setFocus();
+}
+
+void SplashForm::keyPressEvent(QKeyEvent* event) {
+    // Enter presses "Click Me", as in a dialog, wherever the focus is.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        close();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 void SplashForm::showWhenUnloaded(QWidget& mainWindow) {

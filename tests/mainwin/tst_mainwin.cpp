@@ -177,10 +177,12 @@ private Q_SLOTS:
              .answers = u"Cancel"_s,
              .boxes =
                  u"Ready to print... YesNoCancel Question default-No|Include Category Names?"_s});
-        addScenario("Delete takes the current entry off, and nothing without one",
-                    {.before = {{Today, "A\r\nB\r\n"}},
-                     .steps = u"key TmpList Delete; click TmpList 1; key TmpList Delete"_s,
-                     .shows = u"TmpList=A; sb_today=1 Items: Today's List~7"_s});
+        addScenario(
+            "Delete takes the current entry off, only in Today's List, and nothing without one",
+            {.before = {{Today, "A\r\nB\r\n"}},
+             .steps = u"key TmpList Delete; click TmpList 1; key StdList Delete; key "
+                      "CatList Delete; key TmpList Delete"_s,
+             .shows = u"TmpList=A; sb_today=1 Items: Today's List~7"_s});
         addScenario(
             "the about box: two lines, the version first",
             {.steps = u"do MU_About"_s,
@@ -190,19 +192,21 @@ private Q_SLOTS:
         addScenario("F1 opens the help",
                     {.steps = u"key CatList F1"_s, .shows = u"HelpWindow=Vittlo! Help"_s});
         // Groups follow the list's order and the case of their names; an entry without a
-        // separator within its first 31 characters goes under the group before it.
+        // separator within its first 31 characters goes under the group before it, one of a
+        // 30-character category under its own.
         const QByteArray x31(31, 'x');
+        const QByteArray y30(30, 'y');
         addScenario(
             "Ctrl+C copies Today's List as printed with names, without trailing blanks",
             {.before = {{Today,
                          "Dairy\xb0 Milk\r\nDairy\xb0 Eggs  \r\nbread rolls\r\nProduce\xb0 "
                          "Apples\r\n  Fish\xb0  Cod  \r\ndairy\xb0 Yoghurt\r\nDairy\xb0\r\n" +
-                             x31 + "\xb0 y"}},
+                             x31 + "\xb0 y\r\n" + y30 + "\xb0 z"}},
              .steps = u"tick TmpList 4; key TmpList Ctrl+C"_s,
              .shows =
                  u"clipboard=Vittlo! DATE|||Fish|      Cod|     bread rolls||Dairy||     Eggs|   "
-                 "* Milk||dairy|     Yoghurt||Produce|     Apples|     %1\u00b0 y|"_s.arg(
-                     QLatin1String(x31))});
+                 "* Milk||dairy|     Yoghurt||Produce|     Apples|     %1\u00b0 y||%2|     z|"_s
+                     .arg(QLatin1String(x31), QLatin1String(y30))});
         addScenario(
             "Ctrl+C on an empty list copies nothing",
             {.steps = u"clip as it was; key TmpList Ctrl+C"_s, .shows = u"clipboard=as it was"_s});
@@ -341,6 +345,13 @@ private Q_SLOTS:
                      .boxes = clear + u"; "_s + clear,
                      .after = {{Today, "<missing>"}},
                      .shows = u"TmpList=; sb_today=0 Items: Today's List~7"_s});
+        addScenario("Del Item right after Clear asks for a pick",
+                    {.before = shop("A\r\n"),
+                     .steps = u"click CatList 1; click StdList 0; do tbClear; do tbDeleteItem"_s,
+                     .answers = u"Yes; OK"_s,
+                     .boxes = clear + u"; Nothing to do!*|Please pick an item (on the left) to "
+                                      "delete."_s,
+                     .after = {{Std, shop()[Std]}}});
         const Files list{{Today, "Dairy\xb0 Milk\r\nspecial\xb0 eggs\r\n"}};
         const QString print = u"tick TmpList 0; click TmpList 1; do "_s;
         const QString ready =
@@ -715,6 +726,12 @@ private Q_SLOTS:
         addScenarioColumns();
         const Files catalogue{
             {Cat, cats({"Bakery", "Dairy"})}, {Std, items({{"Dairy", "Milk"}})}, {Today, "A\r\n"}};
+        addScenario("the purge only reads category.lst, which may be read-only",
+                    {.before = catalogue,
+                     .steps = u"chmod 444 category.lst; start; do MU_Purge"_s,
+                     .answers = u"Yes"_s,
+                     .boxes = u"Confirm YesNo Stop default-No|When you delete a category*"_s,
+                     .after = {{Std, items({{"Dairy", "Milk"}})}}});
         addScenario(
             "files that may only be read are read; writing them fails",
             {.before = catalogue,
@@ -777,6 +794,44 @@ private Q_SLOTS:
         for (QAction* button : toolbar->actions())
             QVERIFY(toolbar->widgetForAction(button)->isVisible());
     }
+    // The date panel shows the new day once midnight has passed.
+    void dateFollowsMidnight() {
+        ScriptedDialogs dialogs;
+        WindowDriver screen(m_dir, dialogs);
+        QDateTime now(QDate(2026, 12, 7), QTime(23, 59, 59, 500));
+        screen.window().setClock([&] { return now; });
+        const QString day =
+            u" %1 "_s.arg(QLocale::system().toString(now.date().addDays(1), QLocale::ShortFormat));
+        QVERIFY(screen.probe(u"sb_date"_s) != day);
+        now = now.addSecs(2);
+        QTRY_COMPARE_WITH_TIMEOUT(screen.probe(u"sb_date"_s), day, 5000);
+    }
+
+    // The real message box shows the icon its style names, and answers Escape with its last
+    // button.
+    void realMessageBoxIcons_data() {
+        QTest::addColumn<int>("style");
+        QTest::addColumn<int>("icon");
+        QTest::addColumn<int>("escape");
+        QTest::newRow("stop") << 16 << int(QMessageBox::Critical) << int(Dialogs::Ok);
+        QTest::newRow("question") << 35 << int(QMessageBox::Question) << int(Dialogs::Cancel);
+        QTest::newRow("exclamation") << 52 << int(QMessageBox::Warning) << int(Dialogs::No);
+        QTest::newRow("information") << 64 << int(QMessageBox::Information) << int(Dialogs::Ok);
+    }
+    void realMessageBoxIcons() {
+        QFETCH(int, style);
+        QFETCH(int, icon);
+        QFETCH(int, escape);
+        StandardDialogs dialogs;
+        int shown = -1;
+        whenDialogOpens([&](QWidget* box) {
+            shown = int(qobject_cast<QMessageBox*>(box)->icon());
+            QTest::keyClick(box, Qt::Key_Escape);
+        });
+        QCOMPARE(dialogs.MsgBox(u"Milk?"_s, style, u"Vittlo!"_s), escape);
+        QCOMPARE(shown, icon);
+    }
+
     // The real message and input boxes: what they show (title, text or prompt, the default
     // button or text), and the window after the answer.
     void realDialogs_data() {

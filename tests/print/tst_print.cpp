@@ -5,6 +5,8 @@
 #include "TodaysListPrintout.h"
 #include "WordWrap.h"
 
+#include <QFontMetricsF>
+#include <QPrinter>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTest>
@@ -97,6 +99,35 @@ private Q_SLOTS:
         PrinterTarget nowhere(m_dir.filePath(u"no folder/printout.pdf"_s),
                               PrinterTarget::Destination::Pdf);
         QVERIFY_THROWS_EXCEPTION(PrintError, nowhere.printLine(u"Milk"_s));
+    }
+
+    // A line whose top fits the sheet but whose bottom would pass its foot goes on the next
+    // sheet; one that ends just inside stays.
+    void printerTargetBreaksAtTheFoot_data() {
+        QTest::addColumn<double>("over"); // device pixels the line's bottom passes the foot by
+        QTest::addColumn<int>("sheets");
+        QTest::newRow("ends just inside") << -1.0 << 1;
+        QTest::newRow("ends just past") << 1.0 << 2;
+    }
+    void printerTargetBreaksAtTheFoot() {
+        if (QStandardPaths::findExecutable(u"pdftotext"_s).isEmpty())
+            QSKIP("pdftotext (poppler-utils) is not installed");
+        QFETCH(double, over);
+        QFETCH(int, sheets);
+        const QString pdf = m_dir.filePath(u"printout.pdf"_s);
+        QPrinter page(QPrinter::HighResolution);
+        QFont font(u"Courier New"_s);
+        font.setPointSizeF(10);
+        const double foot = page.pageLayout().paintRectPixels(page.resolution()).height();
+        const double line = QFontMetricsF(font, &page).height();
+        PrinterTarget target(pdf, PrinterTarget::Destination::Pdf);
+        target.setFontName(u"Courier New"_s);
+        target.setFontSize(10);
+        target.printLine(u"first"_s);
+        target.setCurrentY((foot - line + over) * 1440 / page.resolution());
+        target.printLine(u"last"_s);
+        target.endDocument();
+        QCOMPARE(pdfText(pdf).count(u"#page"_s) - 1, sheets); // a mark after the last sheet too
     }
 };
 

@@ -112,6 +112,11 @@ private Q_SLOTS:
              .boxes = u"Confirm YesNo Question default-No|Delete list: Stew ?; "_s + withItsNote,
              .after = {{Soup, ""}, {u"Stew.rcp"_s, "<missing>"}},
              .shows = u"File1=Soup.rcp"_s});
+        for (const char* key : {"Up", "Home"})
+            addScenario(
+                key, {.before = {{Soup, ""}, {u"Stew.rcp"_s, ""}},
+                      .steps = u"do tbMakeList; click File1 1; key File1 "_s + QLatin1String(key),
+                      .shows = u"MacName=Soup"_s});
     }
     void recipes() { runScenario(); }
 

@@ -4,9 +4,11 @@
 #include "ScriptedShell.h"
 #include "ShellMenu.h"
 #include "SplashForm.h"
+#include "SystemShell.h"
 #include "TempDirTest.h"
 #include "WindowDriver.h"
 
+#include <QApplication>
 #include <QPushButton>
 #include <QTest>
 
@@ -16,14 +18,68 @@ class ShellTest : public TempDirTest {
     Q_OBJECT
 
 private Q_SLOTS:
+    void theMainWindowWaitsForClickMe_data() {
+        QTest::addColumn<bool>("enter");
+        QTest::newRow("a click on Click Me") << false;
+        QTest::newRow("Enter") << true;
+    }
     void theMainWindowWaitsForClickMe() {
+        QFETCH(bool, enter);
         QWidget mainWindow;
         SplashForm splash;
         splash.show();
         splash.showWhenUnloaded(mainWindow);
         QVERIFY(!mainWindow.isVisible());
-        QTest::mouseClick(splash.findChild<QPushButton*>(u"Command1"_s), Qt::LeftButton);
+        if (enter)
+            QTest::keyClick(&splash, Qt::Key_Return);
+        else
+            QTest::mouseClick(splash.findChild<QPushButton*>(u"Command1"_s), Qt::LeftButton);
         QVERIFY(mainWindow.isVisible() && !splash.isVisible());
+    }
+
+    // Help > Contents a second time brings the one help window to the front.
+    void oneHelpWindow() {
+        QWidget window;
+        window.show();
+        ScriptedDialogs dialogs;
+        ScriptedShell shell;
+        ShellMenu menu(dialogs, shell, window);
+        menu.MU_Inst_Click();
+        QApplication::setActiveWindow(&window);
+        menu.MU_Inst_Click();
+        const auto helps = window.findChildren<QWidget*>(u"HelpWindow"_s);
+        QCOMPARE(helps.size(), 1);
+        QTRY_COMPARE(QApplication::activeWindow(), helps.first());
+    }
+
+    // The browser the desktop names for a web page, from the Exec line of its desktop entry,
+    // also where that line quotes a path with a blank.
+    void browserOfTheDesktop_data() {
+        QTest::addColumn<QString>("exec");
+        QTest::newRow("a bare path") << u"%1 %u"_s;
+        QTest::newRow("a quoted path with a blank") << u"\"%1\" %u"_s;
+    }
+    void browserOfTheDesktop() {
+        QFETCH(QString, exec);
+        const QString browser =
+            m_dir.filePath(exec.startsWith(u'"') ? u"My Browser/browser"_s : u"browser"_s);
+        TestFiles::writeAll(
+            m_dir, {{u"bin/xdg-mime"_s, "#!/bin/sh\ncase \"$2\" in filetype) echo text/html ;; "
+                                        "default) echo browser.desktop ;; esac\n"},
+                    {u"share/applications/browser.desktop"_s,
+                     "[Desktop Entry]\nType=Application\nName=Browser\nExec=" +
+                         exec.arg(browser).toUtf8() + '\n'},
+                    {QDir(m_dir).relativeFilePath(browser), "#!/bin/sh\n"}});
+        for (const QString& program : {m_dir.filePath(u"bin/xdg-mime"_s), browser})
+            QFile::setPermissions(program, QFile::ReadOwner | QFile::ExeOwner);
+        const QByteArray path = qgetenv("PATH");
+        const QByteArray data = qgetenv("XDG_DATA_HOME");
+        qputenv("PATH", QFile::encodeName(m_dir.filePath(u"bin"_s)) + ':' + path);
+        qputenv("XDG_DATA_HOME", QFile::encodeName(m_dir.filePath(u"share"_s)));
+        const std::optional<QString> found = SystemShell().FindExecutable(u"junk.HTM"_s);
+        qputenv("PATH", path);
+        qputenv("XDG_DATA_HOME", data);
+        QCOMPARE(found.value_or(QString()), browser);
     }
 
     // A lock names the copy that holds the folder: a living one here is refused; one on another

@@ -9,6 +9,7 @@ using namespace Qt::StringLiterals;
 
 void TestFiles::write(const QDir& dir, const QString& name, const QByteArray& bytes) {
     QFile file(dir.filePath(name));
+    dir.mkpath(QFileInfo(name).path());
     QVERIFY2(file.open(QIODevice::WriteOnly | QIODevice::Truncate), qPrintable(file.errorString()));
     QCOMPARE(file.write(bytes), bytes.size());
 }

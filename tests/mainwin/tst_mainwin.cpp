@@ -177,12 +177,14 @@ private Q_SLOTS:
              .answers = u"Cancel"_s,
              .boxes =
                  u"Ready to print... YesNoCancel Question default-No|Include Category Names?"_s});
-        addScenario(
-            "Delete takes the current entry off, only in Today's List, and nothing without one",
-            {.before = {{Today, "A\r\nB\r\n"}},
-             .steps = u"key TmpList Delete; click TmpList 1; key StdList Delete; key "
-                      "CatList Delete; key TmpList Delete"_s,
-             .shows = u"TmpList=A; sb_today=1 Items: Today's List~7"_s});
+        for (const char* elsewhere : {"TmpList", "StdList", "CatList"})
+            addScenario(qPrintable(u"Delete in "_s + QLatin1String(elsewhere)),
+                        {.before = {{Today, "A\r\nB\r\n"}},
+                         .steps = u"key TmpList Delete; click TmpList 1; key %1 Delete"_s.arg(
+                             QLatin1String(elsewhere)),
+                         .shows = qstrcmp(elsewhere, "TmpList") == 0
+                                      ? u"TmpList=A; sb_today=1 Items: Today's List~7"_s
+                                      : u"TmpList=A|>B"_s});
         addScenario(
             "the about box: two lines, the version first",
             {.steps = u"do MU_About"_s,

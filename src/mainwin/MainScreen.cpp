@@ -606,6 +606,7 @@ void MainScreen::printList() {
         m_dialogs.refuse(u"Please build a list to print."_s);
         return;
     }
+    m_printTarget.setDocName(u"Vittlo! Today's List"_s);
     PrintTodaysList();
 }
 

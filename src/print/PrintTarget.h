@@ -12,6 +12,8 @@ public:
     virtual void setFontName(const QString& name) = 0;
     virtual void setFontSize(double points) = 0;
     virtual void setFontBold(bool bold) = 0;
+    // The name a print queue shows for the next document.
+    virtual void setDocName(const QString& name) = 0;
 
     virtual double pageWidth() = 0;
     virtual double currentX() const = 0;

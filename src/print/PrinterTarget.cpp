@@ -27,6 +27,7 @@ QPrinter& PrinterTarget::printer() {
         } else {
             m_printer->setPrinterName(info.printerName());
         }
+        m_printer->setDocName(m_docName);
     }
     return *m_printer;
 }
@@ -55,6 +56,12 @@ void PrinterTarget::setFontSize(double points) {
     m_font.setPointSizeF(points);
     if (m_painter.isActive())
         m_painter.setFont(m_font);
+}
+
+void PrinterTarget::setDocName(const QString& name) {
+    m_docName = name;
+    if (m_printer && !m_painter.isActive())
+        m_printer->setDocName(name);
 }
 
 void PrinterTarget::setFontBold(bool bold) {

@@ -23,6 +23,7 @@ public:
     void setFontName(const QString& name) override;
     void setFontSize(double points) override;
     void setFontBold(bool bold) override;
+    void setDocName(const QString& name) override;
 
     double pageWidth() override;
     double currentX() const override { return m_x; }
@@ -46,6 +47,7 @@ private:
     QString m_pdfPath;
     Destination m_destination;
     QString m_outputFile;
+    QString m_docName;
     QFont m_font;
     std::unique_ptr<QPrinter> m_printer;
     QPainter m_painter;

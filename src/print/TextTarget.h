@@ -12,6 +12,7 @@ public:
     void setFontName(const QString&) override {}
     void setFontSize(double) override {}
     void setFontBold(bool) override {}
+    void setDocName(const QString&) override {}
     double pageWidth() override { return 0; }
     double currentX() const override { return 0; }
     void setCurrentX(double) override {}

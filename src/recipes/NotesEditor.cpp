@@ -136,6 +136,7 @@ void NotesEditor::EditPrint_Click() {
                              u"Ready to print..."_s);
         if (answer == Dialogs::Cancel)
             return;
+        m_printTarget.setDocName(m_recipe);
         m_printTarget.setFontName(u"Courier New"_s);
         m_printTarget.setFontBold(true);
         m_printTarget.setFontSize(10);

@@ -4,13 +4,14 @@
 #include "CommandRunner.h"
 #include "DesktopShell.h"
 #include "Dialogs.h"
+#include "FileError.h"
 #include "HelpWindow.h"
 #include "TextFile.h"
 
 #include <QAction>
 #include <QDir>
 #include <QFile>
-#include <QScopeGuard>
+#include <QTemporaryDir>
 #include <QWidget>
 
 using namespace Qt::StringLiterals;
@@ -66,13 +67,18 @@ void ShellMenu::MU_BrowseDefault_Click() {
                          Dialogs::YesNo + Dialogs::Exclamation,
                          u"Run default web browser"_s) != Dialogs::Yes)
         return;
-    // The desktop is asked which program opens a web page it is shown.
-    const QDir temporary = QDir::temp();
-    const QString scratch = u"junk.HTM"_s;
-    const auto removeScratch = qScopeGuard([&] { QFile::remove(temporary.filePath(scratch)); });
+    // The desktop is asked which program opens a web page it is shown. The page goes into a
+    // folder made for this one launch, which only this user can enter, so that nothing another
+    // user left in the shared temporary folder (a link above all) is written through; the folder
+    // goes with everything in it when the command ends, whatever happened.
     CommandRunner::run(m_dialogs, [&] {
-        TextFile::write(temporary, scratch, "\"<HTML> <\\HTML>\"\r\n");
-        const std::optional<QString> browser = m_shell.FindExecutable(temporary.filePath(scratch));
+        const QTemporaryDir folder(QDir::temp().filePath(u"vittlo-XXXXXX"_s));
+        if (!folder.isValid())
+            throw FileError(QDir::toNativeSeparators(QDir::tempPath()), folder.errorString());
+        const QDir scratch(folder.path());
+        TextFile::write(scratch, u"junk.HTM"_s, "\"<HTML> <\\HTML>\"\r\n");
+        const std::optional<QString> browser =
+            m_shell.FindExecutable(scratch.filePath(u"junk.HTM"_s));
         if (!browser)
             m_dialogs.MsgBox(u"Could not find your Browser"_s, Dialogs::Exclamation,
                              u"Browser Not Found"_s);

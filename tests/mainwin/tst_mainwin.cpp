@@ -358,15 +358,16 @@ private Q_SLOTS:
         const QString print = u"tick TmpList 0; click TmpList 1; do "_s;
         const QString ready =
             u"Ready to print... YesNoCancel Question default-No|Include Category Names?; "_s;
-        addScenario("with category names, ticked entries marked",
-                    {.before = list,
-                     .steps = print + u"tbPrint"_s,
-                     .answers = u"Yes"_s,
-                     .boxes = ready,
-                     .after = list,
-                     .shows =
-                         u"printout=||Vittlo! DATE|||Dairy~3|   * Milk||special~3|     eggs|#end; "
-                         "TmpList=+Dairy\u00b0 Milk|special\u00b0 eggs"_s});
+        addScenario(
+            "with category names, ticked entries marked",
+            {.before = list,
+             .steps = print + u"tbPrint"_s,
+             .answers = u"Yes"_s,
+             .boxes = ready,
+             .after = list,
+             .shows =
+                 u"printout=||Vittlo! DATE|||Dairy~3|   * Milk||special~3|     eggs|#end; "
+                 "TmpList=+Dairy\u00b0 Milk|special\u00b0 eggs; printjob=Vittlo! Today's List"_s});
         addScenario("cancelled",
                     {.before = list,
                      .steps = print + u"tbPrint"_s,

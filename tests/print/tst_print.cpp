@@ -74,6 +74,7 @@ private Q_SLOTS:
             QSKIP("pdftotext (poppler-utils) is not installed");
         const QString pdf = m_dir.filePath(u"printout.pdf"_s);
         PrinterTarget target(pdf, PrinterTarget::Destination::Pdf);
+        target.setDocName(u"Vittlo! Today's List"_s);
         target.setFontName(u"Courier New"_s);
         target.setFontSize(10);
         // Courier New is 6 points, 120 twips, a character.
@@ -86,6 +87,11 @@ private Q_SLOTS:
         TodaysListPrintout::print(target, entries, true, Christmas);
         target.endDocument();
         QCOMPARE(target.outputFile(), pdf);
+        // A print queue shows the document's name.
+        QProcess info;
+        info.start(u"pdfinfo"_s, {pdf});
+        QVERIFY(info.waitForFinished(30000));
+        QVERIFY(info.readAllStandardOutput().contains("Title:           Vittlo! Today's List\n"));
 
         // The note has its own sheet, and the list runs over onto further ones by itself, no
         // line lost past the bottom of a page.

@@ -258,7 +258,7 @@ private Q_SLOTS:
                      .steps = print,
                      .answers = u"Yes; No"_s,
                      .boxes = ready + names,
-                     .shows = note + u"||Vittlo! DATE|||     Milk|#end"_s});
+                     .shows = note + u"||Vittlo! DATE|||     Milk|#end; printjob=Soup"_s});
     }
     void notes() { runScenario(); }
 };

@@ -209,21 +209,23 @@ private Q_SLOTS:
                                        {u"std_item.new"_s, TestFiles::items({{"Dairy", "Eggs"}})}});
     }
 
+    // The browser is looked for with a scratch page in a folder of its own that only this user
+    // may enter; a link another user left in the shared temporary folder is not written
+    // through, and the folder is gone afterwards, whatever happened.
     void webPage_data() {
         QTest::addColumn<QString>("answers");
         QTest::addColumn<QString>("browser"); // what the desktop names; "!" first: it fails
         QTest::addColumn<QString>("boxes");
         QTest::addColumn<QString>("calls");
-        const QString asked =
-            u"Run default web browser YesNo Exclamation|Please make sure your internet "
-            "connection is active!\r\nContinue?"_s;
-        const QString started =
-            u"find junk.HTM|start /usr/bin/browser https://www.brindlecove.example/"_s;
+        const QString asked = u"Run default web browser YesNo Exclamation|Please make sure your "
+                              "internet connection is active!\r\nContinue?"_s;
+        const QString started = u"find junk.HTM (private)|start /usr/bin/browser "
+                                "https://www.brindlecove.example/"_s;
         QTest::newRow("No") << u"No"_s << QString() << asked << QString();
         QTest::newRow("no browser")
             << u"Yes; OK"_s << QString()
             << asked + u"; Browser Not Found OK Exclamation|Could not find your Browser"_s
-            << u"find junk.HTM"_s;
+            << u"find junk.HTM (private)"_s;
         QTest::newRow("started, the path trimmed")
             << u"Yes"_s << u"  /usr/bin/browser   "_s << asked << started;
         QTest::newRow("not started")
@@ -235,6 +237,12 @@ private Q_SLOTS:
         QFETCH(QString, browser);
         QFETCH(QString, boxes);
         QFETCH(QString, calls);
+        // Another user's link where the scratch page once went, to a file of ours beside it.
+        const QDir shared(m_dir.filePath(u"tmp"_s));
+        TestFiles::write(shared, u"victim"_s, "mine");
+        QVERIFY(QFile::link(shared.filePath(u"victim"_s), shared.filePath(u"junk.HTM"_s)));
+        const QByteArray temporary = qgetenv("TMPDIR");
+        qputenv("TMPDIR", QFile::encodeName(shared.path()));
         ScriptedDialogs dialogs(answers.split(u"; "_s));
         ScriptedShell shell;
         if (!browser.isEmpty())
@@ -242,9 +250,13 @@ private Q_SLOTS:
         shell.starts = !browser.startsWith(u'!');
         QWidget window;
         ShellMenu(dialogs, shell, window).MU_BrowseDefault_Click();
+        qputenv("TMPDIR", temporary);
         dialogs.verifyBoxes(boxes.split(u"; "_s));
         QCOMPARE(shell.calls.join(u'|'), calls);
-        QVERIFY(!QDir::temp().exists(u"junk.HTM"_s)); // the scratch page is gone
+        QCOMPARE(shared.entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
+                 QStringList({u"junk.HTM"_s, u"victim"_s}));
+        QVERIFY(QFileInfo(shared.filePath(u"junk.HTM"_s)).isSymLink());
+        QCOMPARE(TestFiles::read(shared, u"victim"_s), "mine");
     }
 };
 

@@ -14,10 +14,12 @@ public:
     QString failure; // when set, printing a line fails with this message, as a printer can
     QStringList log;
     QStringList placesAndFonts;
+    QString docName;
 
     void setFontName(const QString& name) override { m_font[0] = name; }
     void setFontSize(double points) override { m_font[1] = QString::number(points); }
     void setFontBold(bool bold) override { m_font[2] = bold ? QStringLiteral(" bold") : QString(); }
+    void setDocName(const QString& name) override { docName = name; }
     double pageWidth() override { return 12000; }
     double currentX() const override { return m_x; }
     void setCurrentX(double twips) override { m_x = twips; }

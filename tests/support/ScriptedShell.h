@@ -6,7 +6,8 @@
 #include <QStringList>
 
 // A desktop that answers as it is told and records what it was asked: "find junk.HTM" (with
-// " (missing)" when the file was not there) and "start PROGRAM PARAMETER".
+// " (missing)" when the file was not there, " (private)" when only its owner may enter its
+// folder) and "start PROGRAM PARAMETER".
 class ScriptedShell final : public DesktopShell {
 public:
     std::optional<QString> browser; // what FindExecutable answers
@@ -14,8 +15,13 @@ public:
     QStringList calls;
 
     std::optional<QString> FindExecutable(const QString& file) override {
+        const auto others = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup |
+                            QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
         calls.append(QStringLiteral("find ") + QFileInfo(file).fileName() +
-                     (QFileInfo::exists(file) ? QString() : QStringLiteral(" (missing)")));
+                     (QFileInfo::exists(file) ? QString() : QStringLiteral(" (missing)")) +
+                     (QFileInfo(QFileInfo(file).path()).permissions() & others
+                          ? QString()
+                          : QStringLiteral(" (private)")));
         return browser;
     }
     bool ShellExecute(const QString& program, const QString& parameter) override {

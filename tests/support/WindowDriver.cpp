@@ -110,6 +110,8 @@ QString WindowDriver::probe(const QString& name) const {
             texts.append(TestFiles::shortBlanks(text).replace(today, u"DATE"_s));
         return texts.join(u'|');
     }
+    if (name == u"printjob")
+        return m_printout.docName;
     if (name == u"clipboard")
         return QGuiApplication::clipboard()->text().replace(u'\n', u'|').replace(today, u"DATE"_s);
     const QWidget* widget = m_window->findChild<QWidget*>(name);

@@ -2,12 +2,12 @@
 
 #include "Blanks.h"
 #include "Catalogue.h"
-#include "FindWindow.h"
 #include "CatalogueCommands.h"
 #include "CatalogueJournal.h"
 #include "CommandRunner.h"
 #include "Dialogs.h"
 #include "FileError.h"
+#include "FindWindow.h"
 #include "ListBox.h"
 #include "ListFiles.h"
 #include "NotesEditor.h"
@@ -255,8 +255,8 @@ void MainScreen::buildKeys() {
     redo->setObjectName(u"Redo"_s);
     // Both keys people know for it, whatever the desktop's own is.
     QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
-    for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
-                                    QKeySequence(Qt::CTRL | Qt::Key_Y)})
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)})
         if (!redoKeys.contains(keys))
             redoKeys.append(keys);
     redo->setShortcuts(redoKeys);

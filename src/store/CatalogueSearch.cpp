@@ -55,7 +55,8 @@ const std::array<quint8, 256>& ranks() {
         const auto last = std::unique(sorted.begin(), sorted.end());
         std::array<quint8, 256> rank;
         for (int b = 0; b < 256; ++b)
-            rank[b] = quint8(1 + (std::lower_bound(sorted.begin(), last, units[b]) - sorted.begin()));
+            rank[b] =
+                quint8(1 + (std::lower_bound(sorted.begin(), last, units[b]) - sorted.begin()));
         return rank;
     }();
     return table;
@@ -181,12 +182,12 @@ std::vector<quint32> CatalogueSearch::find(const QString& text) const {
 
 QString CatalogueSearch::shown(quint32 found) const {
     const QByteArrayView record = QByteArrayView(m_records).sliced(found * Record, Record);
-    return Windows1252::decode(Blanks::trimmed(record.first(Field))) +
-           ListFiles::EntrySeparator + u' ' + Windows1252::decode(Blanks::trimmed(record.last(Field)));
+    return Windows1252::decode(Blanks::trimmed(record.first(Field))) + ListFiles::EntrySeparator +
+           u' ' + Windows1252::decode(Blanks::trimmed(record.last(Field)));
 }
 
 QString CatalogueSearch::entry(quint32 found) const {
     const QByteArrayView record = QByteArrayView(m_records).sliced(found * Record, Record);
-    return Windows1252::decode(Blanks::trimmed(record.first(Field))) +
-           ListFiles::EntrySeparator + u' ' + Windows1252::decode(record.last(Field));
+    return Windows1252::decode(Blanks::trimmed(record.first(Field))) + ListFiles::EntrySeparator +
+           u' ' + Windows1252::decode(record.last(Field));
 }

@@ -99,9 +99,12 @@ MainScreen::MainScreen(const QDir& dir, Dialogs& dialogs, PrintTarget& printTarg
     buildKeys();
     buildStatusBar();
     // The window as designed, an area of 9030 by 5910 twips below the menu bar, but wide enough
-    // for every toolbar button's caption.
+    // for every toolbar button's caption in the window's own font.
+    ensurePolished();
     resize(qMax(Twips::toPixels(this, 9030), m_toolbar->sizeHint().width()),
            menuBar()->sizeHint().height() + Twips::toPixels(this, 5910));
+    // Smaller, the lists would be cut off and the last buttons would drop off the toolbar.
+    setMinimumSize(size());
     if (const QScreen* shown = screen())
         move(shown->availableGeometry().center() - rect().center());
 
@@ -375,8 +378,12 @@ void MainScreen::Form_Resize() {
     const WindowLayout::Resized resized = WindowLayout::resized(m_places, windowInTwips());
     m_places = resized.places;
     applyPlaces(m_places);
+    // The width last given stays, but is fitted to the window again, so that no button ever
+    // drops off a window made narrower.
     if (resized.buttonWidth)
-        applyButtonWidth(*resized.buttonWidth);
+        m_buttonWidth = *resized.buttonWidth;
+    if (m_buttonWidth)
+        applyButtonWidth(*m_buttonWidth);
 }
 
 WindowLayout::Window MainScreen::windowInTwips() const {
@@ -553,8 +560,9 @@ void MainScreen::retypeCurrentEntry() {
     const int current = m_tmpList->currentRow();
     if (current < 0)
         return;
-    const QString answer =
-        m_dialogs.InputBox(u"Modify item..."_s, u"Make changes"_s, m_tmpList->currentText());
+    // The entry without its trailing blanks, which its file does not keep either.
+    const QString answer = m_dialogs.InputBox(u"Modify item..."_s, u"Make changes"_s,
+                                              Blanks::withoutTrailing(m_tmpList->currentText()));
     const QString text = storedEntry(answer);
     if (text.isEmpty())
         return;

@@ -10,6 +10,7 @@
 #include <QMainWindow>
 #include <QString>
 #include <functional>
+#include <optional>
 
 class CatalogueCommands;
 class DesktopShell;
@@ -149,5 +150,7 @@ private:
     FindWindow* m_find = nullptr;
 
     WindowLayout::Places m_places = WindowLayout::designed();
+    // The toolbar buttons' width, in twips, once the layout has set one.
+    std::optional<double> m_buttonWidth;
     bool m_ended = false;
 };

@@ -83,6 +83,7 @@ void RecipePanel::reread() {
     CommandRunner::run(m_dialogs, [this] {
         m_file1->clear();
         m_file1->addItems(RecipeFiles(m_dir).recipeFileNames());
+        m_file1->scrollToTop();
     });
 }
 

@@ -131,10 +131,25 @@ ImportFile::Text ImportFile::decode(QByteArray bytes) {
 }
 
 ImportFile::Text ImportFile::read(const QDir& dir) {
-    QFile file(dir.filePath(u"import.txt"_s));
+    // The messages name the file IMPORT.TXT, so a file named so in any case is the one; where
+    // several are, "import.txt" itself wins.
+    QString name = u"import.txt"_s;
+    if (!dir.exists(name)) {
+        QStringList named;
+        for (const QString& found : dir.entryList(QDir::Files | QDir::Hidden))
+            if (found.compare(name, Qt::CaseInsensitive) == 0)
+                named.append(found);
+        if (named.size() > 1)
+            return {{}, false,
+                    u"Several files could be IMPORT.TXT: %1. Please keep the one to import and "
+                    "rename the others."_s.arg(named.join(u", "_s))};
+        if (named.size() == 1)
+            name = named.first();
+    }
+    QFile file(dir.filePath(name));
     if (!file.open(QIODevice::ReadOnly))
         return {{}, false, CannotRead};
-    TextFile::refuseTooLarge(file, u"import.txt"_s);
+    TextFile::refuseTooLarge(file, name);
     QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return {{}, false, CannotRead};

@@ -91,6 +91,15 @@ private Q_SLOTS:
                       "Dairy\u00b0 Milk~26|>Zoo; sb_today=5 Items: Today's List~7; StdEdit=; "
                       "StdList=>Butter~24|Milk~26|Milk~26; sb_cat= 3 Items: Dairy~25; "
                       "CatEdit=Dairy~25"_s});
+        // A list that is emptied and filled again shows its first entries.
+        QByteArray many;
+        for (int i = 0; i < 60; ++i)
+            many += items({{"Dairy", "Milk " + QByteArray::number(100 + i)},
+                           {"Fish", "Cod " + QByteArray::number(100 + i)}});
+        addScenario("another category's items show from the first",
+                    {.before = {{Cat, cats({"Dairy", "Fish"})}, {Std, many}},
+                     .steps = u"click CatList 0; click StdList 59; click CatList 1"_s,
+                     .shows = u"StdList.top=Cod 100~23"_s});
         addScenario(
             "a double-click removes the entry under it, not a tick",
             {.before = {{Today, "A\r\nB\r\nC\r\n"}},
@@ -247,12 +256,35 @@ private Q_SLOTS:
                         {Std, items({{"Dairy", "Milk"}, {"dairy", "Cream"}, {"Dairy", "Butter"}})}},
              .steps = u"click CatList 1; click StdList 0; do tbEditCat"_s,
              .answers = u"=Milk Products"_s,
-             .boxes = u"input New Category|Change category name...|Dairy~25"_s,
+             .boxes = u"input New Category|Change category name...|Dairy"_s,
              .after = {{Cat, cats({"Bakery", "Milk Products", "Dairy"})},
                        {Std, items({{"Milk Products", "Milk"},
                                     {"dairy", "Cream"},
                                     {"Milk Products", "Butter"}})}},
              .shows = u"CatList=Bakery~24|Dairy~25|Milk Products~17; StdList=; StdEdit="_s});
+        // The boxes start from the name or entry without its fill, so that End lands after its
+        // last letter; an answer left as it was stores the same bytes.
+        struct Answer {
+            const char* row;
+            QByteArray name;
+            QByteArray entry;
+        };
+        for (const auto& [row, name, entry] :
+             {Answer{"Edit Cat and a retype left as they were", "Dairy", "Dairy\xb0 Milk"},
+              Answer{"a word added after each", "Dairy Shop", "Dairy\xb0 Milk shake"}})
+            addScenario(row,
+                        {.before = {{Cat, cats({"Dairy"})},
+                                    {Std, items({{"Dairy", "Milk"}})},
+                                    {Today, "A\r\n"}},
+                         .steps = u"click CatList 0; dclick StdList 0; do tbEditCat; click TmpList "
+                                  "1; key TmpList Return"_s,
+                         .answers = u"="_s + QString::fromLatin1(name) + u"; ="_s +
+                                    QString::fromLatin1(entry),
+                         .boxes = u"input New Category|Change category name...|Dairy; input "
+                                  "Make changes|Modify item...|Dairy\u00b0 Milk"_s,
+                         .after = {{Cat, cats({name})},
+                                   {Std, items({{name, "Milk"}})},
+                                   {Today, entry + "\r\nA\r\n"}}});
         addScenario(
             "Del Cat on Yes removes every record of the name; New Cat brings the items back",
             {.before = {{Cat, cats({"Dairy", "Bakery", "Dairy"}) + "tail"},
@@ -445,6 +477,23 @@ private Q_SLOTS:
                                .boxes = ready,
                                .after = {{Cat, cats({"Caf\xe9"})},
                                          {Std, items({{"Caf\xe9", QByteArray(30, '\xe9')}})}}});
+        // IMPORT.TXT in any case; "import.txt" itself where several are.
+        const QList<std::pair<QStringList, const char*>> names{
+            {{u"IMPORT.TXT"_s}, nullptr},
+            {{u"Import.txt"_s}, nullptr},
+            {{u"import.txt"_s, u"IMPORT.TXT"_s}, nullptr},
+            {{u"IMPORT.TXT"_s, u"Import.txt"_s}, "Several files could be IMPORT.TXT: *"}};
+        for (const auto& [files, refusal] : names) {
+            Files before;
+            for (const QString& file : files)
+                before.insert(file, file == files.first() ? "[!]Fish\r\ncod" : "[!]Meat");
+            addScenario(qPrintable(files.join(u" and "_s)),
+                        {.before = before,
+                         .steps = u"do MU_Import"_s,
+                         .answers = refusal ? u"Yes; OK"_s : u"Yes"_s,
+                         .boxes = ready + (refusal ? failed + QLatin1String(refusal) : QString()),
+                         .after = {{Cat, refusal ? "" : cats({"Fish"})}}});
+        }
         const QString lossy = u"Ready to import... YesNo Question default-No|Some characters of "
                               "IMPORT.TXT cannot be stored and will be saved as \"?\". Import "
                               "anyway?"_s;
@@ -794,8 +843,24 @@ private Q_SLOTS:
         QVERIFY(qAbs(place("CatList").top() - place("StdList").bottom() - 1) <= 1);
         QVERIFY(qAbs(place("CatList").bottom() - today.bottom()) <= 1);
         const auto* toolbar = window.findChild<QToolBar*>(u"Toolbar1"_s);
-        for (QAction* button : toolbar->actions())
-            QVERIFY(toolbar->widgetForAction(button)->isVisible());
+        // Every button shows on the toolbar, and every list has room.
+        const auto unusable = [&] {
+            QStringList cut;
+            for (QAction* button : toolbar->actions()) {
+                const QWidget* shown = toolbar->widgetForAction(button);
+                if (!shown->isVisible() || shown->geometry().right() >= toolbar->width())
+                    cut.append(button->objectName());
+            }
+            for (const char* list : {"StdList", "CatList", "TmpList"})
+                if (place(list).height() < 40 || place(list).right() >= window.width())
+                    cut.append(QLatin1String(list));
+            return cut.join(u' ');
+        };
+        QCOMPARE(unusable(), QString());
+        // Asked to shrink to nothing, the window stops where everything is still usable.
+        window.resize(320, 240);
+        QTRY_COMPARE(window.size(), window.minimumSize());
+        QTRY_COMPARE(unusable(), QString());
     }
     // The date panel shows the new day once midnight has passed.
     void dateFollowsMidnight() {

@@ -91,6 +91,9 @@ void WindowDriver::perform(const QString& steps) {
             QTest::qFail(qPrintable(u"cannot do: "_s + step), __FILE__, __LINE__);
             return;
         }
+        // What a step set going (a list laid out, scrolled) happens before the next, as it
+        // does between two things a person does.
+        QCoreApplication::processEvents();
     }
 }
 
@@ -114,6 +117,11 @@ QString WindowDriver::probe(const QString& name) const {
         return m_printout.docName;
     if (name == u"clipboard")
         return QGuiApplication::clipboard()->text().replace(u'\n', u'|').replace(today, u"DATE"_s);
+    // "LIST.top": the entry at the top of what the list shows.
+    if (name.endsWith(u".top")) {
+        const auto* list = m_window->findChild<QAbstractItemView*>(name.chopped(4));
+        return TestFiles::shortBlanks(list->indexAt(QPoint(4, 4)).data().toString());
+    }
     const QWidget* widget = m_window->findChild<QWidget*>(name);
     if (const auto* box = qobject_cast<const QAbstractItemView*>(widget)) {
         QStringList entries;

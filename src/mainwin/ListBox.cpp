@@ -98,8 +98,10 @@ void ListBox::addEntries(const QStringList& texts) {
     QStringList sorted = texts;
     std::stable_sort(sorted.begin(), sorted.end(), lessThan);
     const QScopedValueRollback guard(m_userMove, false);
+    setUpdatesEnabled(false);
     for (const QString& text : std::as_const(sorted))
         addItem(makeItem(text));
+    setUpdatesEnabled(true);
     // A list filled afresh shows its first entries, not the place the last filling was scrolled
     // to.
     scrollToTop();

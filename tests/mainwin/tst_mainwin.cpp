@@ -6,6 +6,7 @@
 #include "TodaysList.h"
 #include "WindowDriver.h"
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
@@ -15,6 +16,7 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
+#include <QRandomGenerator>
 #include <QStatusBar>
 #include <QTest>
 #include <QTimer>
@@ -56,6 +58,75 @@ void whenDialogOpens(const std::function<void(QWidget*)>& answer) {
         }
     });
     timer->start();
+}
+
+// A step a person could take now: on a visible, enabled widget, never one behind a box (the
+// scripted boxes are answered before a step ends).
+QString randomStep(MainScreen& window, QRandomGenerator& random) {
+    QStringList steps;
+    const auto reachable = [](const QWidget* widget) {
+        return widget && widget->isVisible() && widget->isEnabled();
+    };
+    for (const char* name : {"StdList", "TmpList", "CatList", "File1", "FindList"}) {
+        const auto* list = window.findChild<QAbstractItemView*>(QLatin1String(name));
+        if (!reachable(list))
+            continue;
+        const int rows = list->model()->rowCount();
+        const QString row = QString::number(rows > 0 ? int(random.bounded(rows + 1)) - 1 : -1);
+        for (const char* verb : {"click", "dclick", "rclick", "tick"})
+            steps.append(u"%1 %2 %3"_s.arg(QLatin1String(verb), QLatin1String(name), row));
+        for (const char* key : {"Return", "Delete", "Up", "Down", "Home", "End", "Ctrl+C", "Ctrl+Z",
+                                "Ctrl+Y", "Escape"})
+            steps.append(u"key %1 %2"_s.arg(QLatin1String(name), QLatin1String(key)));
+    }
+    for (const QAction* action : window.findChildren<QAction*>()) {
+        const QString name = action->objectName();
+        const bool command = name.startsWith(u"tb") || name.startsWith(u"MU_") ||
+                             name == u"Menu_Print" || name == u"Undo" || name == u"Redo" ||
+                             name == u"Find";
+        // Ending the program ends the test too.
+        if (command && action->isEnabled() && name != u"MU_File_Exit")
+            steps.append(u"do "_s + name);
+    }
+    for (const QPushButton* button : window.findChildren<QPushButton*>())
+        if (reachable(button) && !button->objectName().isEmpty())
+            steps.append(u"press "_s + button->objectName());
+    const QStringList texts{u"Simmer gently"_s, u"cr\u00e8me"_s, u"\u0141\u00f3d\u017a \u2713"_s,
+                            u"x"_s};
+    for (const char* box : {"EditorBox", "FindBox"})
+        if (reachable(window.findChild<QWidget*>(QLatin1String(box))))
+            steps.append(
+                u"type %1 %2"_s.arg(QLatin1String(box), texts.at(random.bounded(texts.size()))));
+    return steps.at(random.bounded(steps.size()));
+}
+
+// An answer to any box: one of its buttons, or for an input box a text from a set of the awkward.
+QString randomAnswer(int style, QRandomGenerator& random) {
+    static const QStringList texts{u"="_s,
+                                   u"=   "_s,
+                                   u"=Forty characters make a name far too long"_s,
+                                   u"=Fish & Chips"_s,
+                                   u"=<b>bold</b> &amp;"_s,
+                                   u"=two\nlines"_s,
+                                   u"=/etc/passwd"_s,
+                                   u"=../up"_s,
+                                   u"=import"_s,
+                                   u"=\u0141\u00f3d\u017a \u2713"_s,
+                                   u"=Milk"_s,
+                                   u"=Soup"_s};
+    if (style < 0)
+        return texts.at(random.bounded(texts.size()));
+    static const QStringList buttons[] = {
+        {u"OK"_s}, {}, {}, {u"Yes"_s, u"No"_s, u"Cancel"_s}, {u"Yes"_s, u"No"_s}};
+    const QStringList& offered = buttons[style & 0xF];
+    return offered.at(random.bounded(offered.size()));
+}
+
+// The files a data folder may hold after any command: its lists, recipes, notes and the import.
+bool ownFile(const QString& name) {
+    static const QStringList lists{u"category.lst"_s, u"std_item.lst"_s, u"std_item.new"_s,
+                                   u"todays.lst"_s};
+    return lists.contains(name) || name.endsWith(u".rcp") || name.endsWith(u".txt");
 }
 
 } // namespace
@@ -696,6 +767,28 @@ private Q_SLOTS:
     }
     void keys() { runScenario(); }
 
+    // The window worked at random, as a person might: whatever is visible, enabled and in
+    // reach is clicked, pressed, typed into or chosen, and every box is answered at random. After
+    // each step the program runs, its files hold whole records and nothing foreign, and Today's
+    // List on screen, in its file and in the status bar agree. VITTLO_RANDOM_SEED replays one
+    // seed; VITTLO_RANDOM_SEEDS and VITTLO_RANDOM_STEPS make the run longer.
+    void randomUse() {
+        const int seeds = qEnvironmentVariableIntValue("VITTLO_RANDOM_SEEDS");
+        const int steps = qEnvironmentVariableIntValue("VITTLO_RANDOM_STEPS");
+        const bool replay = qEnvironmentVariableIsSet("VITTLO_RANDOM_SEED");
+        qsizetype boxes = 0;
+        for (int seed = 1; seed <= qMax(seeds, 1); ++seed) {
+            const int used = replay ? qEnvironmentVariableIntValue("VITTLO_RANDOM_SEED") : seed;
+            qInfo("random use: seed %d, %d steps", used, steps > 0 ? steps : 300);
+            useAtRandom(quint32(used), steps > 0 ? steps : 300, boxes);
+            if (QTest::currentTestFailed())
+                return;
+            QDir(m_dir).removeRecursively();
+            QVERIFY(m_dir.mkpath(u"."_s));
+        }
+        qInfo("random use: %lld boxes answered", qlonglong(boxes));
+    }
+
     // A screen reader has a name for everything that can take the focus.
     void everyFocusableWidgetHasAName() {
         TestFiles::writeAll(m_dir, {{u"Soup.rcp"_s, ""}});
@@ -957,6 +1050,47 @@ private Q_SLOTS:
         screen.perform(steps);
         QCOMPARE(seen, shown);
         screen.verify({probe});
+    }
+
+private:
+    // One run of random steps from a seed; adds the boxes answered to boxes.
+    void useAtRandom(quint32 seed, int steps, qsizetype& boxes) {
+        QRandomGenerator random(seed);
+        TestFiles::writeAll(
+            m_dir, {{Cat, cats({"Bakery", "Dairy", "Fish"})},
+                    {Std, items({{"Dairy", "Milk"}, {"Dairy", "Cream"}, {"Bakery", "Bread"}})},
+                    {Today, "Dairy\xb0 Milk\r\nspecial\xb0 eggs\r\n"},
+                    {u"Soup.rcp"_s, "Leeks\r\n"},
+                    {u"Soup.txt"_s, "Simmer\r\n"},
+                    {u"import.txt"_s, "[!]Caf\xc3\xa9\r\nCr\xc3\xa8me, \xe2\x9c\x93\r\n"}});
+        ScriptedDialogs dialogs([&](int style) { return randomAnswer(style, random); });
+        WindowDriver screen(m_dir, dialogs);
+        MainScreen& window = screen.window();
+        window.todaysList().setSaveDelay(1);
+        for (int step = 0; step < steps; ++step) {
+            const QString done = randomStep(window, random);
+            screen.perform(done);
+            screen.settle();
+            const QString where = u"seed %1, step %2: %3"_s.arg(seed).arg(step).arg(done);
+            QVERIFY2(window.isVisible(), qPrintable(where));
+            const TodaysList& list = window.todaysList();
+            QVERIFY2(screen.probe(u"sb_today"_s).startsWith(QString::number(list.count()) + u' '),
+                     qPrintable(where));
+            QVERIFY2(TestFiles::read(m_dir, Cat).size() % 30 == 0 &&
+                         TestFiles::read(m_dir, Std).size() % 60 == 0,
+                     qPrintable(where));
+            for (const QString& file : m_dir.entryList(QDir::Files | QDir::Hidden))
+                QVERIFY2(ownFile(file), qPrintable(where + u": "_s + file));
+            QByteArray saved;
+            for (const TodaysList::Entry& entry : list.entries())
+                if (!entry.text.trimmed().isEmpty())
+                    saved += entry.text.trimmed().toLatin1() + "\r\n";
+            if (!list.hasUnsavedChanges())
+                QVERIFY2(TestFiles::read(m_dir, Today) == saved ||
+                             (saved.isEmpty() && !m_dir.exists(Today)),
+                         qPrintable(where));
+        }
+        boxes += dialogs.boxesShown();
     }
 };
 

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 // Answers message and input boxes from a script, and records every box as one line:
 // "Confirm YesNo Question default-No|Clear Today's List and Start Over ?" for a message box
@@ -15,7 +16,13 @@ class ScriptedDialogs final : public Dialogs {
 public:
     explicit ScriptedDialogs(const QStringList& answers = {})
         : m_answers(answers) {}
+    // Answers every box by asking answer instead: given the box's style (or -1 for an input box),
+    // it returns an answer as a script holds it.
+    explicit ScriptedDialogs(const std::function<QString(int style)>& answer)
+        : m_answer(answer) {}
     ~ScriptedDialogs() override;
+
+    qsizetype boxesShown() const { return m_boxes.size(); }
 
     // Fails the test unless the boxes shown match expected, where "*" in an expected line stands
     // for any text (a system's error message).
@@ -31,8 +38,9 @@ protected:
                       int maxLength) override;
 
 private:
-    QString takeAnswer(bool input);
+    QString takeAnswer(bool input, int style);
 
     QStringList m_answers;
+    std::function<QString(int style)> m_answer;
     QStringList m_boxes;
 };

@@ -198,20 +198,16 @@ private Q_SLOTS:
         const QString unread =
             u"File Error OK Stop|todays.lst\n\n*; input One-time item|Special "
             "item...|; Confirm YesNo Question default-No|todays.lst could not be read when*"_s;
-        addScenario("a list unread at start-up is replaced on Yes, and asked once",
-                    {.before = {{Today, "<dir>"}},
-                     .steps = u"do tbSpecial; rm todays.lst; do MU_File_Exit"_s,
-                     .answers = u"OK; =Milk; Yes"_s,
-                     .boxes = unread,
-                     .after = {{Today, "special\xb0 Milk\r\n"}},
-                     .shows = u"window=closed"_s});
-        addScenario("a list unread at start-up is left on No",
-                    {.before = {{Today, "<dir>"}},
-                     .steps = u"do tbSpecial; wait; close"_s,
-                     .answers = u"OK; =Milk; No"_s,
-                     .boxes = unread,
-                     .after = {{Today, "<dir>"}},
-                     .shows = u"window=closed"_s});
+        for (const bool replaced : {true, false})
+            addScenario(replaced ? "a list unread at start-up is replaced on Yes, and asked once"
+                                 : "a list unread at start-up is left on No",
+                        {.before = {{Today, "<dir>"}},
+                         .steps = replaced ? u"do tbSpecial; rm todays.lst; do MU_File_Exit"_s
+                                           : u"do tbSpecial; wait; close"_s,
+                         .answers = replaced ? u"OK; =Milk; Yes"_s : u"OK; =Milk; No"_s,
+                         .boxes = unread,
+                         .after = {{Today, replaced ? "special\xb0 Milk\r\n" : "<dir>"}},
+                         .shows = u"window=closed"_s});
         // A tick writes nothing; a change is written a moment later, a failure told once.
         addScenario(
             "changes reach the file without closing; a failed write is told once",
@@ -224,25 +220,19 @@ private Q_SLOTS:
                       "input One-time item|*"_s,
              .after = {{Today, "A\r\nspecial\xb0 B\r\nspecial\xb0 C\r\nspecial\xb0 D\r\n"}},
              .shows = u"TmpList=+A|special\u00b0 B|special\u00b0 C|>special\u00b0 D"_s});
+        // Nor files too large to be the program's: they are refused, not read.
         const QString tooLarge = u"File Error OK Stop|%1\n\nThe file is larger than 256 MB, too "
                                  "large to read."_s;
-        addScenario("files too large to be the program's are refused, not read",
-                    {.steps = u"grow todays.lst 257; grow import.txt 257; start; do MU_Import; "
+        addScenario("files that cannot be read at start-up are not written",
+                    {.before = {{Cat, "<dir>"}},
+                     .steps = u"grow todays.lst 257; grow import.txt 257; start; do MU_Import; "
                               "close"_s,
-                     .answers = u"OK; Yes; OK"_s,
-                     .boxes = tooLarge.arg(Today) +
-                              u"; Ready to import... YesNo Question "
-                              "default-No|*; "_s +
+                     .answers = u"OK; OK; Yes; OK"_s,
+                     .boxes = u"File Error OK Stop|category.lst\n\n*; "_s + tooLarge.arg(Today) +
+                              u"; Ready to import... YesNo Question default-No|*; "_s +
                               tooLarge.arg(u"import.txt"_s),
+                     .after = {{Cat, "<dir>"}},
                      .shows = u"window=closed"_s});
-        addScenario(
-            "files that cannot be read at start-up are not written",
-            {.before = {{Cat, "<dir>"}, {Today, "<dir>"}},
-             .steps = u"close"_s,
-             .answers = u"OK; OK"_s,
-             .boxes = u"File Error OK Stop|category.lst\n\n*; File Error OK Stop|todays.lst\n\n*"_s,
-             .after = {{Today, "<dir>"}},
-             .shows = u"window=closed"_s});
         for (const char* elsewhere : {"TmpList", "StdList", "CatList"})
             addScenario(qPrintable(u"Delete in "_s + QLatin1String(elsewhere)),
                         {.before = {{Today, "A\r\nB\r\n"}},
@@ -386,79 +376,55 @@ private Q_SLOTS:
                      .after = {{Std, items({{"Bakery", "Milk"}, {"Dairy", "Butter"}})},
                                {u"std_item.tmp"_s, "<missing>"}},
                      .shows = u"StdList=Butter~24; sb_cat=1 Items: Dairy~25; StdEdit="_s});
-        const Files az{{Today, "A\r\nZ\r\n"}};
-        const QString special = u"input One-time item|Special item...|"_s;
-        addScenario(
-            "Special adds the text as typed, pasted line breaks as blanks, unless cancelled",
-            {.before = az,
-             .steps = u"do tbSpecial; do tbSpecial; do tbSpecial"_s,
-             .answers = u"=; =  eggs  ; =ham\r\nand\rcheese\nx"_s,
-             .boxes = special + u"; "_s + special + u"; "_s + special,
-             .after = {{Today, "A\r\nspecial\xb0   eggs\r\nspecial\xb0 ham and cheese x\r\nZ\r\n"}},
-             .shows = u"TmpList=A|special\u00b0   eggs~2|>special\u00b0 ham and cheese x|Z; "
-                      "sb_today=4 Items: Today's List~7"_s});
+        // A character the list cannot hold is asked about: No adds nothing, Yes stores "?".
+        const QString special = u"input One-time item|Special item...|; "_s;
         const QString unstorable = u"Confirm YesNo Question default-No|Some characters of this "
                                    "entry cannot be stored and will be saved as \"?\". Save "
                                    "anyway?; "_s;
-        addScenario("an entry the list cannot hold whole: No adds nothing, Yes stores ?",
-                    {.steps = u"do tbSpecial; do tbSpecial"_s,
-                     .answers = u"=\u2713 milk; No; =\u2713 milk; Yes"_s,
-                     .boxes = (special + u"; "_s + unstorable).repeated(2),
-                     .after = {{Today, "special\xb0 ? milk\r\n"}},
-                     .shows = u"TmpList=>special\u00b0 ? milk"_s});
+        addScenario(
+            "Special adds the text as typed, pasted line breaks as blanks, unless cancelled",
+            {.before = {{Today, "A\r\nZ\r\n"}},
+             .steps = u"do tbSpecial; do tbSpecial; do tbSpecial; do tbSpecial; do tbSpecial"_s,
+             .answers =
+                 u"=; =  eggs  ; =ham\r\nand\rcheese\nx; =\u2713 milk; No; =\u2713 milk; Yes"_s,
+             .boxes = special + special + special + (special + unstorable).repeated(2),
+             .after = {{Today, "A\r\nspecial\xb0   eggs\r\nspecial\xb0 ? milk\r\nspecial\xb0 "
+                               "ham and cheese x\r\nZ\r\n"}},
+             .shows =
+                 u"TmpList=A|special\u00b0   eggs~2|>special\u00b0 ? milk|special\u00b0 ham and "
+                 "cheese x|Z; sb_today=5 Items: Today's List~7"_s});
         const QString clear =
             u"Confirm YesNo Question default-No|Clear Today's List and Start Over ?"_s;
+        // Del Item after Clear asks for a pick again.
         addScenario("Clear deletes the file on Yes, not on No",
-                    {.before = az,
-                     .steps = u"do tbClear; do tbClear"_s,
-                     .answers = u"No; Yes"_s,
-                     .boxes = clear + u"; "_s + clear,
-                     .after = {{Today, "<missing>"}},
+                    {.before = shop("A\r\nZ\r\n"),
+                     .steps = u"click CatList 1; click StdList 0; do tbClear; do tbClear; do "
+                              "tbDeleteItem"_s,
+                     .answers = u"No; Yes; OK"_s,
+                     .boxes = clear + u"; "_s + clear +
+                              u"; Nothing to do!*|Please pick an item (on the left) to delete."_s,
+                     .after = {{Today, "<missing>"}, {Std, shop()[Std]}},
                      .shows = u"TmpList=; sb_today=0 Items: Today's List~7"_s});
-        addScenario("Del Item right after Clear asks for a pick",
-                    {.before = shop("A\r\n"),
-                     .steps = u"click CatList 1; click StdList 0; do tbClear; do tbDeleteItem"_s,
-                     .answers = u"Yes; OK"_s,
-                     .boxes = clear + u"; Nothing to do!*|Please pick an item (on the left) to "
-                                      "delete."_s,
-                     .after = {{Std, shop()[Std]}}});
         const Files list{{Today, "Dairy\xb0 Milk\r\nspecial\xb0 eggs\r\n"}};
         const QString print = u"tick TmpList 0; click TmpList 1; do "_s;
         const QString ready =
             u"Ready to print... YesNoCancel Question default-No|Include Category Names?; "_s;
+        // Cancelled, with category names (ticked entries marked), to a file without a printer,
+        // and on a failing printer, which changes nothing.
         addScenario(
-            "with category names, ticked entries marked",
+            "Print",
             {.before = list,
-             .steps = print + u"tbPrint"_s,
-             .answers = u"Yes"_s,
-             .boxes = ready,
+             .steps = print + u"tbPrint; do tbPrint; noprinter; do tbPrint; printerfails The "
+                              "printer is out of paper.; do tbPrint"_s,
+             .answers = u"Cancel; Yes; No; OK; Yes; OK"_s,
+             .boxes = ready + ready + ready +
+                      u"Printed to a file OK Information|No printer is installed, so the printout "
+                      "was saved as\n*printout.pdf; "_s +
+                      ready + u"Print Error OK Stop|The printer is out of paper."_s,
              .after = list,
-             .shows =
-                 u"printout=||Vittlo! DATE|||Dairy~3|   * Milk||special~3|     eggs|#end; "
-                 "TmpList=+Dairy\u00b0 Milk|special\u00b0 eggs; printjob=Vittlo! Today's List"_s});
-        addScenario("cancelled",
-                    {.before = list,
-                     .steps = print + u"tbPrint"_s,
-                     .answers = u"Cancel"_s,
-                     .boxes = ready,
-                     .after = list,
-                     .shows = u"printout=; TmpList=+Dairy\u00b0 Milk|>special\u00b0 eggs"_s});
-        addScenario(
-            "without a printer, the user is told where it went",
-            {.before = list,
-             .steps = u"noprinter; do tbPrint"_s,
-             .answers = u"No; OK"_s,
-             .boxes =
-                 ready +
-                 u"Printed to a file OK Information|No printer is installed, so the printout was "
-                 "saved as\n*printout.pdf"_s});
-        addScenario("a failing printer changes nothing",
-                    {.before = list,
-                     .steps = u"printerfails The printer is out of paper.; do tbPrint"_s,
-                     .answers = u"Yes; OK"_s,
-                     .boxes = ready + u"Print Error OK Stop|The printer is out of paper."_s,
-                     .after = list,
-                     .shows = u"TmpList=Dairy\u00b0 Milk|special\u00b0 eggs; cursor=normal"_s});
+             .shows = u"printout=||Vittlo! DATE|||Dairy~3|   * Milk||special~3|     eggs|#end|||"
+                      "Vittlo! DATE|||   * Milk||     eggs|#end; TmpList=+Dairy\u00b0 "
+                      "Milk|special\u00b0 eggs; printjob=Vittlo! Today's List; cursor=normal"_s});
     }
     void itemCommands() { runScenario(); }
 

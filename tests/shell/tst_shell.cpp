@@ -72,14 +72,9 @@ private Q_SLOTS:
                     {QDir(m_dir).relativeFilePath(browser), "#!/bin/sh\n"}});
         for (const QString& program : {m_dir.filePath(u"bin/xdg-mime"_s), browser})
             QFile::setPermissions(program, QFile::ReadOwner | QFile::ExeOwner);
-        const QByteArray path = qgetenv("PATH");
-        const QByteArray data = qgetenv("XDG_DATA_HOME");
-        qputenv("PATH", QFile::encodeName(m_dir.filePath(u"bin"_s)) + ':' + path);
-        qputenv("XDG_DATA_HOME", QFile::encodeName(m_dir.filePath(u"share"_s)));
-        const std::optional<QString> found = SystemShell().FindExecutable(u"junk.HTM"_s);
-        qputenv("PATH", path);
-        qputenv("XDG_DATA_HOME", data);
-        QCOMPARE(found.value_or(QString()), browser);
+        setEnvironment("PATH", QFile::encodeName(m_dir.filePath(u"bin"_s)) + ':' + qgetenv("PATH"));
+        setEnvironment("XDG_DATA_HOME", QFile::encodeName(m_dir.filePath(u"share"_s)));
+        QCOMPARE(SystemShell().FindExecutable(u"junk.HTM"_s).value_or(QString()), browser);
     }
 
     // A lock names the copy that holds the folder: a living one here is refused; one on another
@@ -155,19 +150,14 @@ private Q_SLOTS:
         QVERIFY(m_dir.mkpath(program));
         if (installed)
             QVERIFY(m_dir.mkpath(u"prefix/share/vittlo"_s));
-        const QByteArray home = qgetenv("HOME");
-        const QByteArray xdg = qgetenv("XDG_DATA_HOME");
-        qputenv("HOME", QFile::encodeName(m_dir.filePath(u"home"_s)));
-        if (dataHome.isEmpty())
-            qunsetenv("XDG_DATA_HOME");
-        else
-            qputenv("XDG_DATA_HOME", QFile::encodeName(m_dir.filePath(dataHome)));
+        setEnvironment("HOME", QFile::encodeName(m_dir.filePath(u"home"_s)));
+        setEnvironment("XDG_DATA_HOME", dataHome.isEmpty()
+                                            ? QByteArray()
+                                            : QFile::encodeName(m_dir.filePath(dataHome)));
         const QDir current = QDir::current();
         QDir::setCurrent(m_dir.path()); // --data may name a folder relative to the current one
         DataFolder data(option, m_dir.filePath(program));
         QDir::setCurrent(current.path());
-        qputenv("HOME", home);
-        qputenv("XDG_DATA_HOME", xdg);
         QCOMPARE(data.dir().path(), m_dir.filePath(folder));
         ScriptedDialogs dialogs;
         QVERIFY(data.open(dialogs));
@@ -241,8 +231,7 @@ private Q_SLOTS:
         const QDir shared(m_dir.filePath(u"tmp"_s));
         TestFiles::write(shared, u"victim"_s, "mine");
         QVERIFY(QFile::link(shared.filePath(u"victim"_s), shared.filePath(u"junk.HTM"_s)));
-        const QByteArray temporary = qgetenv("TMPDIR");
-        qputenv("TMPDIR", QFile::encodeName(shared.path()));
+        setEnvironment("TMPDIR", QFile::encodeName(shared.path()));
         ScriptedDialogs dialogs(answers.split(u"; "_s));
         ScriptedShell shell;
         if (!browser.isEmpty())
@@ -250,7 +239,6 @@ private Q_SLOTS:
         shell.starts = !browser.startsWith(u'!');
         QWidget window;
         ShellMenu(dialogs, shell, window).MU_BrowseDefault_Click();
-        qputenv("TMPDIR", temporary);
         dialogs.verifyBoxes(boxes.split(u"; "_s));
         QCOMPARE(shell.calls.join(u'|'), calls);
         QCOMPARE(shared.entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),

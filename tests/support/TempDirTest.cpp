@@ -14,6 +14,11 @@ void TempDirTest::addScenario(const char* name, const Scenario& scenario) {
     QTest::newRow(name) << scenario;
 }
 
+void TempDirTest::setEnvironment(const char* name, const QByteArray& value) {
+    m_environment.append({name, qEnvironmentVariableIsSet(name) ? qgetenv(name) : QByteArray()});
+    value.isEmpty() ? qunsetenv(name) : qputenv(name, value);
+}
+
 void TempDirTest::runScenario() {
     QFETCH(Scenario, scenario);
     const auto& [before, steps, answers, boxes, after, shows] = scenario;

@@ -34,6 +34,8 @@ protected:
     static void addScenarioColumns();
     static void addScenario(const char* name, const Scenario& scenario);
     void runScenario();
+    // Sets an environment variable, or unsets it for an empty value, until the test function ends.
+    void setEnvironment(const char* name, const QByteArray& value);
 
 private Q_SLOTS:
     void init() {
@@ -44,10 +46,15 @@ private Q_SLOTS:
     // A test may have taken away the right to remove what it made.
     void cleanup() {
         QFile::setPermissions(m_dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        while (!m_environment.isEmpty()) {
+            const auto [name, value] = m_environment.takeLast();
+            value.isNull() ? qunsetenv(name) : qputenv(name, value);
+        }
     }
 
 private:
     std::optional<QTemporaryDir> m_tmp;
+    QList<std::pair<const char*, QByteArray>> m_environment;
 };
 
 Q_DECLARE_METATYPE(TempDirTest::Scenario)

@@ -327,13 +327,14 @@ void startUp(benchmark::State& state) {
 // hold ("tem 12345").
 void findFirstSearch(benchmark::State& state) {
     const int size = int(state.range(0));
-    measure(state, catalogueFiles(size),
-            [](const QDir& dir) {
-                CatalogueSearch search(dir);
-                search.refresh();
-                benchmark::DoNotOptimize(search.find(QStringLiteral("i")));
-            },
-            floorOf(CatalogueFiles, {}), CatalogueFiles);
+    measure(
+        state, catalogueFiles(size),
+        [](const QDir& dir) {
+            CatalogueSearch search(dir);
+            search.refresh();
+            benchmark::DoNotOptimize(search.find(QStringLiteral("i")));
+        },
+        floorOf(CatalogueFiles, {}), CatalogueFiles);
 }
 
 void findAKeystroke(benchmark::State& state) {
@@ -375,7 +376,7 @@ void fillStdList(benchmark::State& state) {
         texts.append(QString::fromLatin1(field("Item " + QByteArray::number((i * 7919) % 10'000))));
     for (auto _ : state) {
         ListBox list(QStringLiteral("StdList"));
-        list.addEntries(texts);
+        list.showEntries(texts);
         benchmark::DoNotOptimize(list.count());
     }
 }

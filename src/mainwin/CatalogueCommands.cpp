@@ -93,8 +93,8 @@ void CatalogueCommands::editCategory() {
     if (refuseUnpicked(picked, u"Please pick a category to edit."_s))
         return;
     // The name without the blanks that fill its record, so that End lands after its last letter.
-    const QString answer = askName(u"Change category name..."_s, u"New Category"_s,
-                                   Blanks::withoutTrailing(picked));
+    const QString answer =
+        askName(u"Change category name..."_s, u"New Category"_s, Blanks::withoutTrailing(picked));
     if (answer.isEmpty())
         return;
     Catalogue(m_dir).renameCategory(m_currentCategory, answer);

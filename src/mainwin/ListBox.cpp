@@ -67,34 +67,9 @@ QListWidgetItem* ListBox::makeItem(const QString& text, bool checked) const {
     return item;
 }
 
-int ListBox::sortedPlace(const QString& text) const {
-    // Binary search for the first entry that sorts after text.
-    int low = 0;
-    int high = count();
-    while (low < high) {
-        const int middle = low + (high - low) / 2;
-        if (lessThan(text, item(middle)->text()))
-            high = middle;
-        else
-            low = middle + 1;
-    }
-    return low;
-}
-
-int ListBox::addEntry(const QString& text) {
-    const QScopedValueRollback guard(m_userMove, false);
-    const int index = sortedPlace(text);
-    insertItem(index, makeItem(text));
-    return index;
-}
-
-void ListBox::addEntries(const QStringList& texts) {
-    if (count() > 0) {
-        for (const QString& text : texts)
-            addEntry(text);
-        return;
-    }
-    // Into an empty list in one go: a stable sort puts equal entries in the order they came.
+void ListBox::showEntries(const QStringList& texts) {
+    clearEntries();
+    // A stable sort puts equal entries in the order they came.
     QStringList sorted = texts;
     std::stable_sort(sorted.begin(), sorted.end(), lessThan);
     const QScopedValueRollback guard(m_userMove, false);

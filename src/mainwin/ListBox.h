@@ -6,9 +6,9 @@
 
 class TodaysList;
 
-// A list box that keeps its entries in alphabetical order without regard to case on every add.
-// An entry inserted at an explicit position stays where it was put. At most one entry is current;
-// Today's List also gives every entry a check box.
+// A list box that shows its entries in alphabetical order without regard to case, or Today's List
+// in its own order. At most one entry is current; Today's List also gives every entry a check
+// box.
 class ListBox final : public QListWidget {
     Q_OBJECT
 
@@ -21,9 +21,9 @@ public:
     // Shows Today's List from now on, as it changes; a tick here ticks its entry there.
     void showList(TodaysList& list);
 
-    // Adds at the entry's sorted place, after equal entries, and returns its index.
-    int addEntry(const QString& text);
-    void addEntries(const QStringList& texts);
+    // Empties the list and shows the entries in alphabetical order without regard to case,
+    // equal ones in the order given.
+    void showEntries(const QStringList& texts);
     void removeEntry(int index);
     void clearEntries();
 
@@ -51,7 +51,6 @@ protected:
 
 private:
     QListWidgetItem* makeItem(const QString& text, bool checked = false) const;
-    int sortedPlace(const QString& text) const;
     bool onCheckBox(const QPoint& position) const;
 
     CheckBoxes m_checkBoxes;

@@ -460,16 +460,14 @@ void MainScreen::MergeUpgradeLists() {
 // Loading and saving the lists.
 
 void MainScreen::LoadCategories() {
-    m_catList->clearEntries();
-    m_catList->addEntries(Catalogue(m_dir).categories());
+    m_catList->showEntries(Catalogue(m_dir).categories());
 }
 
 void MainScreen::LoadCategoryItems() {
     qsizetype counter = 0;
     if (const QString picked = m_catalogue->pickedCategory(); !picked.isEmpty()) {
-        m_stdList->clearEntries();
         const QStringList items = Catalogue(m_dir).itemsOf(picked);
-        m_stdList->addEntries(items);
+        m_stdList->showEntries(items);
         counter = items.size();
     }
     m_sbCat->setText(u" %1 Items: %2"_s.arg(counter).arg(m_catList->currentText()));

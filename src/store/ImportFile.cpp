@@ -140,7 +140,8 @@ ImportFile::Text ImportFile::read(const QDir& dir) {
             if (found.compare(name, Qt::CaseInsensitive) == 0)
                 named.append(found);
         if (named.size() > 1)
-            return {{}, false,
+            return {{},
+                    false,
                     u"Several files could be IMPORT.TXT: %1. Please keep the one to import and "
                     "rename the others."_s.arg(named.join(u", "_s))};
         if (named.size() == 1)

@@ -152,15 +152,13 @@ private Q_SLOTS:
         const Files soup{{Soup, ""}};
         const QString open = PickSoup + u"press NoteButton; "_s;
         const QString quit = u"Confirm YesNo Question default-No|Quit without saving?"_s;
-        addScenario(
-            "a note typed and taken back closes without a question",
-            {.before = soup,
-             .steps = open + u"type EditorBox x; key EditorBox Backspace; press EditCancel"_s,
-             .after = {{SoupNote, ""}},
-             .shows = u"EditorFrame=hidden; MacroFrame= Available Recipes "_s});
+        // A note typed and taken back closes without a question; a changed one asks.
         addScenario("a changed note: No keeps the editor, Yes drops the change",
                     {.before = soup,
-                     .steps = open + u"type EditorBox Simmer; press EditCancel; press EditCancel"_s,
+                     .steps = open +
+                              u"type EditorBox x; key EditorBox Backspace; press EditCancel; "
+                              "press NoteButton; type EditorBox Simmer; press EditCancel; "
+                              "press EditCancel"_s,
                      .answers = u"No; Yes"_s,
                      .boxes = quit + u"; "_s + quit,
                      .after = {{SoupNote, ""}},
@@ -239,18 +237,15 @@ private Q_SLOTS:
             u"Ready to print... YesNoCancel Question default-No|Include Category Names?"_s;
         // 12000 twips less 4000 for the page, 100 a character: 79 characters fit a line.
         const QString note = u"printout="_s + QString(100, u'a') + u" |bb cc|#page|"_s;
-        addScenario("the note printed alone, once Print is not cancelled",
+        // Cancelled, then the note alone, then with Today's List after it in the same document.
+        addScenario("the note printed",
                     {.before = printable,
-                     .steps = print + u"; press EditPrint"_s,
-                     .answers = u"Cancel; No"_s,
-                     .boxes = ready + ready,
-                     .shows = note + u"#end; EditorFrame= Notes on Soup "_s});
-        addScenario("the note printed with Today's List",
-                    {.before = printable,
-                     .steps = print,
-                     .answers = u"Yes; No"_s,
-                     .boxes = ready + names,
-                     .shows = note + u"||Vittlo! DATE|||     Milk|#end; printjob=Soup"_s});
+                     .steps = print + u"; press EditPrint; press EditPrint"_s,
+                     .answers = u"Cancel; No; Yes; No"_s,
+                     .boxes = ready + ready + ready + names,
+                     .shows = note + u"#end|"_s + note.mid(9) +
+                              u"||Vittlo! DATE|||     Milk|#end; printjob=Soup; EditorFrame= "
+                              "Notes on Soup "_s});
     }
     void notes() { runScenario(); }
 };

@@ -141,9 +141,9 @@ void CatalogueSearch::read() {
     std::vector<quint32> order(count);
     for (qsizetype r = 0; r < count; ++r)
         order[r] = quint32(r);
-    std::stable_sort(order.begin(), order.end(), [&](quint32 a, quint32 b) {
-        return std::memcmp(keys.constData() + a * KeySize, keys.constData() + b * KeySize,
-                           KeySize) < 0;
+    const char* const base = keys.constData();
+    std::stable_sort(order.begin(), order.end(), [base](quint32 a, quint32 b) {
+        return std::memcmp(base + a * KeySize, base + b * KeySize, KeySize) < 0;
     });
     m_records = std::move(records);
     m_folded = std::move(folded);

@@ -194,18 +194,12 @@ private Q_SLOTS:
         const QString changed = open + u"type EditorBox Simmer; "_s;
         const QString save =
             u"Confirm YesNoCancel Question|Save the changes to the notes on Soup?"_s;
-        addScenario("closing with a changed note: Cancel keeps the window and the note",
+        // Cancel keeps the window and the changed note, so File > Exit asks again.
+        addScenario("closing with a changed note: Cancel keeps it, No drops the change",
                     {.before = soup,
-                     .steps = changed + u"close"_s,
-                     .answers = u"Cancel"_s,
-                     .boxes = save,
-                     .after = {{SoupNote, ""}},
-                     .shows = u"window=open; EditorBox=Simmer"_s});
-        addScenario("File > Exit with a changed note: No drops the change",
-                    {.before = soup,
-                     .steps = changed + u"do MU_File_Exit"_s,
-                     .answers = u"No"_s,
-                     .boxes = save,
+                     .steps = changed + u"close; do MU_File_Exit"_s,
+                     .answers = u"Cancel; No"_s,
+                     .boxes = save + u"; "_s + save,
                      .after = {{SoupNote, ""}},
                      .shows = u"window=closed"_s});
         addScenario(

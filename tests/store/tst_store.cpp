@@ -128,13 +128,19 @@ private Q_SLOTS:
             shipped += TestFiles::items({{"Fish", "Cod " + QByteArray::number(i)}});
         const QList<QByteArray> lines{"A\r\n", "B\r\nC\r\n"};
         const QStringList entries[2]{{u"A"_s}, {u"B"_s, u"C"_s}};
+        // An import long enough that its items are written in runs before its categories, so
+        // that many kills find it half-written.
+        QByteArray imported;
+        for (int i = 0; i < 1000; ++i)
+            imported += "[!]Fish " + QByteArray::number(i) + "\r\n" +
+                        QByteArray("cod, ").repeated(49) + "hake\r\n";
         QRandomGenerator random(11);
         for (int kill = 0; kill < 200; ++kill) {
             TestFiles::writeAll(m_dir, {{u"category.lst"_s, categories},
                                         {u"std_item.lst"_s, change == 3 ? QByteArray() : kept},
                                         {u"category.new"_s, TestFiles::cats({"Fish"})},
                                         {u"std_item.new"_s, shipped},
-                                        {u"import.txt"_s, "[!]Fish\r\ncod\r\nhake\r\n"},
+                                        {u"import.txt"_s, imported},
                                         {u"Soup.rcp"_s, lines[0]},
                                         {u"todays.lst"_s, lines[0]}});
             const pid_t child = fork();
@@ -172,7 +178,7 @@ private Q_SLOTS:
                 const QList<std::pair<qsizetype, qsizetype>> states[] = {
                     {},
                     {{2, 2}},
-                    {{counts.first, 2 + 2 * (counts.first - 2)}},
+                    {{counts.first, 2 + 50 * (counts.first - 2)}},
                     {{2, 0}, {3, 100}},
                     {{2, 2}, {3, 102}}};
                 QVERIFY2(states[change].contains(counts),

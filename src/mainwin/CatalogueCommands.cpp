@@ -39,10 +39,6 @@ QString CatalogueCommands::pickedCategory() const {
     return m_catEdit->text();
 }
 
-QString CatalogueCommands::pickedItem() const {
-    return m_stdEdit->text();
-}
-
 void CatalogueCommands::pickCategory(const QString& entry) {
     m_currentCategory = entry;
     m_catEdit->setText(entry);

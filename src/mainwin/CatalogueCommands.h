@@ -26,9 +26,6 @@ public:
     // The picked category as the category list shows it, padded to 30 characters; empty when
     // none is picked.
     QString pickedCategory() const;
-    QString pickedItem() const;
-    const QString& currentCategory() const { return m_currentCategory; }
-    const ItemRecord& currentItem() const { return m_currentItem; }
 
     // A category or item was clicked: the entry's text as its list shows it.
     void pickCategory(const QString& entry);

@@ -82,6 +82,7 @@ QStringList Catalogue::itemsOf(const QString& category) const {
 }
 
 bool Catalogue::addCategory(const QString& name) const {
+    CatalogueJournal::finishPending(m_dir);
     const QString path = m_dir.filePath(ListFiles::Categories);
     const QString wanted = upperCase(Blanks::trimmed(name));
     for (const QString& stored : decodedRecords(path, CategoryRecord::Size))
@@ -93,6 +94,7 @@ bool Catalogue::addCategory(const QString& name) const {
 }
 
 void Catalogue::renameCategory(const QString& current, const QString& newName) const {
+    CatalogueJournal::finishPending(m_dir);
     const std::optional<QByteArray> key = trimmedKey(current);
     if (!key)
         return;
@@ -131,6 +133,7 @@ void Catalogue::renameCategory(const QString& current, const QString& newName) c
 }
 
 void Catalogue::removeCategory(const QString& name) const {
+    CatalogueJournal::finishPending(m_dir);
     const std::optional<QByteArray> key = trimmedKey(name);
     removeRecords(m_dir.filePath(ListFiles::Categories),
                   m_dir.filePath(ListFiles::CategoriesScratch), CategoryRecord::Size,
@@ -138,6 +141,7 @@ void Catalogue::removeCategory(const QString& name) const {
 }
 
 bool Catalogue::addItem(const QString& category, const QString& item) const {
+    CatalogueJournal::finishPending(m_dir);
     const QString path = m_dir.filePath(ListFiles::Items);
     const ItemRecord added(category, item);
     bool held = false;
@@ -152,6 +156,7 @@ bool Catalogue::addItem(const QString& category, const QString& item) const {
 }
 
 void Catalogue::removeItem(const QString& category, const QString& item) const {
+    CatalogueJournal::finishPending(m_dir);
     const std::optional<QByteArray> categoryKey = trimmedKey(category);
     const std::optional<QByteArray> itemKey = trimmedKey(item);
     removeRecords(m_dir.filePath(ListFiles::Items), m_dir.filePath(ListFiles::ItemsScratch),

@@ -1,10 +1,17 @@
 #include "CatalogueJournal.h"
 
+#include "CategoryRecord.h"
 #include "FileError.h"
+#include "ItemRecord.h"
 #include "RecordFile.h"
 #include "TextFile.h"
 
+#include <QCryptographicHash>
 #include <QFile>
+#include <QFileInfo>
+#include <QSet>
+#include <cctype>
+#include <optional>
 #include <filesystem>
 #include <system_error>
 
@@ -13,12 +20,132 @@ using namespace Qt::StringLiterals;
 namespace {
 
 const QString Journal = u"catalogue.jnl"_s;
-constexpr char Heading[] = "vittlo catalogue journal 1";
+constexpr char Heading[] = "vittlo catalogue journal 2";
+// Written by version 1.1, without a check line.
+constexpr char FirstHeading[] = "vittlo catalogue journal 1";
+constexpr char Check[] = "check ";
+// A journal names a few files in a few lines; anything larger is no journal of ours.
+constexpr qint64 LargestJournal = 64 * 1024;
 
-// A list file's name in a journal line: a bare name of the program's own, never a path.
-bool isListName(const QByteArray& name) {
-    return !name.isEmpty() && !name.contains('/') && !name.contains('\\') && name != ".." &&
-           name != ".";
+// The files a journal may name: the lists with their record sizes, and what may take their place.
+struct ListFile {
+    QByteArray name;
+    qsizetype recordSize;
+    QByteArray replacements[2];
+};
+const ListFile ListFilesJournaled[] = {
+    {"category.lst", CategoryRecord::Size, {"category.tmp", "category.new"}},
+    {"std_item.lst", ItemRecord::Size, {"std_item.tmp", "std_item.new"}},
+};
+
+const ListFile* listFile(QByteArrayView name) {
+    for (const ListFile& list : ListFilesJournaled)
+        if (list.name == name)
+            return &list;
+    return nullptr;
+}
+
+QByteArray checkLine(QByteArrayView journal) {
+    return Check + QCryptographicHash::hash(journal, QCryptographicHash::Sha256).toHex() + '\n';
+}
+
+// A file of the folder itself: an ordinary file, not a link to one elsewhere.
+bool isOwnFile(const QFileInfo& info) {
+    return !info.isSymLink() && info.isFile();
+}
+
+// A length as the program writes it: decimal digits only, no sign, no blank.
+std::optional<qint64> lengthOf(QByteArrayView word) {
+    if (word.isEmpty() || word.size() > 18)
+        return std::nullopt;
+    for (const char c : word)
+        if (c < '0' || c > '9')
+            return std::nullopt;
+    return word.toLongLong();
+}
+
+bool isHex(QByteArrayView word) {
+    for (const char c : word)
+        if (!std::isxdigit(static_cast<unsigned char>(c)))
+            return false;
+    return word.size() % 2 == 0;
+}
+
+struct Step {
+    QString from; // a rename's file; empty for an append
+    QString file;
+    qint64 length = 0;
+    QByteArray tail;
+};
+
+// The steps of the journal, every one checked against the folder; nothing when any part of it is
+// not what this program writes.
+std::optional<QList<Step>> stepsOf(const QDir& dir, QByteArrayView journal) {
+    if (!journal.endsWith('\n'))
+        return std::nullopt;
+    QList<QByteArrayView> lines;
+    for (qsizetype at = 0; at < journal.size();) {
+        const qsizetype end = journal.indexOf('\n', at);
+        lines.append(journal.sliced(at, end - at));
+        at = end + 1;
+    }
+    if (lines.first() == Heading) {
+        // The check line covers every byte before it.
+        const qsizetype checked = journal.size() - lines.last().size() - 1;
+        if (lines.size() < 3 || journal.sliced(checked) != checkLine(journal.first(checked)))
+            return std::nullopt;
+        lines.removeLast();
+    } else if (lines.first() != FirstHeading || lines.size() < 2) {
+        return std::nullopt;
+    }
+    QList<Step> steps;
+    QSet<QByteArray> named;
+    for (const QByteArrayView line : lines.sliced(1)) {
+        const QList<QByteArray> words = line.toByteArray().split(' ');
+        const ListFile* list = listFile(words.value(words.value(0) == "rename" ? 2 : 1));
+        if (!list || named.contains(list->name))
+            return std::nullopt;
+        named.insert(list->name);
+        Step step;
+        step.file = QString::fromLatin1(list->name);
+        const QFileInfo info(dir.filePath(step.file));
+        if (words.size() == 4 && words[0] == "append") {
+            const std::optional<qint64> length = lengthOf(words[2]);
+            // An append only grows a file, from a whole number of records; the tail it wrote
+            // over is less than one.
+            if (!length || !isOwnFile(info) || *length > info.size() ||
+                *length % list->recordSize != 0 || !isHex(words[3]) ||
+                words[3].size() / 2 >= list->recordSize)
+                return std::nullopt;
+            step.length = *length;
+            step.tail = QByteArray::fromHex(words[3]);
+        } else if (words.size() == 3 && words[0] == "rename" &&
+                   (words[1] == list->replacements[0] || words[1] == list->replacements[1])) {
+            step.from = QString::fromLatin1(words[1]);
+            const QFileInfo from(dir.filePath(step.from));
+            if ((from.exists() || from.isSymLink()) && !isOwnFile(from))
+                return std::nullopt;
+        } else {
+            return std::nullopt;
+        }
+        // A journal either appends or replaces, never both.
+        if (!steps.isEmpty() && steps.first().from.isEmpty() != step.from.isEmpty())
+            return std::nullopt;
+        steps.append(step);
+    }
+    return steps;
+}
+
+// Puts a journal that is not understood where no start replays it, never over an earlier one.
+QString setAside(const QDir& dir) {
+    QString name = Journal + u".unapplied"_s;
+    for (int n = 2; !QFile::rename(dir.filePath(Journal), dir.filePath(name)); ++n) {
+        if (!dir.exists(name) || n > 1000)
+            throw FileError(Journal, u"It could not be understood and could not be set aside."_s);
+        name = Journal + u".unapplied."_s + QString::number(n);
+    }
+    RecordFile::syncFolderOf(dir.filePath(name));
+    return name;
 }
 
 } // namespace
@@ -92,30 +219,44 @@ void CatalogueJournal::Replaces::commit() {
 }
 
 void CatalogueJournal::recover(const QDir& dir) {
-    if (!dir.exists(Journal))
-        return;
-    const QList<QByteArray> lines = TextFile::read(dir, Journal).split('\n');
-    // A journal is written whole or not at all; one without its heading is no journal of ours.
-    if (lines.value(0) == Heading) {
-        for (const QByteArray& line : lines.mid(1)) {
-            const QList<QByteArray> words = line.split(' ');
-            if (words.size() == 4 && words[0] == "append" && isListName(words[1])) {
-                const QString name = QString::fromLatin1(words[1]);
-                RecordFile file(dir.filePath(name), 1, RecordFile::Access::ReadWrite);
-                file.truncate(words[2].toLongLong(), QByteArray::fromHex(words[3]));
+    const QFileInfo journal(dir.filePath(Journal));
+    if (journal.exists() || journal.isSymLink()) {
+        std::optional<QList<Step>> steps;
+        if (isOwnFile(journal) && journal.size() <= LargestJournal)
+            steps = stepsOf(dir, TextFile::read(dir, Journal));
+        if (!steps) {
+            const QString name = setAside(dir);
+            throw FileError(Journal, u"It tells of a change to the catalogue, but could not be "
+                                     "understood, so nothing of it was applied: category.lst and "
+                                     "std_item.lst were left as they are. It was kept as %1 in "
+                                     "%2."_s.arg(name, QDir::toNativeSeparators(dir.path())));
+        }
+        for (const Step& step : std::as_const(*steps)) {
+            if (step.from.isEmpty()) {
+                RecordFile file(dir.filePath(step.file), 1, RecordFile::Access::ReadWrite);
+                file.truncate(step.length, step.tail);
                 file.sync();
-            } else if (words.size() == 3 && words[0] == "rename" && isListName(words[1]) &&
-                       isListName(words[2]) && dir.exists(QString::fromLatin1(words[1]))) {
-                rename(dir, QString::fromLatin1(words[1]), QString::fromLatin1(words[2]));
+            } else if (dir.exists(step.from)) {
+                rename(dir, step.from, step.file);
             }
         }
+        RecordFile::syncFolderOf(dir.filePath(Journal));
+        removeJournal(dir);
     }
-    RecordFile::syncFolderOf(dir.filePath(Journal));
-    removeJournal(dir);
+    // A rewrite killed before its journal was written leaves its scratch file, which nothing
+    // else would ever remove.
+    for (const ListFile& list : ListFilesJournaled)
+        TextFile::remove(dir, QString::fromLatin1(list.replacements[0]));
+}
+
+void CatalogueJournal::finishPending(const QDir& dir) {
+    if (QFileInfo(dir.filePath(Journal)).exists())
+        recover(dir);
 }
 
 void CatalogueJournal::writeJournal(const QDir& dir, const QByteArray& lines) {
-    TextFile::write(dir, Journal, QByteArray(Heading) + '\n' + lines);
+    const QByteArray journal = QByteArray(Heading) + '\n' + lines;
+    TextFile::write(dir, Journal, journal + checkLine(journal));
 }
 
 void CatalogueJournal::removeJournal(const QDir& dir) {

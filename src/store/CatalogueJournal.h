@@ -69,9 +69,16 @@ public:
         bool m_journaled = false;
     };
 
-    // Finishes or undoes the change a journal left behind tells of, and removes the journal.
-    // Throws FileError.
+    // Finishes or undoes the change a journal left behind tells of, and removes the journal. A
+    // journal is checked whole first: one not understood (damaged, of another version, naming
+    // other files) changes nothing and is set aside under a name that is never replayed, and a
+    // FileError tells where. Scratch files no journal names are removed. Throws FileError; the
+    // journal then stays.
     static void recover(const QDir& dir);
+    // A command that changes the catalogue finishes a journal still standing first, so that a
+    // later start never takes back what the command did; where it cannot, the FileError stops
+    // the command.
+    static void finishPending(const QDir& dir);
 
 private:
     static void writeJournal(const QDir& dir, const QByteArray& lines);

@@ -1,6 +1,7 @@
 #include "ImportFile.h"
 
 #include "CatalogueJournal.h"
+#include "PlainFile.h"
 #include "CategoryRecord.h"
 #include "ItemRecord.h"
 #include "ListFiles.h"
@@ -147,6 +148,7 @@ ImportFile::Text ImportFile::read(const QDir& dir) {
         if (named.size() == 1)
             name = named.first();
     }
+    PlainFile::refuseSpecial(dir.filePath(name));
     QFile file(dir.filePath(name));
     if (!file.open(QIODevice::ReadOnly))
         return {{}, false, CannotRead};
@@ -158,6 +160,7 @@ ImportFile::Text ImportFile::read(const QDir& dir) {
 }
 
 QString ImportFile::importInto(const QDir& dir, QByteArrayView text) {
+    CatalogueJournal::finishPending(dir);
     std::optional<CatalogueJournal::Appends> appends;
     RecordAppender categories(appends, dir, 0, CategoryRecord::Size);
     RecordAppender items(appends, dir, 1, ItemRecord::Size);

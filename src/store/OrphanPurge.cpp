@@ -1,6 +1,7 @@
 #include "OrphanPurge.h"
 
 #include "Blanks.h"
+#include "CatalogueJournal.h"
 #include "CategoryRecord.h"
 #include "ItemRecord.h"
 #include "ListFiles.h"
@@ -9,6 +10,7 @@
 #include <QHash>
 
 void OrphanPurge::purge(const QDir& dir) {
+    CatalogueJournal::finishPending(dir);
     // One group of kept records for each category name, in the order the names first appear.
     QList<QByteArray> names;
     QHash<QByteArrayView, qsizetype> groupOf;

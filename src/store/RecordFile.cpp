@@ -1,6 +1,7 @@
 #include "RecordFile.h"
 
 #include "FileError.h"
+#include "PlainFile.h"
 
 #include <QFileInfo>
 #include <cerrno>
@@ -48,6 +49,7 @@ void writeWhole(QFile& file, const QList<QByteArrayView>& parts) {
 RecordFile::RecordFile(const QString& path, qsizetype recordSize, Access access)
     : m_file(path)
     , m_recordSize(recordSize) {
+    PlainFile::refuseSpecial(path);
     const bool readOnly = access == Access::Read && m_file.exists();
     // Unbuffered, so that bytes a full disk refused are not tried again on the next call.
     if (!m_file.open((readOnly ? QIODevice::ReadOnly : QIODevice::ReadWrite) |
@@ -141,6 +143,7 @@ void RecordFile::replace(const QString& listPath, const QString& scratchPath,
 }
 
 void RecordFile::writeScratch(const QString& scratchPath, const QList<QByteArrayView>& records) {
+    PlainFile::refuseSpecial(scratchPath);
     QFile scratch(scratchPath);
     if (!scratch.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
         throw FileError(nameOf(scratchPath), scratch.errorString());

@@ -1,6 +1,7 @@
 #include "TextFile.h"
 
 #include "FileError.h"
+#include "PlainFile.h"
 #include "RecordFile.h"
 
 #include <QFile>
@@ -9,6 +10,7 @@
 using namespace Qt::StringLiterals;
 
 QByteArray TextFile::read(const QDir& dir, const QString& name) {
+    PlainFile::refuseSpecial(dir.filePath(name));
     QFile file(dir.filePath(name));
     const bool exists = file.exists();
     if (!file.open(exists ? QIODevice::ReadOnly : QIODevice::WriteOnly))
@@ -21,6 +23,7 @@ QByteArray TextFile::read(const QDir& dir, const QString& name) {
 }
 
 void TextFile::write(const QDir& dir, const QString& name, const QByteArray& bytes) {
+    PlainFile::refuseSpecial(dir.filePath(name));
     QSaveFile file(dir.filePath(name));
     file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())

@@ -14,6 +14,7 @@ UpgradeMerge::UpgradeMerge(const QDir& dir)
     : m_dir(dir) {}
 
 bool UpgradeMerge::prepare() const {
+    CatalogueJournal::finishPending(m_dir);
     // Only the lengths in bytes count, whole records or not; a missing file is empty.
     const bool users = QFileInfo(m_dir.filePath(ListFiles::Items)).size() > 0;
     const bool shipped = QFileInfo(m_dir.filePath(ListFiles::ItemsUpgrade)).size() > 0;
@@ -44,6 +45,7 @@ void UpgradeMerge::firstInstallation() const {
 }
 
 void UpgradeMerge::merge() const {
+    CatalogueJournal::finishPending(m_dir);
     const Missing items = missingFrom(ListFiles::Items, ListFiles::ItemsUpgrade, ItemRecord::Size);
     const Missing categories =
         missingFrom(ListFiles::Categories, ListFiles::CategoriesUpgrade, CategoryRecord::Size);

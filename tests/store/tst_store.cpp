@@ -8,6 +8,7 @@
 #include "TempDirTest.h"
 #include "UpgradeMerge.h"
 
+#include <QCryptographicHash>
 #include <QRandomGenerator>
 #include <QScopeGuard>
 #include <QSet>
@@ -19,7 +20,10 @@
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
+using TestFiles::cats;
 using TestFiles::field;
+using TestFiles::Files;
+using TestFiles::items;
 
 namespace {
 
@@ -103,6 +107,117 @@ private Q_SLOTS:
             QCOMPARE(TestFiles::read(m_dir, u"std_item.lst"_s), merged(items, newItems));
             QCOMPARE(TestFiles::read(m_dir, u"category.lst"_s), merged(categories, newCategories));
             QCOMPARE(m_dir.entryList({u"*.new"_s}), QStringList{});
+        }
+    }
+
+    // A journal is checked whole before any of it is applied: one the program wrote is
+    // finished, one it did not write is set aside untouched (never over an earlier one), and
+    // one that cannot be finished stays. Scratch files no journal names go.
+    void journals_data() {
+        QTest::addColumn<QByteArray>("journal");
+        QTest::addColumn<Files>("before");
+        QTest::addColumn<Files>("after"); // besides the lists, as before unless named
+        QTest::addColumn<QString>("outcome");
+        const auto checked = [](const QByteArray& lines) {
+            const QByteArray journal = "vittlo catalogue journal 2\n" + lines;
+            return journal + "check " +
+                   QCryptographicHash::hash(journal, QCryptographicHash::Sha256).toHex() + '\n';
+        };
+        const QByteArray cut = "append category.lst 30 \nappend std_item.lst 60 4669\n";
+        const Files appended{{u"category.lst"_s, cats({"Bakery", "Fish"}) + "Fr"},
+                             {u"std_item.lst"_s, items({{"Bakery", "Bread"}, {"Fish", "Cod"}})}};
+        const Files takenBack{{u"category.lst"_s, cats({"Bakery"})},
+                              {u"std_item.lst"_s, items({{"Bakery", "Bread"}}) + "Fi"}};
+        QTest::newRow("appends taken back")
+            << checked(cut) << appended << takenBack << u"applied"_s;
+        QTest::newRow("written by version 1.1")
+            << "vittlo catalogue journal 1\n" + cut << appended << takenBack << u"applied"_s;
+        QTest::newRow("renames, one done already")
+            << checked("rename category.tmp category.lst\nrename std_item.tmp std_item.lst\n")
+            << Files{{u"category.tmp"_s, cats({"Dairy"})}}
+            << Files{{u"category.lst"_s, cats({"Dairy"})}, {u"category.tmp"_s, "<missing>"}}
+            << u"applied"_s;
+        QTest::newRow("no journal: scratch files of a killed rewrite go")
+            << QByteArray("<missing>")
+            << Files{{u"category.tmp"_s, cats({"Dairy"})}, {u"std_item.tmp"_s, "x"}}
+            << Files{{u"category.tmp"_s, "<missing>"}, {u"std_item.tmp"_s, "<missing>"}}
+            << u"applied"_s;
+        QTest::newRow("cannot be finished: it stays, with its scratch file")
+            << checked("rename category.tmp category.lst\n")
+            << Files{{u"category.tmp"_s, cats({"Dairy"})}, {u"category.lst"_s, "<dir>"}}
+            << Files{{u"category.tmp"_s, cats({"Dairy"})}, {u"category.lst"_s, "<dir>"}}
+            << u"kept"_s;
+        const QList<std::pair<const char*, QByteArray>> foreign{
+            {"a damaged length", "vittlo catalogue journal 1\nappend std_item.lst 0 \n"
+                                 "append category.lst 3x0 \n"},
+            {"a length past the end", checked("append category.lst 1000000000000 \n")},
+            {"a length within a record", checked("append category.lst 15 \n")},
+            {"a signed length", checked("append category.lst +30 \n")},
+            {"a tail that is no hex", checked("append category.lst 0 zz\n")},
+            {"a tail of a whole record", checked("append category.lst 0 " +
+                                                 QByteArray(30, 'a').toHex() + '\n')},
+            {"another file renamed", checked("rename todays.lst category.lst\n")},
+            {"another file cut", checked("append todays.lst 0 \n")},
+            {"a path", checked("append ../category.lst 0 \n")},
+            {"a file twice", checked("append category.lst 30 \nappend category.lst 0 \n")},
+            {"an append and a rename", checked("append category.lst 0 \nrename category.tmp "
+                                               "category.lst\n")},
+            {"a list through a link", checked("append std_item.lst 0 \n")},
+            {"an unknown version", "vittlo catalogue journal 3\nappend category.lst 0 \n"},
+            {"no check line", "vittlo catalogue journal 2\nappend category.lst 0 \n"},
+            {"a damaged check", checked("append category.lst 30 \n").replace("30", "0")},
+            {"no end of line", checked("append category.lst 30 \n").chopped(1)},
+        };
+        for (const auto& [name, journal] : foreign) {
+            Files before{{u"category.tmp"_s, "x"}};
+            if (qstrcmp(name, "a list through a link") == 0)
+                before = {{u"std_item.lst"_s, "<link other.lst>"}, {u"other.lst"_s, "x"}};
+            if (qstrcmp(name, "an unknown version") == 0)
+                before = {{u"catalogue.jnl.unapplied"_s, "earlier"}};
+            Files after = before;
+            after.insert(qstrcmp(name, "an unknown version") == 0 ? u"catalogue.jnl.unapplied.2"_s
+                                                                  : u"catalogue.jnl.unapplied"_s,
+                         journal);
+            QTest::newRow(name) << journal << before << after << u"set aside"_s;
+        }
+    }
+    void journals() {
+        QFETCH(QByteArray, journal);
+        QFETCH(Files, before);
+        QFETCH(Files, after);
+        QFETCH(QString, outcome);
+        const Files lists{{u"category.lst"_s, cats({"Bakery", "Dairy"})},
+                          {u"std_item.lst"_s, items({{"Dairy", "Milk"}})},
+                          {u"todays.lst"_s, "A\r\n"}};
+        TestFiles::writeAll(m_dir, lists);
+        for (auto file = before.cbegin(); file != before.cend(); ++file)
+            QFile::remove(m_dir.filePath(file.key()));
+        TestFiles::writeAll(m_dir, before);
+        if (journal != "<missing>")
+            TestFiles::writeAll(m_dir, {{u"catalogue.jnl"_s, journal}});
+        bool thrown = false;
+        try {
+            CatalogueJournal::recover(m_dir);
+        } catch (const FileError& error) {
+            thrown = true;
+            QCOMPARE(error.fileName(), outcome == u"kept" ? u"category.lst"_s : u"catalogue.jnl"_s);
+        }
+        QCOMPARE(thrown, outcome != u"applied");
+        Files expected = lists;
+        expected.insert(after);
+        expected.insert(u"catalogue.jnl"_s, outcome == u"kept" ? journal : "<missing>");
+        TestFiles::verifyAll(m_dir, expected);
+        // Set aside, it is not met again; kept, it stops every change of the catalogue.
+        if (outcome == u"set aside")
+            CatalogueJournal::recover(m_dir);
+        if (outcome == u"kept") {
+            QVERIFY_THROWS_EXCEPTION(FileError, Catalogue(m_dir).addCategory(u"Fish"_s));
+            QVERIFY_THROWS_EXCEPTION(FileError, ImportFile::importInto(m_dir, "[!]Fish\r\n"));
+            TestFiles::verifyAll(m_dir, expected);
+            QVERIFY(TestFiles::change(m_dir, u"rm category.lst"_s));
+            QVERIFY(Catalogue(m_dir).addCategory(u"Fish"_s));
+            TestFiles::verifyAll(m_dir, {{u"category.lst"_s, cats({"Dairy", "Fish"})},
+                                         {u"catalogue.jnl"_s, "<missing>"}});
         }
     }
 

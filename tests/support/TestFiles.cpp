@@ -3,7 +3,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTest>
+#include <filesystem>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -15,8 +17,15 @@ void TestFiles::write(const QDir& dir, const QString& name, const QByteArray& by
 }
 
 QByteArray TestFiles::read(const QDir& dir, const QString& name) {
-    if (QFileInfo(dir.filePath(name)).isDir())
+    const QFileInfo info(dir.filePath(name));
+    if (info.isSymLink())
+        return "<link " + QByteArray::fromStdString(
+                              std::filesystem::read_symlink(info.filePath().toStdString())) +
+               '>';
+    if (info.isDir())
         return "<dir>";
+    if (info.exists() && !info.isFile())
+        return "<fifo>";
     QFile file(dir.filePath(name));
     if (!file.open(QIODevice::ReadOnly))
         return "<missing>";
@@ -25,8 +34,13 @@ QByteArray TestFiles::read(const QDir& dir, const QString& name) {
 
 void TestFiles::writeAll(const QDir& dir, const Files& files) {
     for (auto file = files.cbegin(); file != files.cend(); ++file) {
+        const QByteArray path = QFile::encodeName(dir.filePath(file.key()));
         if (file.value() == "<dir>")
             QVERIFY(dir.mkpath(file.key()));
+        else if (file.value() == "<fifo>")
+            QCOMPARE(::mkfifo(path.constData(), 0600), 0);
+        else if (file.value().startsWith("<link "))
+            QCOMPARE(::symlink(file.value().sliced(6).chopped(1).constData(), path.constData()), 0);
         else
             write(dir, file.key(), file.value());
     }

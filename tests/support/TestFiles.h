@@ -7,7 +7,8 @@
 
 // Test fixtures are written and checked as raw bytes, never through the program's own store.
 namespace TestFiles {
-// File names and their bytes; "<missing>" stands for no file, "<dir>" for a directory.
+// File names and their bytes; "<missing>" stands for no file, "<dir>" for a directory, "<fifo>"
+// for a named pipe and "<link TARGET>" for a symbolic link.
 using Files = QMap<QString, QByteArray>;
 
 void write(const QDir& dir, const QString& name, const QByteArray& bytes);

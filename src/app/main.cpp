@@ -63,19 +63,23 @@ int main(int argc, char* argv[]) {
     parse(parser, app);
 
     StandardDialogs dialogs;
+    // From the first box of the start on, a signal closes the box with its safe answer and ends
+    // the program.
+    EndSignals ending;
+    QObject::connect(&ending, &EndSignals::received, [&dialogs] { dialogs.answerSafely(); });
     DataFolder folder(parser.value(dataOption()), QCoreApplication::applicationDirPath());
+    // The folder locked by a living copy, or not to be made or locked: the user was told.
     if (!folder.open(dialogs))
-        return 0;
+        return ending.hasEnded() ? 0 : 1;
     // The lists are found by their bare names in the data folder.
     QDir::setCurrent(folder.dir().absolutePath());
     PrinterTarget printer(folder.dir().filePath(u"printout.pdf"_s));
     SystemShell shell;
-    EndSignals ending;
     // The splash form stands in for the main window from the start until "Click Me".
     SplashForm splash;
     splash.show();
     MainScreen window(folder.dir(), dialogs, printer, shell);
     dialogs.setParent(&window);
     splash.showWhenUnloaded(window);
-    return QApplication::exec();
+    return ending.exec();
 }

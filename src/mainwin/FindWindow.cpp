@@ -75,7 +75,33 @@ void FindWindow::search() {
     });
 }
 
+void FindWindow::catalogueChanged() {
+    m_search.forget();
+    if (isVisible())
+        searchAgain();
+}
+
+void FindWindow::searchAgain() {
+    const QModelIndex current = m_list->currentIndex();
+    const QString shown =
+        current.isValid() ? m_found->data(current, Qt::DisplayRole).toString() : QString();
+    search();
+    for (int row = 0; row < m_found->rowCount(); ++row) {
+        if (m_found->data(m_found->index(row), Qt::DisplayRole).toString() == shown) {
+            m_list->setCurrentIndex(m_found->index(row));
+            break;
+        }
+    }
+}
+
 void FindWindow::choose(const QModelIndex& index) {
+    // An item of a catalogue changed meanwhile, from elsewhere, may be gone: the user sees the
+    // items found afresh first.
+    bool changed = false;
+    if (!CommandRunner::run(m_dialogs, [&] { changed = m_search.refresh(); }) || changed) {
+        searchAgain();
+        return;
+    }
     if (index.isValid())
         Q_EMIT chosen(m_search.entry(m_found->at(index.row())));
 }

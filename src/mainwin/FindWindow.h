@@ -22,6 +22,9 @@ public:
 
     // Brings the window to the front with its text selected, for the next search.
     void open();
+    // The catalogue was changed: an open window searches again, keeping its highlight on the
+    // same item where it is still found.
+    void catalogueChanged();
 
 Q_SIGNALS:
     // The Today's List entry for the item chosen, as a double-click on it in the item list
@@ -34,6 +37,8 @@ protected:
 
 private:
     void search();
+    // Reads a changed catalogue and searches it again, the highlight kept where it can be.
+    void searchAgain();
     void choose(const QModelIndex& index);
 
     Dialogs& m_dialogs;

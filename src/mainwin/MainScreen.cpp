@@ -108,17 +108,20 @@ MainScreen::MainScreen(const QDir& dir, Dialogs& dialogs, PrintTarget& printTarg
     if (const QScreen* shown = screen())
         move(shown->availableGeometry().center() - rect().center());
 
-    Form_Load();
-
     // A failed write after a change is told once; the list stays as it is on screen.
     connect(m_todaysList, &TodaysList::saveFailed, this,
             [this](const QString& fileName, const QString& message) {
                 CommandRunner::report(m_dialogs, FileError(fileName, message));
             });
     // At the end of a desktop session, and when the program is ended from outside, what the
-    // user typed reaches its files without a question.
-    connect(qApp, &QGuiApplication::commitDataRequest, m_todaysList, &TodaysList::flush);
+    // user typed reaches its files without a question, from the first box of the start on.
+    connect(qApp, &QGuiApplication::commitDataRequest, this, [this] {
+        m_editorFrame->saveWithoutAsking();
+        m_todaysList->flush();
+    });
     connect(qApp, &QCoreApplication::aboutToQuit, this, &MainScreen::endWithoutAsking);
+
+    Form_Load();
 }
 
 MainScreen::~MainScreen() = default;
@@ -274,6 +277,10 @@ void MainScreen::buildKeys() {
         CenterOn(entry);
         ClearEditBoxes();
     });
+}
+
+void MainScreen::catalogueChanged() {
+    m_find->catalogueChanged();
 }
 
 void MainScreen::buildStatusBar() {

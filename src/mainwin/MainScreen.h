@@ -8,6 +8,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QMainWindow>
+#include <QScopeGuard>
 #include <QString>
 #include <functional>
 #include <optional>
@@ -76,9 +77,12 @@ private:
     void MergeUpgradeLists();
     void Menu_Print_Click();
 
+    // Runs a command that may change the catalogue; an open Find Items searches it afresh.
     template <void (CatalogueCommands::*command)()> void catalogueCommand() {
+        const auto searchAgain = qScopeGuard([this] { catalogueChanged(); });
         (m_catalogue->*command)();
     }
+    void catalogueChanged();
     // Runs the command of a toolbar button or menu item; a failure shows one message.
     template <void (MainScreen::*command)()> void run() {
         runCommand([this] { (this->*command)(); });

@@ -97,11 +97,12 @@ void TodaysList::setChecked(int index, bool checked) {
 }
 
 void TodaysList::clearAndRemoveFile() {
-    // The file goes first: if it cannot, the list stays as it was.
-    EntryListFile(m_dir, ListFiles::TodaysList).remove();
+    // The file goes first: if it cannot, the list stays as it was. A file that could not be read
+    // holds what the user has not seen, and stays.
+    if (m_fileRead)
+        EntryListFile(m_dir, ListFiles::TodaysList).remove();
     m_saveTimer->stop();
     m_entries.clear();
-    m_fileRead = true;
     m_unsaved = false;
     m_failing = false;
     Q_EMIT replaced();

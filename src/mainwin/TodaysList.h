@@ -48,8 +48,8 @@ public:
     // Ticks and unticks: no change of the list, nothing is written.
     void setChecked(int index, bool checked);
 
-    // Empties the list and deletes its file; a file that cannot be deleted throws FileError and
-    // leaves the list as it was.
+    // Empties the list and deletes its file, unless the file could not be read; a file that
+    // cannot be deleted throws FileError and leaves the list as it was.
     void clearAndRemoveFile();
 
     // Writes the file now, if it may be written. Throws FileError.

@@ -112,6 +112,7 @@ void NotesEditor::saveWithoutAsking() {
         return;
     try {
         RecipeFiles(m_dir).writeNote(m_recipe, text());
+        m_loadedText = text();
     } catch (const FileError& error) {
         qWarning("The note could not be saved: %s", error.what());
     }

@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <csignal>
+#include <fcntl.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -26,7 +27,9 @@ extern "C" void onEndSignal(int) {
 
 EndSignals::EndSignals(QObject* parent)
     : QObject(parent) {
-    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, sockets) != 0) {
+    // Closed in every program started from here; a handler never waits on a full socket.
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, sockets) != 0 ||
+        ::fcntl(sockets[0], F_SETFL, O_NONBLOCK) != 0) {
         qWarning("No socket pair for the end signals; they end the program at once.");
         return;
     }
@@ -34,6 +37,8 @@ EndSignals::EndSignals(QObject* parent)
     connect(m_notifier, &QSocketNotifier::activated, this, [this] {
         char byte;
         [[maybe_unused]] const auto read = ::read(sockets[1], &byte, 1);
+        m_received = true;
+        Q_EMIT received();
         // Not quit(): that closes the windows first, and closing asks questions nobody is there
         // to answer.
         QCoreApplication::exit(0);
@@ -64,3 +69,8 @@ EndSignals::EndSignals(QObject* parent)
 EndSignals::~EndSignals() = default;
 
 #endif
+
+int EndSignals::exec() const {
+    // A signal before the loop began ended only a box's own loop; the loop would begin afresh.
+    return m_received ? 0 : QCoreApplication::exec();
+}

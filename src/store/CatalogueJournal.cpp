@@ -11,8 +11,8 @@
 #include <QFileInfo>
 #include <QSet>
 #include <cctype>
-#include <optional>
 #include <filesystem>
+#include <optional>
 #include <system_error>
 
 using namespace Qt::StringLiterals;

@@ -88,13 +88,14 @@ CatalogueSearch::Stamp CatalogueSearch::stampOf(const QString& name) const {
     return {info.exists() ? info.size() : -1, info.lastModified()};
 }
 
-void CatalogueSearch::refresh() {
+bool CatalogueSearch::refresh() {
     const Stamp stamps[2] = {stampOf(ListFiles::Categories), stampOf(ListFiles::Items)};
     if (stamps[0] == m_stamps[0] && stamps[1] == m_stamps[1] && stamps[1].size >= 0)
-        return;
+        return false;
     read();
     m_stamps[0] = stamps[0];
     m_stamps[1] = stamps[1];
+    return true;
 }
 
 void CatalogueSearch::read() {

@@ -14,8 +14,11 @@ class CatalogueSearch final {
 public:
     explicit CatalogueSearch(const QDir& dir);
 
-    // Reads the catalogue again if its files changed since it was last read. Throws FileError.
-    void refresh();
+    // Reads the catalogue again if its files changed since it was last read, and says whether
+    // it did. Throws FileError.
+    bool refresh();
+    // The next refresh reads the catalogue again, whatever its files' sizes and times.
+    void forget() { m_stamps[0] = m_stamps[1] = {}; }
     // The items found, in the lists' order of "Category° Item" without regard to case; none for
     // an empty text.
     std::vector<quint32> find(const QString& text) const;

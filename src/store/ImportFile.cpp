@@ -1,10 +1,10 @@
 #include "ImportFile.h"
 
 #include "CatalogueJournal.h"
-#include "PlainFile.h"
 #include "CategoryRecord.h"
 #include "ItemRecord.h"
 #include "ListFiles.h"
+#include "PlainFile.h"
 #include "RecordFile.h"
 #include "TextFile.h"
 #include "Windows1252.h"

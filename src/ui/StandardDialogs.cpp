@@ -57,7 +57,12 @@ int StandardDialogs::MsgBox(const QString& text, int style, const QString& title
     box.setDefaultButton(buttons.at(defaultIndex).button);
     // Closing the box counts as its last button: Cancel, No or OK.
     box.setEscapeButton(buttons.constLast().button);
+    if (m_answeringSafely)
+        return buttons.constLast().answer;
     const auto pressed = static_cast<QMessageBox::StandardButton>(box.exec());
+    // A signal ended the box's loop: whatever it shows, the answer is the safe one.
+    if (m_answeringSafely)
+        return buttons.constLast().answer;
     for (const ButtonAnswer& b : buttons)
         if (b.button == pressed)
             return b.answer;
@@ -79,7 +84,7 @@ QString StandardDialogs::inputText(const QString& prompt, const QString& title,
     // Room for a whole Today's List entry: a category, the separator and an item.
     dialog.resize(qMax(dialog.sizeHint().width(), dialog.fontMetrics().averageCharWidth() * 50),
                   dialog.sizeHint().height());
-    if (dialog.exec() != QDialog::Accepted)
+    if (m_answeringSafely || dialog.exec() != QDialog::Accepted || m_answeringSafely)
         return {};
     return dialog.textValue();
 }

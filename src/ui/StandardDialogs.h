@@ -9,6 +9,9 @@
 class StandardDialogs final : public Dialogs {
 public:
     void setParent(QWidget* parent) { m_parent = parent; }
+    // The program is being ended from outside: from now on every box gives its safe answer (its
+    // last button: No, Cancel or OK; an empty text) without showing.
+    void answerSafely() { m_answeringSafely = true; }
 
     int MsgBox(const QString& text, int style, const QString& title) override;
 
@@ -18,4 +21,5 @@ protected:
 
 private:
     QPointer<QWidget> m_parent;
+    bool m_answeringSafely = false;
 };

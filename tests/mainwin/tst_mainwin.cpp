@@ -1,3 +1,4 @@
+#include "DataFolder.h"
 #include "EndSignals.h"
 #include "MainScreen.h"
 #include "ScriptedDialogs.h"
@@ -195,17 +196,22 @@ private Q_SLOTS:
                      .boxes = unsaved + unsaved,
                      .after = {{Today, "<dir>"}},
                      .shows = u"window=closed; TmpList=A"_s});
-        const QString unread =
-            u"File Error OK Stop|todays.lst\n\n*; input One-time item|Special "
-            "item...|; Confirm YesNo Question default-No|todays.lst could not be read when*"_s;
+        const QString special = u"input One-time item|Special item...|; "_s;
+        const QString unread = u"Confirm YesNo Question default-No|todays.lst could not be read "
+                               "when*"_s;
+        const QString clear =
+            u"Confirm YesNo Question default-No|Clear Today's List and Start Over ?; "_s;
+        // Clear empties the window's list, but leaves the file it never read.
         for (const bool replaced : {true, false})
             addScenario(replaced ? "a list unread at start-up is replaced on Yes, and asked once"
-                                 : "a list unread at start-up is left on No",
+                                 : "a list unread at start-up is left on No, also by Clear",
                         {.before = {{Today, "<dir>"}},
-                         .steps = replaced ? u"do tbSpecial; rm todays.lst; do MU_File_Exit"_s
-                                           : u"do tbSpecial; wait; close"_s,
-                         .answers = replaced ? u"OK; =Milk; Yes"_s : u"OK; =Milk; No"_s,
-                         .boxes = unread,
+                         .steps = replaced
+                                      ? u"do tbSpecial; rm todays.lst; do MU_File_Exit"_s
+                                      : u"do tbSpecial; do tbClear; do tbSpecial; wait; close"_s,
+                         .answers = replaced ? u"OK; =Milk; Yes"_s : u"OK; =Milk; Yes; =Eggs; No"_s,
+                         .boxes = u"File Error OK Stop|todays.lst\n\n*; "_s + special +
+                                  (replaced ? QString() : clear + special) + unread,
                          .after = {{Today, replaced ? "special\xb0 Milk\r\n" : "<dir>"}},
                          .shows = u"window=closed"_s});
         // A tick writes nothing; a change is written a moment later, a failure told once.
@@ -570,6 +576,13 @@ private Q_SLOTS:
         QTest::newRow("SIGTERM with a note typed")
             << SIGTERM << u"do tbMakeList; click File1 0; press NoteButton; type EditorBox Simmer"_s
             << QString() << Files{{u"Soup.txt"_s, "Simmer\r\n"}, {Today, "A\r\n"}};
+        // The box is answered No: nothing is merged, and the question comes again next time.
+        QTest::newRow("SIGTERM at the upgrade question, before the main loop")
+            << SIGTERM << u"start-up question"_s << QString()
+            << Files{{Cat, cats({"Dairy"})},
+                     {Std, items({{"Dairy", "Milk"}})},
+                     {u"std_item.new"_s, items({{"Fish", "Cod"}})},
+                     {u"vittlo.lck"_s, "<missing>"}};
     }
     void endedFromOutside() {
         QFETCH(int, signal);
@@ -577,6 +590,10 @@ private Q_SLOTS:
         QFETCH(QString, answers);
         QFETCH(Files, after);
         TestFiles::writeAll(m_dir, {{Today, "A\r\n"}, {u"Soup.rcp"_s, ""}});
+        if (steps == u"start-up question")
+            TestFiles::writeAll(m_dir, {{Cat, cats({"Dairy"})},
+                                        {Std, items({{"Dairy", "Milk"}})},
+                                        {u"std_item.new"_s, items({{"Fish", "Cod"}})}});
         QProcess child;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(u"VITTLO_CHILD_DIR"_s, m_dir.path());
@@ -620,6 +637,20 @@ private Q_SLOTS:
                      .shows = found +
                               u"; TmpList=>Bakery\u00b0 CREME brioche~17|Cr\u00e8merie\u00b0 "
                               "Butter~24; FindItems=Find Items"_s});
+        // Del Cat takes the highlighted item's category away, so Enter adds the first one.
+        addScenario(
+            "the items found follow Del Cat, New Cat and Edit Cat",
+            {.before = shop,
+             .steps = u"do Find; type FindBox cr; key FindBox Down; key FindBox Down; "
+                      "click CatList 2; do tbDeleteCat; key FindBox Return; do tbNewCat; "
+                      "click CatList 0; do tbEditCat"_s,
+             .answers = u"Yes; =Gone; =Bread"_s,
+             .boxes = u"Confirm YesNo Stop default-No|Delete Category: Dairy ?; input New "
+                      "Category|New category name...|; input New Category|Change "
+                      "category name...|Bakery"_s,
+             .after = {{Today, "Bakery\xb0 CREME brioche\r\n"}},
+             .shows = u"FindList=>Bread\u00b0 CREME brioche|Cr\u00e8merie\u00b0 Butter|Gone\u00b0 "
+                      "Creme"_s});
         addScenario("a double-click adds; an empty text finds nothing; Escape closes",
                     {.before = shop,
                      .steps = u"do Find; type FindBox milk; dclick FindList 0; key FindBox Ctrl+A; "
@@ -1013,10 +1044,28 @@ namespace {
 // performed with the answers VITTLO_CHILD_ANSWERS, then "ready" said and the program left to
 // run until it is ended from outside.
 int runAsChild() {
+    const QDir dir(qEnvironmentVariable("VITTLO_CHILD_DIR"));
+    if (qEnvironmentVariable("VITTLO_CHILD_STEPS") == u"start-up question") {
+        // The start as the program makes it, with real boxes: "ready" once the first is up.
+        StandardDialogs dialogs;
+        EndSignals ending;
+        QObject::connect(&ending, &EndSignals::received, [&dialogs] { dialogs.answerSafely(); });
+        DataFolder folder(dir.path(), QString());
+        if (!folder.open(dialogs))
+            return 1;
+        QTimer::singleShot(0, [] {
+            std::puts("ready");
+            std::fflush(stdout);
+        });
+        RecordingPrintTarget printer;
+        ScriptedShell shell;
+        MainScreen window(folder.dir(), dialogs, printer, shell);
+        return ending.exec();
+    }
     ScriptedDialogs dialogs(
         qEnvironmentVariable("VITTLO_CHILD_ANSWERS").split(u"; "_s, Qt::SkipEmptyParts));
     const EndSignals ending;
-    WindowDriver screen(QDir(qEnvironmentVariable("VITTLO_CHILD_DIR")), dialogs);
+    WindowDriver screen(dir, dialogs);
     screen.window().todaysList().setSaveDelay(TodaysList::SaveDelay);
     screen.perform(qEnvironmentVariable("VITTLO_CHILD_STEPS"));
     std::puts("ready");

@@ -154,8 +154,8 @@ private Q_SLOTS:
             {"a length within a record", checked("append category.lst 15 \n")},
             {"a signed length", checked("append category.lst +30 \n")},
             {"a tail that is no hex", checked("append category.lst 0 zz\n")},
-            {"a tail of a whole record", checked("append category.lst 0 " +
-                                                 QByteArray(30, 'a').toHex() + '\n')},
+            {"a tail of a whole record",
+             checked("append category.lst 0 " + QByteArray(30, 'a').toHex() + '\n')},
             {"another file renamed", checked("rename todays.lst category.lst\n")},
             {"another file cut", checked("append todays.lst 0 \n")},
             {"a path", checked("append ../category.lst 0 \n")},

@@ -19,8 +19,9 @@ void TestFiles::write(const QDir& dir, const QString& name, const QByteArray& by
 QByteArray TestFiles::read(const QDir& dir, const QString& name) {
     const QFileInfo info(dir.filePath(name));
     if (info.isSymLink())
-        return "<link " + QByteArray::fromStdString(
-                              std::filesystem::read_symlink(info.filePath().toStdString())) +
+        return "<link " +
+               QByteArray::fromStdString(
+                   std::filesystem::read_symlink(info.filePath().toStdString())) +
                '>';
     if (info.isDir())
         return "<dir>";

@@ -6,6 +6,7 @@
 #include "Windows1252.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 using namespace Qt::StringLiterals;
 
@@ -20,13 +21,15 @@ constexpr qsizetype LongestName = 120;
 RecipeFiles::RecipeFiles(const QDir& dir)
     : m_dir(dir) {}
 
-QString RecipeFiles::nameProblem(const QString& name) {
+QString RecipeFiles::nameProblem(const QString& name) const {
     const QString trimmed = Blanks::trimmed(name);
     bool forbidden = false;
     for (const QChar c : name)
         forbidden = forbidden || c.unicode() < 32 || c == u'\x7f' || u"\\/:*?\"<>|"_s.contains(c);
+    // Names another system would change are not made here, but one that is there is used.
+    const bool changed = name.startsWith(u' ') || name.endsWith(u' ') || name.endsWith(u'.');
     if (trimmed.isEmpty() || forbidden || trimmed == u"." || trimmed == u".." ||
-        name.startsWith(u' ') || name.endsWith(u' ') || name.endsWith(u'.') ||
+        (changed && !QFileInfo(m_dir.filePath(name + RecipeExtension)).isFile()) ||
         name.size() > LongestName)
         return u"A recipe name cannot hold any of the characters \\ / : * ? \" < > | or a "
                "control character, cannot begin or end in a blank, cannot end in a dot, and has "
@@ -38,7 +41,7 @@ QString RecipeFiles::nameProblem(const QString& name) {
     return {};
 }
 
-QString RecipeFiles::fileName(const QString& name, const QString& extension) {
+QString RecipeFiles::fileName(const QString& name, const QString& extension) const {
     Q_ASSERT(nameProblem(name).isEmpty());
     return name + extension;
 }

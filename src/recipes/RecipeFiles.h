@@ -11,9 +11,10 @@ public:
     explicit RecipeFiles(const QDir& dir);
 
     // Why name cannot be a recipe's name, or the empty string when it can: it must be a plain
-    // name that stays in the program's directory. Every other function takes only names that
-    // can.
-    static QString nameProblem(const QString& name);
+    // name that stays in the program's directory. A recipe file that is there already is used
+    // under its own name, even one that begins or ends in a blank. Every other function takes
+    // only names that can.
+    QString nameProblem(const QString& name) const;
 
     // The recipe files' names, "*.rcp", in alphabetical order.
     QStringList recipeFileNames() const;
@@ -32,7 +33,7 @@ public:
     void removeNote(const QString& name) const;
 
 private:
-    static QString fileName(const QString& name, const QString& extension);
+    QString fileName(const QString& name, const QString& extension) const;
 
     QDir m_dir;
 };

@@ -95,7 +95,7 @@ bool RecipePanel::refuse(const QString& message) {
 bool RecipePanel::usable(const QString& name, const QString& refusal) {
     if (!refusal.isEmpty() && Blanks::trimmed(name).isEmpty())
         return refuse(refusal);
-    const QString problem = RecipeFiles::nameProblem(name);
+    const QString problem = RecipeFiles(m_dir).nameProblem(name);
     return problem.isEmpty() || refuse(problem);
 }
 
@@ -103,7 +103,8 @@ void RecipePanel::File1_Click() {
     const QListWidgetItem* item = m_file1->currentItem();
     if (!item)
         return;
-    m_macName->setText(Blanks::trimmed(item->text()).chopped(4));
+    // The recipe's own file name, blanks and all.
+    m_macName->setText(item->text().chopped(4));
     m_killMac->setEnabled(true);
 }
 

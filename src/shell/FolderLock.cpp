@@ -1,8 +1,11 @@
 #include "FolderLock.h"
 
+#include "CommandRunner.h"
 #include "Dialogs.h"
+#include "PlainFile.h"
 
 #include <QSysInfo>
+#include <QThread>
 #ifdef Q_OS_UNIX
 #include <cerrno>
 #include <csignal>
@@ -11,6 +14,10 @@
 using namespace Qt::StringLiterals;
 
 namespace {
+
+// How long an empty lock is given to be filled: 10 times 50 milliseconds.
+constexpr int EmptyLockWaits = 10;
+constexpr unsigned long EmptyLockWait = 50;
 
 // Whether a process of that number runs on this computer.
 bool runsHere(qint64 pid) {
@@ -25,19 +32,29 @@ bool runsHere(qint64 pid) {
 } // namespace
 
 FolderLock::FolderLock(const QDir& dir)
-    : m_lock(dir.filePath(u"vittlo.lck"_s)) {
+    : m_path(dir.filePath(u"vittlo.lck"_s))
+    , m_lock(m_path) {
     // Only a copy that died leaves a stale lock, however old a living copy's is.
     m_lock.setStaleLockTime(0);
 }
 
 bool FolderLock::take(Dialogs& dialogs) {
-    if (m_lock.tryLock() || m_lock.error() != QLockFile::LockFailedError)
-        return true;
+    // Reading a pipe in its place would wait for ever.
+    if (!CommandRunner::run(dialogs, [this] { PlainFile::refuseSpecial(m_path); }))
+        return false;
     qint64 pid = 0;
     QString host;
-    // An empty or unreadable lock names no copy: nothing can hold it.
-    if (!m_lock.getLockInfo(&pid, &host, nullptr))
-        return takeOver(dialogs);
+    for (int wait = 0;; ++wait) {
+        if (m_lock.tryLock() || m_lock.error() != QLockFile::LockFailedError)
+            return true;
+        if (m_lock.getLockInfo(&pid, &host, nullptr))
+            break;
+        // A copy fills the lock it has just made a moment later; one still empty or unreadable
+        // after a while names no copy, and only a copy that died leaves it.
+        if (wait == EmptyLockWaits)
+            return takeOver(dialogs);
+        QThread::msleep(EmptyLockWait);
+    }
     if (host == QSysInfo::machineHostName() && runsHere(pid)) {
         dialogs.MsgBox(u"Vittlo! is already running in this folder."_s,
                        Dialogs::OkOnly + Dialogs::Exclamation, u"Vittlo!"_s);

@@ -22,5 +22,6 @@ private:
     // not be.
     bool takeOver(Dialogs& dialogs);
 
+    QString m_path;
     QLockFile m_lock;
 };

@@ -40,8 +40,27 @@ QString askXdgMime(const QStringList& arguments) {
     return QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed();
 }
 
-// The program of a desktop entry's Exec line: its first word, without quotes.
-QString programOf(const QString& desktopEntry) {
+// A desktop entry's value as its string rules read it: \s, \n, \t, \r and \\ stand for a blank,
+// a line break, a tab, a return and a backslash.
+QString unescaped(QStringView value) {
+    QString text;
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        const QChar c = value[i];
+        if (c != u'\\' || i + 1 == value.size()) {
+            text += c;
+            continue;
+        }
+        const QChar next = value[++i];
+        const qsizetype known = QStringView(u"sntr\\").indexOf(next);
+        if (known < 0)
+            text += c;
+        text += known < 0 ? next : QStringView(u" \n\t\r\\")[known];
+    }
+    return text;
+}
+
+// The Exec line of a desktop entry, or the empty string.
+QString execLineOf(const QString& desktopEntry) {
     QFile file(desktopEntry);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
         return {};
@@ -50,14 +69,61 @@ QString programOf(const QString& desktopEntry) {
         const QString line = QString::fromUtf8(file.readLine()).trimmed();
         if (line.startsWith(u'['))
             inEntry = line == QLatin1String("[Desktop Entry]");
-        else if (inEntry && line.startsWith(QLatin1String("Exec="))) {
-            const QString exec = line.mid(5).trimmed();
-            if (exec.startsWith(u'"'))
-                return exec.mid(1, exec.indexOf(u'"', 1) - 1);
-            return exec.section(u' ', 0, 0);
-        }
+        else if (inEntry && line.startsWith(QLatin1String("Exec=")))
+            return unescaped(QStringView(line).mid(5).trimmed());
     }
     return {};
+}
+
+// The words of an Exec line, as the desktop-entry rules read them: double quotes around a word
+// with blanks, a backslash before " ` $ and \ within them; %f %F %u %U become the page, %% a
+// percent sign, and the other field codes are dropped. A line without a code for the page gets
+// it at its end. Nothing when the line cannot be read.
+std::optional<QStringList> execArguments(const QString& exec, const QString& page) {
+    QStringList words;
+    QString word;
+    bool inWord = false;
+    bool quoted = false;
+    bool pageGiven = false;
+    for (qsizetype i = 0; i < exec.size(); ++i) {
+        const QChar c = exec[i];
+        if (quoted) {
+            if (c == u'"')
+                quoted = false;
+            else if (c == u'\\' && i + 1 < exec.size() &&
+                     QStringView(u"\"`$\\").contains(exec[i + 1]))
+                word += exec[++i];
+            else
+                word += c;
+        } else if (c == u' ' || c == u'\t') {
+            if (inWord)
+                words.append(std::exchange(word, QString()));
+            inWord = false;
+        } else if (c == u'"') {
+            quoted = inWord = true;
+        } else if (c == u'%' && i + 1 < exec.size()) {
+            const QChar code = exec[++i];
+            if (code == u'%') {
+                word += code;
+                inWord = true;
+            } else if (QStringView(u"fFuU").contains(code)) {
+                word += page;
+                inWord = pageGiven = true;
+            }
+        } else {
+            word += c;
+            inWord = true;
+        }
+    }
+    if (quoted)
+        return std::nullopt;
+    if (inWord)
+        words.append(word);
+    if (!pageGiven)
+        words.append(page);
+    if (words.size() < 2 || words.first().isEmpty())
+        return std::nullopt;
+    return words;
 }
 
 } // namespace
@@ -70,15 +136,16 @@ std::optional<QString> SystemShell::FindExecutable(const QString& file) {
     const QString path = entry.isEmpty()
                              ? QString()
                              : QStandardPaths::locate(QStandardPaths::ApplicationsLocation, entry);
-    const QString program = path.isEmpty() ? QString() : programOf(path);
-    const QString found = program.isEmpty() ? QString() : QStandardPaths::findExecutable(program);
-    if (found.isEmpty())
+    const QString exec = path.isEmpty() ? QString() : execLineOf(path);
+    const std::optional<QStringList> words = execArguments(exec, file);
+    if (!words || QStandardPaths::findExecutable(words->first()).isEmpty())
         return std::nullopt;
-    return found;
+    return exec;
 }
 
 bool SystemShell::ShellExecute(const QString& program, const QString& parameter) {
-    return QProcess::startDetached(program, {parameter});
+    const std::optional<QStringList> words = execArguments(program, parameter);
+    return words && QProcess::startDetached(words->first(), words->mid(1));
 }
 
 #endif

@@ -3,7 +3,8 @@
 #include "DesktopShell.h"
 
 // The desktop of the system the program runs on: the shell's own functions on Windows, the
-// MIME database (xdg-mime) and the desktop entry of the program it names elsewhere.
+// MIME database (xdg-mime) elsewhere, whose program is started as the Exec line of its desktop
+// entry says.
 class SystemShell final : public DesktopShell {
 public:
     std::optional<QString> FindExecutable(const QString& file) override;

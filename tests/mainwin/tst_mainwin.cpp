@@ -239,6 +239,17 @@ private Q_SLOTS:
                               tooLarge.arg(u"import.txt"_s),
                      .after = {{Cat, "<dir>"}},
                      .shows = u"window=closed"_s});
+        // Opening a pipe would wait for ever.
+        const QString pipe = u"File Error OK Stop|%1\n\nIt is not an ordinary file*"_s;
+        addScenario("pipes in place of Today's List and the import file are refused",
+                    {.before = {{Today, "<fifo>"}, {u"import.txt"_s, "<fifo>"}},
+                     .steps = u"do MU_Import; close"_s,
+                     .answers = u"OK; Yes; OK"_s,
+                     .boxes = pipe.arg(Today) +
+                              u"; Ready to import... YesNo Question default-No|*; "_s +
+                              pipe.arg(u"import.txt"_s),
+                     .after = {{Today, "<fifo>"}, {u"import.txt"_s, "<fifo>"}},
+                     .shows = u"window=closed"_s});
         for (const char* elsewhere : {"TmpList", "StdList", "CatList"})
             addScenario(qPrintable(u"Delete in "_s + QLatin1String(elsewhere)),
                         {.before = {{Today, "A\r\nB\r\n"}},

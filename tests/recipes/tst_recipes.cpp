@@ -40,6 +40,16 @@ private Q_SLOTS:
              .shows =
                  u"MacName=Soup; TmpList=||Bread|Dairy\u00b0 Milk|Dairy\u00b0 Milk|Leeks|Leeks; "
                  "sb_today=7 Items: Today's List~7"_s});
+        // A name another system made, with its blanks: used under its own file name.
+        addScenario("Get and Delete of \" Soup \" act on \" Soup .rcp\"",
+                    {.before = {{u" Soup .rcp"_s, "Leeks\r\n"}, {Soup, "Milk\r\n"}},
+                     .steps = u"do tbMakeList; click File1 0; press RunMacro; press KillMac"_s,
+                     .answers = u"Yes; Yes; No"_s,
+                     .boxes = u"Confirm YesNo Question|Add  Soup  ingredients to Today's List?; "
+                              "Confirm YesNo Question default-No|Delete list:  Soup  ?; Confirm "
+                              "YesNo Question|Delete note file too?"_s,
+                     .after = {{u" Soup .rcp"_s, "<missing>"}, {Soup, "Milk\r\n"}},
+                     .shows = u"File1=Soup.rcp; TmpList=Leeks"_s});
         addScenario("Get of a missing recipe creates it empty",
                     {.before = {{Soup, ""}, {Today, "Bread\r\n"}},
                      .steps = PickSoup + u"rm Soup.rcp; press RunMacro"_s,

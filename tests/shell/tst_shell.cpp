@@ -10,7 +10,11 @@
 
 #include <QApplication>
 #include <QPushButton>
+#include <QScopeGuard>
+#include <QSysInfo>
 #include <QTest>
+#include <QThread>
+#include <thread>
 
 using namespace Qt::StringLiterals;
 
@@ -52,29 +56,45 @@ private Q_SLOTS:
         QTRY_COMPARE(QApplication::activeWindow(), helps.first());
     }
 
-    // The browser the desktop names for a web page, from the Exec line of its desktop entry,
-    // also where that line quotes a path with a blank.
+    // The browser the desktop names for a web page is started as its desktop entry's Exec line
+    // says: quoted paths, programs such as env before it, field codes for the page and others.
     void browserOfTheDesktop_data() {
-        QTest::addColumn<QString>("exec");
-        QTest::newRow("a bare path") << u"%1 %u"_s;
-        QTest::newRow("a quoted path with a blank") << u"\"%1\" %u"_s;
+        QTest::addColumn<QString>("exec");       // %1: the browser's path
+        QTest::addColumn<QByteArray>("started"); // $WHO, then each argument, each before a "|"
+        QTest::newRow("a bare path") << u"%1 %u"_s << QByteArray("|PAGE|");
+        QTest::newRow("a quoted path with a blank")
+            << u"\"%1\" --new-window %U %i %c %%s"_s << QByteArray("|--new-window|PAGE|%s|");
+        QTest::newRow("through env, escaped in the entry")
+            << u"env \"WHO=me\\sthere\" %1 \"a \\\\\\\\\\\"b\" --url=%u"_s
+            << QByteArray("me there|a \\\"b|--url=PAGE|");
+        QTest::newRow("no code for the page") << u"%1"_s << QByteArray("|PAGE|");
     }
     void browserOfTheDesktop() {
         QFETCH(QString, exec);
+        QFETCH(QByteArray, started);
         const QString browser =
-            m_dir.filePath(exec.startsWith(u'"') ? u"My Browser/browser"_s : u"browser"_s);
+            m_dir.filePath(exec.contains(u"--new") ? u"My Browser/browser"_s : u"browser"_s);
         TestFiles::writeAll(
             m_dir, {{u"bin/xdg-mime"_s, "#!/bin/sh\ncase \"$2\" in filetype) echo text/html ;; "
                                         "default) echo browser.desktop ;; esac\n"},
                     {u"share/applications/browser.desktop"_s,
                      "[Desktop Entry]\nType=Application\nName=Browser\nExec=" +
                          exec.arg(browser).toUtf8() + '\n'},
-                    {QDir(m_dir).relativeFilePath(browser), "#!/bin/sh\n"}});
+                    {QDir(m_dir).relativeFilePath(browser),
+                     "#!/bin/sh\nprintf '%s|' \"$WHO\" \"$@\" > \"$0.tmp\"\nmv \"$0.tmp\" "
+                     "\"$0.args\"\n"}});
         for (const QString& program : {m_dir.filePath(u"bin/xdg-mime"_s), browser})
             QFile::setPermissions(program, QFile::ReadOwner | QFile::ExeOwner);
         setEnvironment("PATH", QFile::encodeName(m_dir.filePath(u"bin"_s)) + ':' + qgetenv("PATH"));
         setEnvironment("XDG_DATA_HOME", QFile::encodeName(m_dir.filePath(u"share"_s)));
-        QCOMPARE(SystemShell().FindExecutable(u"junk.HTM"_s).value_or(QString()), browser);
+        setEnvironment("WHO", {});
+        SystemShell shell;
+        const std::optional<QString> found = shell.FindExecutable(u"junk.HTM"_s);
+        QVERIFY(found);
+        QVERIFY(shell.ShellExecute(*found, u"PAGE"_s));
+        QTRY_VERIFY(QFile::exists(browser + u".args"_s));
+        QCOMPARE(TestFiles::read(m_dir, QDir(m_dir).relativeFilePath(browser + u".args"_s)),
+                 started);
     }
 
     // A lock names the copy that holds the folder: a living one here is refused; one on another
@@ -98,6 +118,13 @@ private Q_SLOTS:
         QTest::newRow("another computer's, Yes") << farAway << u"Yes"_s << elsewhere << true;
         QTest::newRow("empty") << QByteArray() << QString() << QString() << true;
         QTest::newRow("not a lock") << QByteArray("no copy\n") << QString() << QString() << true;
+        // A copy starting at the same moment has made its lock and fills it a little later.
+        QTest::newRow("empty while its copy fills it")
+            << QByteArray("<filling>") << u"OK"_s
+            << u"Vittlo! OK Exclamation|Vittlo! is already running in this folder."_s << false;
+        QTest::newRow("a pipe") << QByteArray("<fifo>") << u"OK"_s
+                                << u"File Error OK Stop|vittlo.lck\n\nIt is not an ordinary file*"_s
+                                << false;
     }
     void oneCopyAFolder() {
         QFETCH(QByteArray, lock);
@@ -106,10 +133,26 @@ private Q_SLOTS:
         QFETCH(bool, taken);
         FolderLock living(m_dir);
         ScriptedDialogs none;
+        std::thread filler;
         if (lock == "<living>")
             QVERIFY(living.take(none));
+        else if (lock == "<fifo>")
+            TestFiles::writeAll(m_dir, {{u"vittlo.lck"_s, lock}});
         else
-            TestFiles::write(m_dir, u"vittlo.lck"_s, lock);
+            TestFiles::write(m_dir, u"vittlo.lck"_s, lock == "<filling>" ? "" : lock);
+        if (lock == "<filling>")
+            filler = std::thread([path = m_dir.filePath(u"vittlo.lck"_s)] {
+                QThread::msleep(100);
+                QFile file(path);
+                if (file.open(QIODevice::Append))
+                    file.write(QByteArray::number(QCoreApplication::applicationPid()) + '\n' +
+                               QCoreApplication::applicationName().toUtf8() + '\n' +
+                               QSysInfo::machineHostName().toUtf8() + '\n');
+            });
+        const auto joined = qScopeGuard([&] {
+            if (filler.joinable())
+                filler.join();
+        });
         ScriptedDialogs dialogs(answers.split(u"; "_s, Qt::SkipEmptyParts));
         FolderLock second(m_dir);
         QCOMPARE(second.take(dialogs), taken);
@@ -119,7 +162,7 @@ private Q_SLOTS:
         if (taken)
             QVERIFY(now != lock &&
                     now.startsWith(QByteArray::number(QCoreApplication::applicationPid()) + '\n'));
-        else if (lock != "<living>")
+        else if (!lock.startsWith('<'))
             QCOMPARE(now, lock);
     }
 

@@ -59,10 +59,8 @@ int StandardDialogs::MsgBox(const QString& text, int style, const QString& title
     box.setEscapeButton(buttons.constLast().button);
     if (m_answeringSafely)
         return buttons.constLast().answer;
+    // A box whose loop a signal ended was pressed by nobody, which counts as its last button.
     const auto pressed = static_cast<QMessageBox::StandardButton>(box.exec());
-    // A signal ended the box's loop: whatever it shows, the answer is the safe one.
-    if (m_answeringSafely)
-        return buttons.constLast().answer;
     for (const ButtonAnswer& b : buttons)
         if (b.button == pressed)
             return b.answer;

@@ -648,20 +648,22 @@ private Q_SLOTS:
                      .shows = found +
                               u"; TmpList=>Bakery\u00b0 CREME brioche~17|Cr\u00e8merie\u00b0 "
                               "Butter~24; FindItems=Find Items"_s});
-        // Del Cat takes the highlighted item's category away, so Enter adds the first one.
-        addScenario(
-            "the items found follow Del Cat, New Cat and Edit Cat",
-            {.before = shop,
-             .steps = u"do Find; type FindBox cr; key FindBox Down; key FindBox Down; "
-                      "click CatList 2; do tbDeleteCat; key FindBox Return; do tbNewCat; "
-                      "click CatList 0; do tbEditCat"_s,
-             .answers = u"Yes; =Gone; =Bread"_s,
-             .boxes = u"Confirm YesNo Stop default-No|Delete Category: Dairy ?; input New "
-                      "Category|New category name...|; input New Category|Change "
-                      "category name...|Bakery"_s,
-             .after = {{Today, "Bakery\xb0 CREME brioche\r\n"}},
-             .shows = u"FindList=>Bread\u00b0 CREME brioche|Cr\u00e8merie\u00b0 Butter|Gone\u00b0 "
-                      "Creme"_s});
+        // Del Cat takes the highlighted item's category away, so Enter adds the first one; New
+        // Cat brings an item in above the highlight, which stays on its item.
+        Files orphans = shop;
+        orphans[Std] += items({{"Apple", "crumble"}});
+        addScenario("the items found follow Del Cat, New Cat and Edit Cat",
+                    {.before = orphans,
+                     .steps = u"do Find; type FindBox cr; key FindBox Down; key FindBox Down; "
+                              "click CatList 2; do tbDeleteCat; key FindBox Return; key FindBox "
+                              "Down; do tbNewCat; click CatList 1; do tbEditCat"_s,
+                     .answers = u"Yes; =Apple; =Bread"_s,
+                     .boxes = u"Confirm YesNo Stop default-No|Delete Category: Dairy ?; input New "
+                              "Category|New category name...|; input New Category|Change "
+                              "category name...|Bakery"_s,
+                     .after = {{Today, "Bakery\xb0 CREME brioche\r\n"}},
+                     .shows = u"FindList=Apple\u00b0 crumble|Bread\u00b0 CREME "
+                              "brioche|>Cr\u00e8merie\u00b0 Butter"_s});
         addScenario("a double-click adds; an empty text finds nothing; Escape closes",
                     {.before = shop,
                      .steps = u"do Find; type FindBox milk; dclick FindList 0; key FindBox Ctrl+A; "

@@ -82,7 +82,7 @@ QString StandardDialogs::inputText(const QString& prompt, const QString& title,
     // Room for a whole Today's List entry: a category, the separator and an item.
     dialog.resize(qMax(dialog.sizeHint().width(), dialog.fontMetrics().averageCharWidth() * 50),
                   dialog.sizeHint().height());
-    if (m_answeringSafely || dialog.exec() != QDialog::Accepted || m_answeringSafely)
+    if (m_answeringSafely || dialog.exec() != QDialog::Accepted)
         return {};
     return dialog.textValue();
 }

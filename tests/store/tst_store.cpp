@@ -143,14 +143,14 @@ private Q_SLOTS:
             << Files{{u"category.tmp"_s, "<missing>"}, {u"std_item.tmp"_s, "<missing>"}}
             << u"applied"_s;
         QTest::newRow("cannot be finished: it stays, with its scratch file")
-            << checked("rename category.tmp category.lst\n")
-            << Files{{u"category.tmp"_s, cats({"Dairy"})}, {u"category.lst"_s, "<dir>"}}
-            << Files{{u"category.tmp"_s, cats({"Dairy"})}, {u"category.lst"_s, "<dir>"}}
+            << checked("rename std_item.tmp std_item.lst\n")
+            << Files{{u"std_item.tmp"_s, items({{"Dairy", "Cream"}})}, {u"std_item.lst"_s, "<dir>"}}
+            << Files{{u"std_item.tmp"_s, items({{"Dairy", "Cream"}})}, {u"std_item.lst"_s, "<dir>"}}
             << u"kept"_s;
         const QList<std::pair<const char*, QByteArray>> foreign{
             {"a damaged length", "vittlo catalogue journal 1\nappend std_item.lst 0 \n"
                                  "append category.lst 3x0 \n"},
-            {"a length past the end", checked("append category.lst 1000000000000 \n")},
+            {"a length past the end", checked("append category.lst 90 \n")},
             {"a length within a record", checked("append category.lst 15 \n")},
             {"a signed length", checked("append category.lst +30 \n")},
             {"a tail that is no hex", checked("append category.lst 0 zz\n")},
@@ -200,7 +200,7 @@ private Q_SLOTS:
             CatalogueJournal::recover(m_dir);
         } catch (const FileError& error) {
             thrown = true;
-            QCOMPARE(error.fileName(), outcome == u"kept" ? u"category.lst"_s : u"catalogue.jnl"_s);
+            QCOMPARE(error.fileName(), outcome == u"kept" ? u"std_item.lst"_s : u"catalogue.jnl"_s);
         }
         QCOMPARE(thrown, outcome != u"applied");
         Files expected = lists;
@@ -214,9 +214,11 @@ private Q_SLOTS:
             QVERIFY_THROWS_EXCEPTION(FileError, Catalogue(m_dir).addCategory(u"Fish"_s));
             QVERIFY_THROWS_EXCEPTION(FileError, ImportFile::importInto(m_dir, "[!]Fish\r\n"));
             TestFiles::verifyAll(m_dir, expected);
-            QVERIFY(TestFiles::change(m_dir, u"rm category.lst"_s));
-            QVERIFY(Catalogue(m_dir).addCategory(u"Fish"_s));
-            TestFiles::verifyAll(m_dir, {{u"category.lst"_s, cats({"Dairy", "Fish"})},
+            QVERIFY(TestFiles::change(m_dir, u"rm std_item.lst"_s));
+            QCOMPARE(ImportFile::importInto(m_dir, "[!]Fish\r\n"), QString());
+            TestFiles::verifyAll(m_dir, {{u"category.lst"_s, cats({"Bakery", "Dairy", "Fish"})},
+                                         {u"std_item.lst"_s, items({{"Dairy", "Cream"}})},
+                                         {u"std_item.tmp"_s, "<missing>"},
                                          {u"catalogue.jnl"_s, "<missing>"}});
         }
     }

@@ -7,11 +7,10 @@ source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 # keeps them in the user's data folder instead).
 mkdir -p "$root/app"
 install -m 755 "$root/build/src/app/vittlo" "$root/app/vittlo"
-# The starter catalogue only for a first start: later it would ask to be merged every time.
-if [ ! -e "$root/app/category.lst" ]; then
-    cp "$root/build/src/app/catalogue/category.new" "$root/build/src/app/catalogue/std_item.new" \
-        "$root/app/"
-fi
+# The starter catalogue, which reaches each data folder once for each version of it.
+mkdir -p "$root/app/starter"
+cp "$root/build/src/app/catalogue/category.new" "$root/build/src/app/catalogue/std_item.new" \
+    "$root/app/starter/"
 echo "Vittlo! is in $root/app and keeps its lists there."
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then

@@ -6,14 +6,21 @@
 #include "CategoryRecord.h"
 #include "Dialogs.h"
 #include "ImportFile.h"
+#include "ItemRecord.h"
+#include "ListFiles.h"
 #include "OrphanPurge.h"
 #include "WaitCursor.h"
 
+#include <QFileInfo>
 #include <QLineEdit>
 
 using namespace Qt::StringLiterals;
 
 namespace {
+
+QString counted(qint64 count, const QString& one, const QString& many) {
+    return QString::number(count) + u' ' + (count == 1 ? one : many);
+}
 
 QLineEdit* hiddenEdit(const QString& name, const QString& toolTip, QWidget* parent) {
     auto* edit = new QLineEdit(parent);
@@ -97,6 +104,9 @@ void CatalogueCommands::editCategory() {
     ClearEditBoxes();
     m_host.clearItemList();
     m_host.LoadCategories();
+    // The renamed category stays picked, under its new name.
+    pickCategory(CategoryRecord(answer).name());
+    m_host.showPickedCategory();
 }
 
 void CatalogueCommands::deleteCategory() {
@@ -145,7 +155,9 @@ void CatalogueCommands::deleteItem() {
 void CatalogueCommands::MU_Import_Click() {
     if (m_dialogs.MsgBox(u"Import file format: Categories are identified with preceeding "
                          "[!]Category Name. Line items follow with no identifier. No blank lines. "
-                         "See help file for details. Import file -> IMPORT.TXT ?"_s,
+                         "See help file for details. Import file -> IMPORT.TXT ?"_s +
+                             u"\r\n\r\nIMPORT.TXT is looked for in: "_s +
+                             QDir::toNativeSeparators(m_dir.absolutePath()),
                          Dialogs::YesNo + Dialogs::Question + Dialogs::DefaultButton2,
                          u"Ready to import..."_s) != Dialogs::Yes)
         return;
@@ -160,6 +172,7 @@ void CatalogueCommands::MU_Import_Click() {
                          Dialogs::YesNo + Dialogs::Question + Dialogs::DefaultButton2,
                          u"Ready to import..."_s) != Dialogs::Yes)
         return;
+    const auto [categoriesBefore, itemsBefore] = recordCounts();
     if (text.problem.isEmpty()) {
         WaitCursor wait;
         text.problem = ImportFile::importInto(m_dir, text.bytes);
@@ -173,6 +186,10 @@ void CatalogueCommands::MU_Import_Click() {
     m_host.LoadCategories();
     // Today's List is as it was; reading its file again would show its entries twice.
     m_host.showTodaysListCount();
+    const auto [categories, items] = recordCounts();
+    m_host.showStatusMessage(u"Imported: %1 and %2."_s.arg(
+        counted(categories - categoriesBefore, u"category"_s, u"categories"_s),
+        counted(items - itemsBefore, u"item"_s, u"items"_s)));
 }
 
 void CatalogueCommands::MU_Purge_Click() {
@@ -183,10 +200,18 @@ void CatalogueCommands::MU_Purge_Click() {
             "speed). Proceed?"_s,
             Dialogs::YesNo + Dialogs::Critical + Dialogs::DefaultButton2))
         return;
+    const qint64 itemsBefore = recordCounts().second;
     {
         WaitCursor wait;
         OrphanPurge::purge(m_dir);
     }
     m_host.LoadCategoryItems();
     ClearEditBoxes();
+    m_host.showStatusMessage(u"Purged: %1 removed."_s.arg(
+        counted(itemsBefore - recordCounts().second, u"orphan item"_s, u"orphan items"_s)));
+}
+
+std::pair<qint64, qint64> CatalogueCommands::recordCounts() const {
+    return {QFileInfo(m_dir.filePath(ListFiles::Categories)).size() / CategoryRecord::Size,
+            QFileInfo(m_dir.filePath(ListFiles::Items)).size() / ItemRecord::Size};
 }

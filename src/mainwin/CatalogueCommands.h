@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QObject>
 #include <QString>
+#include <utility>
 
 class CatalogueHost;
 class Dialogs;
@@ -50,6 +51,8 @@ private:
     // Asks for a category or an item name: at most a record's 30 characters, stored as typed or
     // with the user's consent. Empty when the command is to stop.
     QString askName(const QString& prompt, const QString& title, const QString& defaultText);
+    // The whole records of the category and the item file.
+    std::pair<qint64, qint64> recordCounts() const;
 
     QDir m_dir;
     Dialogs& m_dialogs;

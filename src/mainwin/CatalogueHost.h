@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 // What the catalogue commands need of the window: the lists they change, shown afresh.
 class CatalogueHost {
 public:
@@ -13,5 +15,9 @@ public:
     // The first status panel: the item list's count without a leading blank, then the category.
     virtual void showItemCount() = 0;
     virtual void clearTodaysListCurrent() = 0;
+    // Makes the picked category the category list's current entry and shows its items.
+    virtual void showPickedCategory() = 0;
+    // A short report in the status bar, such as the counts of bulk work.
+    virtual void showStatusMessage(const QString& message) = 0;
     virtual void showTodaysListCount() = 0;
 };

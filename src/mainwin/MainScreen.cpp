@@ -48,6 +48,8 @@ namespace {
 const QString Caption = u"Brindlecove \"Vittlo!\" v.1.1"_s;
 const QString TodaysListPanelSuffix = u" Items: Today's List       "_s;
 const QChar Separator = ListFiles::EntrySeparator;
+// How long a report stays in the status bar, in milliseconds.
+constexpr int StatusMessageTime = 15000;
 
 struct ToolbarButton {
     QString key;
@@ -187,7 +189,8 @@ void MainScreen::buildToolbar() {
         {u"tbClear"_s, u"Clear"_s, u"clear Today's List"_s,
          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Delete), &MainScreen::clearTodaysList},
     };
-    m_toolbar = addToolBar(u"Toolbar1"_s);
+    // What a screen reader calls it; the object name stays the handle.
+    m_toolbar = addToolBar(u"Commands"_s);
     m_toolbar->setObjectName(u"Toolbar1"_s);
     m_toolbar->setMovable(false);
     m_toolbar->setFloatable(false);
@@ -281,11 +284,30 @@ void MainScreen::buildKeys() {
 
 void MainScreen::catalogueChanged() {
     m_find->catalogueChanged();
+    // The first panel never names a category that is no longer picked.
+    if (m_catalogue->pickedCategory().isEmpty())
+        m_sbCat->setText(u"Pick a Category!"_s);
+}
+
+void MainScreen::showPickedCategory() {
+    const QString picked = m_catalogue->pickedCategory();
+    for (int row = 0; row < m_catList->count(); ++row) {
+        if (m_catList->entryText(row) == picked) {
+            m_catList->setCurrentEntry(row);
+            break;
+        }
+    }
+    LoadCategoryItems();
+}
+
+void MainScreen::showStatusMessage(const QString& message) {
+    statusBar()->showMessage(message, StatusMessageTime);
 }
 
 void MainScreen::buildStatusBar() {
     QStatusBar* bar = statusBar();
     bar->setObjectName(u"StatusBar1"_s);
+    bar->setAccessibleName(u"Status"_s);
     bar->setSizeGripEnabled(true);
     m_sbCat = statusPanel(u"sb_cat"_s, u"Pick a Category!"_s);
     m_sbToday = statusPanel(u"sb_today"_s, u"Today's List"_s);

@@ -120,6 +120,8 @@ private:
     void clearItemList() override;
     void showItemCount() override;
     void clearTodaysListCurrent() override;
+    void showPickedCategory() override;
+    void showStatusMessage(const QString& message) override;
 
     // Adds the picked standard item to Today's List and returns the entry.
     QString addStandardItemToTodaysList();

@@ -24,6 +24,9 @@ DataFolder::DataFolder(const QString& option, const QString& programDir) {
     const QDir program(programDir);
     if (QFileInfo(programDir).fileName() == u"bin" && program.exists(u"../share/vittlo"_s))
         m_installation = QDir::cleanPath(program.filePath(u"../share/vittlo"_s));
+    // Where the starter catalogue comes from: the installation, or a portable copy's "starter"
+    // folder beside it, so that every new data folder gets it.
+    m_starter = m_installation.isEmpty() ? program.filePath(u"starter"_s) : m_installation;
     if (!option.isEmpty())
         m_dir = QDir(QFileInfo(option).absoluteFilePath());
     else if (m_installation.isEmpty())
@@ -53,9 +56,7 @@ bool DataFolder::open(Dialogs& dialogs) {
 }
 
 void DataFolder::receiveStarterCatalogue() const {
-    if (m_installation.isEmpty())
-        return;
-    const QDir shipped(m_installation);
+    const QDir shipped(m_starter);
     const QString files[] = {ListFiles::CategoriesUpgrade, ListFiles::ItemsUpgrade};
     QCryptographicHash hash(QCryptographicHash::Sha256);
     QByteArray contents[2];

@@ -11,8 +11,9 @@ class Dialogs;
 // Where the lists live, and the one copy of the program that works on them. The folder given
 // with --data; else, for a portable copy, the program's own folder, as it always was; else, for a
 // copy installed as PREFIX/bin/vittlo beside PREFIX/share/vittlo, the user's data folder
-// ($XDG_DATA_HOME/vittlo). An installed copy never writes inside its installation: the starter
-// catalogue it ships reaches the data folder once for each version of it, and is merged there.
+// ($XDG_DATA_HOME/vittlo). An installed copy never writes inside its installation. The starter
+// catalogue an installation ships, or a portable copy keeps in the folder "starter" beside
+// itself, reaches every data folder once for each version of it, and is merged there.
 class DataFolder final {
 public:
     // programDir: the folder that holds the program.
@@ -32,5 +33,6 @@ private:
 
     QDir m_dir;
     QString m_installation;
+    QString m_starter;
     std::unique_ptr<FolderLock> m_lock;
 };

@@ -207,18 +207,27 @@ private Q_SLOTS:
         QVERIFY(data.dir().exists(u"vittlo.lck"_s));
     }
 
-    // The starter catalogue an installation ships reaches the data folder once for each version
-    // of it, and is merged there: the first time it becomes the user's catalogue, a later
-    // version is offered for merging. The installation is only read.
+    // The starter catalogue an installation ships, or a portable copy keeps beside itself,
+    // reaches a new data folder once for each version of it, and is merged there: the first
+    // time it becomes the user's catalogue, a later version is offered for merging. The
+    // installation is only read.
+    void starterCatalogueOncePerVersion_data() {
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<QString>("starter");
+        QTest::newRow("installed") << u"prefix/bin"_s << u"prefix/share/vittlo"_s;
+        QTest::newRow("portable, --data") << u"app"_s << u"app/starter"_s;
+    }
     void starterCatalogueOncePerVersion() {
-        QVERIFY(m_dir.mkpath(u"prefix/bin"_s));
-        const QDir shipped(m_dir.filePath(u"prefix/share/vittlo"_s));
+        QFETCH(QString, program);
+        QFETCH(QString, starter);
+        QVERIFY(m_dir.mkpath(program));
+        const QDir shipped(m_dir.filePath(starter));
         QVERIFY(shipped.mkpath(u"."_s));
         const QByteArray categories = TestFiles::cats({"Dairy"});
         TestFiles::writeAll(shipped, {{u"category.new"_s, categories},
                                       {u"std_item.new"_s, TestFiles::items({{"Dairy", "Milk"}})}});
         const auto start = [&](const QString& answers) {
-            DataFolder data(m_dir.filePath(u"data"_s), m_dir.filePath(u"prefix/bin"_s));
+            DataFolder data(m_dir.filePath(u"data"_s), m_dir.filePath(program));
             ScriptedDialogs dialogs(answers.split(u"; "_s, Qt::SkipEmptyParts));
             QVERIFY(data.open(dialogs));
             const QFileInfoList before = QDir(shipped).entryInfoList(QDir::Files);

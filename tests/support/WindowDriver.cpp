@@ -14,6 +14,7 @@
 #include <QInputMethodEvent>
 #include <QKeySequence>
 #include <QListWidget>
+#include <QStatusBar>
 #include <QTest>
 #include <QToolBar>
 
@@ -113,6 +114,8 @@ QString WindowDriver::probe(const QString& name) const {
             texts.append(TestFiles::shortBlanks(text).replace(today, u"DATE"_s));
         return texts.join(u'|');
     }
+    if (name == u"statusmessage")
+        return m_window->statusBar()->currentMessage();
     if (name == u"printjob")
         return m_printout.docName;
     if (name == u"clipboard")

@@ -41,9 +41,9 @@ public:
     // edit box's or button's text; a frame's title, or "hidden" (so is a window); a window's
     // title; the toolbar as 1 for each enabled button, 0 for each disabled one; "printout": the
     // print log with today's date as DATE; "printjob": the name of the last document printed;
-    // "window": open or closed; "cursor": wait or normal; "clipboard": its text, "|" for each
-    // line break. Trailing blanks are shortened as TestFiles::shortBlanks does, and "(disabled)"
-    // follows a disabled widget.
+    // "statusmessage": the status bar's report; "window": open or closed; "cursor": wait or normal;
+    // "clipboard": its text, "|" for each line break. Trailing blanks are shortened as
+    // TestFiles::shortBlanks does, and "(disabled)" follows a disabled widget.
     QString probe(const QString& name) const;
     // Fails the test unless every "name=text" holds for probe(name).
     void verify(const QStringList& probes) const;

@@ -1,5 +1,6 @@
 #include "ListBox.h"
 
+#include "ListOrder.h"
 #include "TodaysList.h"
 
 #include <QKeyEvent>
@@ -8,14 +9,6 @@
 #include <QStyle>
 #include <QStyleOptionViewItem>
 #include <algorithm>
-
-namespace {
-
-bool lessThan(const QString& a, const QString& b) {
-    return QString::compare(a, b, Qt::CaseInsensitive) < 0;
-}
-
-} // namespace
 
 ListBox::ListBox(const QString& name, CheckBoxes checkBoxes, QWidget* parent)
     : QListWidget(parent)
@@ -71,7 +64,7 @@ void ListBox::showEntries(const QStringList& texts) {
     clearEntries();
     // A stable sort puts equal entries in the order they came.
     QStringList sorted = texts;
-    std::stable_sort(sorted.begin(), sorted.end(), lessThan);
+    std::stable_sort(sorted.begin(), sorted.end(), ListOrder::lessThan);
     const QScopedValueRollback guard(m_userMove, false);
     setUpdatesEnabled(false);
     for (const QString& text : std::as_const(sorted))

@@ -3,17 +3,10 @@
 #include "EntryListFile.h"
 #include "FileError.h"
 #include "ListFiles.h"
+#include "ListOrder.h"
 
 #include <QTimer>
 #include <algorithm>
-
-namespace {
-
-bool lessThan(const QString& a, const QString& b) {
-    return QString::compare(a, b, Qt::CaseInsensitive) < 0;
-}
-
-} // namespace
 
 TodaysList::TodaysList(const QDir& dir, QObject* parent)
     : QObject(parent)
@@ -33,7 +26,7 @@ void TodaysList::load() {
         return;
     }
     // Into an empty list in one go: a stable sort keeps equal entries in the file's order.
-    std::stable_sort(lines.begin(), lines.end(), lessThan);
+    std::stable_sort(lines.begin(), lines.end(), ListOrder::lessThan);
     m_entries.reserve(lines.size());
     for (const QString& line : std::as_const(lines))
         m_entries.append({line, false});
@@ -55,7 +48,7 @@ int TodaysList::sortedPlace(const QString& text) const {
     int high = count();
     while (low < high) {
         const int middle = low + (high - low) / 2;
-        if (lessThan(text, m_entries.at(middle).text))
+        if (ListOrder::lessThan(text, m_entries.at(middle).text))
             high = middle;
         else
             low = middle + 1;

@@ -2,11 +2,13 @@
 
 #include "Blanks.h"
 #include "EntryListFile.h"
+#include "ListOrder.h"
 #include "TextFile.h"
 #include "Windows1252.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -53,7 +55,9 @@ QStringList RecipeFiles::recipeFileNames() const {
     // Only names the recipe's own file name matches, ".rcp" in lower case.
     filters |= QDir::CaseSensitive;
 #endif
-    return m_dir.entryList({u"*"_s + RecipeExtension}, filters, QDir::Name | QDir::IgnoreCase);
+    QStringList names = m_dir.entryList({u"*"_s + RecipeExtension}, filters, QDir::Name);
+    std::stable_sort(names.begin(), names.end(), ListOrder::lessThan);
+    return names;
 }
 
 bool RecipeFiles::recipeExists(const QString& name) const {

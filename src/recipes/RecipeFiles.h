@@ -16,7 +16,7 @@ public:
     // only names that can.
     QString nameProblem(const QString& name) const;
 
-    // The recipe files' names, "*.rcp", in alphabetical order.
+    // The recipe files' names, "*.rcp", in the lists' order (see ListOrder).
     QStringList recipeFileNames() const;
     bool recipeExists(const QString& name) const;
 

@@ -4,6 +4,7 @@
 #include "CategoryRecord.h"
 #include "ItemRecord.h"
 #include "ListFiles.h"
+#include "ListOrder.h"
 #include "RecordFile.h"
 #include "Windows1252.h"
 
@@ -40,26 +41,75 @@ const std::array<char, 256>& foldedBytes() {
     return table;
 }
 
-// For each byte, its rank among the case-folded characters of the code page: bytes compared by
-// rank compare as the lists compare their texts, without regard to case. Rank 0 is kept for
-// the end of a text.
-const std::array<quint8, 256>& ranks() {
-    static const std::array<quint8, 256> table = [] {
-        std::array<char16_t, 256> units;
+// For each byte, its place in the lists' order (see ListOrder), one character at a time: first
+// by its letter without accent or case, then with its accent. Keys of these ranks compare as the
+// lists compare names. Rank 0 is kept for the end of a text.
+struct Ranks {
+    std::array<quint8, 256> primary;
+    std::array<quint8, 256> secondary;
+};
+
+std::array<quint8, 256> ranked(const std::array<QString, 256>& texts) {
+    std::array<int, 256> order;
+    for (int b = 0; b < 256; ++b)
+        order[b] = b;
+    std::stable_sort(order.begin(), order.end(),
+                     [&](int a, int b) { return ListOrder::lessThan(texts[a], texts[b]); });
+    std::array<quint8, 256> rank;
+    int current = 1;
+    for (int i = 0; i < 256; ++i) {
+        if (i > 0 && ListOrder::lessThan(texts[order[i - 1]], texts[order[i]]))
+            ++current;
+        rank[order[i]] = quint8(current);
+    }
+    return rank;
+}
+
+const Ranks& ranks() {
+    static const Ranks table = [] {
+        std::array<QString, 256> bases;
+        std::array<QString, 256> characters;
         for (int b = 0; b < 256; ++b) {
             const char byte = char(b);
-            units[b] = Windows1252::decode(QByteArrayView(&byte, 1)).at(0).toCaseFolded().unicode();
+            const char base = foldedBytes()[b];
+            characters[b] = Windows1252::decode(QByteArrayView(&byte, 1));
+            bases[b] = Windows1252::decode(QByteArrayView(&base, 1));
         }
-        std::array<char16_t, 256> sorted = units;
-        std::sort(sorted.begin(), sorted.end());
-        const auto last = std::unique(sorted.begin(), sorted.end());
-        std::array<quint8, 256> rank;
-        for (int b = 0; b < 256; ++b)
-            rank[b] =
-                quint8(1 + (std::lower_bound(sorted.begin(), last, units[b]) - sorted.begin()));
-        return rank;
+        return Ranks{ranked(bases), ranked(characters)};
     }();
     return table;
+}
+
+// A folded name without the NULs that stand for its blanks around it.
+QByteArrayView trimmedFolded(QByteArrayView name) {
+    qsizetype start = 0;
+    qsizetype end = name.size();
+    while (start < end && name[start] == '\0')
+        ++start;
+    while (end > start && name[end - 1] == '\0')
+        --end;
+    return name.sliced(start, end - start);
+}
+
+// Where a name found ranks: 0 equal to the text, 1 starting with it, 2 with a word starting with
+// it, 3 holding it elsewhere. name and text are folded.
+int matchRank(QByteArrayView name, QByteArrayView text) {
+    if (name == text)
+        return 0;
+    if (name.startsWith(text))
+        return 1;
+    static const std::array<bool, 256> inWord = [] {
+        std::array<bool, 256> table;
+        for (int b = 0; b < 256; ++b) {
+            const char byte = char(b);
+            table[b] = Windows1252::decode(QByteArrayView(&byte, 1)).at(0).isLetterOrNumber();
+        }
+        return table;
+    }();
+    for (qsizetype at = name.indexOf(text, 1); at > 0; at = name.indexOf(text, at + 1))
+        if (!inWord[quint8(name[at - 1])])
+            return 2;
+    return 3;
 }
 
 // The query as the folded catalogue would hold it; empty when no stored name can hold it.
@@ -116,13 +166,21 @@ void CatalogueSearch::read() {
 
     // Folded, with the blanks around each name out of reach of any text.
     QByteArray folded(records.size(), Qt::Uninitialized);
-    // Sort keys: the shown text in ranks, filled up with 0.
-    constexpr qsizetype KeySize = 2 * Field + 2;
+    // Sort keys: the shown text in primary ranks, then in secondary ones, each filled up with 0.
+    constexpr qsizetype TextSize = 2 * Field + 2;
+    constexpr qsizetype KeySize = 2 * TextSize;
     QByteArray keys(count * KeySize, '\0');
     const auto& fold = foldedBytes();
-    const auto& rank = ranks();
+    const Ranks& rank = ranks();
     for (qsizetype r = 0; r < count; ++r) {
         char* key = keys.data() + r * KeySize;
+        qsizetype at = 0;
+        const auto addRanks = [&](QByteArrayView text) {
+            for (const char c : text) {
+                key[at] = char(rank.primary[quint8(c)]);
+                key[TextSize + at++] = char(rank.secondary[quint8(c)]);
+            }
+        };
         for (int field = 0; field < 2; ++field) {
             const qsizetype start = r * Record + field * Field;
             const QByteArrayView name = QByteArrayView(records).sliced(start, Field);
@@ -132,11 +190,9 @@ void CatalogueSearch::read() {
                 const bool inside = i >= lead && i < lead + trimmed.size();
                 folded[start + i] = inside ? fold[quint8(name[i])] : '\0';
             }
-            for (const char c : trimmed)
-                *key++ = char(rank[quint8(c)]);
+            addRanks(trimmed);
             if (field == 0)
-                for (const char c : QByteArrayView(Separator))
-                    *key++ = char(rank[quint8(c)]);
+                addRanks(Separator);
         }
     }
     std::vector<quint32> order(count);
@@ -174,10 +230,17 @@ std::vector<quint32> CatalogueSearch::find(const QString& text) const {
             from = at + 1;
         }
     }
-    std::vector<quint32> shownOrder;
-    for (const quint32 record : m_order)
-        if (found[record])
-            shownOrder.push_back(record);
+    // The best matches of the item's name first, each rank in the lists' order.
+    std::vector<quint32> ranked[4];
+    for (const quint32 record : m_order) {
+        if (!found[record])
+            continue;
+        const QByteArrayView item = QByteArrayView(m_folded).sliced(record * Record + Field, Field);
+        ranked[matchRank(trimmedFolded(item), query)].push_back(record);
+    }
+    std::vector<quint32> shownOrder = std::move(ranked[0]);
+    for (int rank = 1; rank < 4; ++rank)
+        shownOrder.insert(shownOrder.end(), ranked[rank].cbegin(), ranked[rank].cend());
     return shownOrder;
 }
 

@@ -274,6 +274,25 @@ private Q_SLOTS:
                  u"clipboard=Vittlo! DATE|||Fish|      Cod|     bread rolls||Dairy||     Eggs|   "
                  "* Milk||dairy|     Yoghurt||Produce|     Apples|     %1\u00b0 y||%2|     z|"_s
                      .arg(QLatin1String(x31), QLatin1String(y30))});
+        // Accented names sort beside their plain letters, as the user's language sorts them.
+        addScenario(
+            "accented names in the lists and the copy",
+            {.before = {{Cat, cats({"Snacks", "\xe9picerie fine", "Bakery"})},
+                        {Std, items({{"Bakery", "zucchini"},
+                                     {"Bakery", "\xe9"
+                                                "clair"},
+                                     {"Bakery", "\x8cufs bio"},
+                                     {"Bakery", "eggs"}})},
+                        {Today, "Snacks\xb0 chips\r\n\xe9picerie fine\xb0 olives\r\nBakery\xb0 "
+                                "\xe9"
+                                "clair\r\nBakery\xb0 Eclair\r\n"}},
+             .steps = u"click CatList 0; key TmpList Ctrl+C"_s,
+             .shows = u"CatList=>Bakery~24|\u00e9picerie fine~17|Snacks~24; "
+                      "StdList=\u00e9clair~24|eggs~26|\u0152ufs bio~22|zucchini~22; "
+                      "TmpList=Bakery\u00b0 Eclair|Bakery\u00b0 \u00e9clair|\u00e9picerie "
+                      "fine\u00b0 olives|Snacks\u00b0 chips; clipboard=Vittlo! "
+                      "DATE|||Bakery|     Eclair|     \u00e9clair||\u00e9picerie fine|     "
+                      "olives||Snacks|     chips|"_s});
         addScenario(
             "Ctrl+C on an empty list copies nothing",
             {.steps = u"clip as it was; key TmpList Ctrl+C"_s, .shows = u"clipboard=as it was"_s});
@@ -641,24 +660,39 @@ private Q_SLOTS:
                                       {"Gone", "Creme"},
                                       {"Cr\xe8merie", "Butter"},
                                       {"Dairy", "Milk"}})}};
-        const QString found = u"FindList=>Bakery\u00b0 CREME brioche|Cr\u00e8merie\u00b0 Butter|"
-                              "Dairy\u00b0 cr\u00e8me fra\u00eeche"_s;
+        const QString found = u"FindList=>Bakery\u00b0 CREME brioche|Dairy\u00b0 cr\u00e8me "
+                              "fra\u00eeche|Cr\u00e8merie\u00b0 Butter"_s;
         addScenario("items and categories, case and accents ignored; Enter adds the current one",
                     {.before = shop,
                      .steps = u"do Find; type FindBox Crême; key FindBox Down; key FindBox Return; "
                               "key FindBox Up; key FindBox Return"_s,
-                     .after = {{Today, "Bakery\xb0 CREME brioche\r\nCr\xe8merie\xb0 Butter\r\n"}},
+                     .after = {{Today, "Bakery\xb0 CREME brioche\r\nDairy\xb0 cr\xe8me "
+                                       "fra\xee"
+                                       "che\r\n"}},
                      .shows = found +
-                              u"; TmpList=>Bakery\u00b0 CREME brioche~17|Cr\u00e8merie\u00b0 "
-                              "Butter~24; FindItems=Find Items"_s});
+                              u"; TmpList=>Bakery\u00b0 CREME brioche~17|Dairy\u00b0 cr\u00e8me "
+                              "fra\u00eeche~17; FindItems=Find Items"_s});
+        // The item named so first, then names that start so, names with a word that does, and
+        // the rest, each in the lists' order.
+        addScenario("the best match first",
+                    {.before = {{Cat, cats({"Baby", "Dairy", "Milky Way"})},
+                                {Std, items({{"Baby", "formula milk"},
+                                             {"Dairy", "buttermilk"},
+                                             {"Dairy", "milk shake"},
+                                             {"Milky Way", "bar"},
+                                             {"Dairy", "Milk"}})}},
+                     .steps = u"do Find; type FindBox milk; key FindBox Return"_s,
+                     .after = {{Today, "Dairy\xb0 Milk\r\n"}},
+                     .shows = u"FindList=>Dairy\u00b0 Milk|Dairy\u00b0 milk shake|Baby\u00b0 "
+                              "formula milk|Dairy\u00b0 buttermilk|Milky Way\u00b0 bar"_s});
         // Del Cat takes the highlighted item's category away, so Enter adds the first one; New
         // Cat brings an item in above the highlight, which stays on its item.
         Files orphans = shop;
         orphans[Std] += items({{"Apple", "crumble"}});
         addScenario("the items found follow Del Cat, New Cat and Edit Cat",
                     {.before = orphans,
-                     .steps = u"do Find; type FindBox cr; key FindBox Down; key FindBox Down; "
-                              "click CatList 2; do tbDeleteCat; key FindBox Return; key FindBox "
+                     .steps = u"do Find; type FindBox cr; key FindBox Down; click CatList 2; do "
+                              "tbDeleteCat; key FindBox Return; key FindBox "
                               "Down; do tbNewCat; click CatList 1; do tbEditCat"_s,
                      .answers = u"Yes; =Apple; =Bread"_s,
                      .boxes = u"Confirm YesNo Stop default-No|Delete Category: Dairy ?; input New "

@@ -80,34 +80,36 @@ const Ranks& ranks() {
     return table;
 }
 
-// A folded name without the NULs that stand for its blanks around it.
-QByteArrayView trimmedFolded(QByteArrayView name) {
-    qsizetype start = 0;
-    qsizetype end = name.size();
-    while (start < end && name[start] == '\0')
-        ++start;
-    while (end > start && name[end - 1] == '\0')
-        --end;
-    return name.sliced(start, end - start);
-}
-
-// Where a name found ranks: 0 equal to the text, 1 starting with it, 2 with a word starting with
-// it, 3 holding it elsewhere. name and text are folded.
-int matchRank(QByteArrayView name, QByteArrayView text) {
-    if (name == text)
-        return 0;
-    if (name.startsWith(text))
-        return 1;
-    static const std::array<bool, 256> inWord = [] {
-        std::array<bool, 256> table;
+// For each byte, whether it is a letter or a digit, which goes on a word.
+const std::array<bool, 256>& wordBytes() {
+    static const std::array<bool, 256> table = [] {
+        std::array<bool, 256> inWord;
         for (int b = 0; b < 256; ++b) {
             const char byte = char(b);
-            table[b] = Windows1252::decode(QByteArrayView(&byte, 1)).at(0).isLetterOrNumber();
+            inWord[b] = Windows1252::decode(QByteArrayView(&byte, 1)).at(0).isLetterOrNumber();
         }
-        return table;
+        return inWord;
     }();
-    for (qsizetype at = name.indexOf(text, 1); at > 0; at = name.indexOf(text, at + 1))
-        if (!inWord[quint8(name[at - 1])])
+    return table;
+}
+
+// Where a folded name found ranks: 0 equal to the text, 1 starting with it, 2 with a word
+// starting with it, 3 holding it elsewhere. NULs stand for the blanks around the name.
+int matchRank(QByteArrayView field, QByteArrayView text, const std::array<bool, 256>& inWord) {
+    const char* name = field.data();
+    qsizetype size = field.size();
+    while (size > 0 && *name == '\0') {
+        ++name;
+        --size;
+    }
+    while (size > 0 && name[size - 1] == '\0')
+        --size;
+    const qsizetype length = text.size();
+    if (size >= length && std::memcmp(name, text.data(), length) == 0)
+        return size == length ? 0 : 1;
+    for (qsizetype at = 1; at + length <= size; ++at)
+        if (name[at] == text[0] && !inWord[quint8(name[at - 1])] &&
+            std::memcmp(name + at, text.data(), length) == 0)
             return 2;
     return 3;
 }
@@ -214,7 +216,10 @@ std::vector<quint32> CatalogueSearch::find(const QString& text) const {
     const char* const all = m_folded.constData();
     const char* const end = all + m_folded.size();
     const std::boyer_moore_horspool_searcher searcher(query.cbegin(), query.cend());
-    std::vector<bool> found(m_folded.size() / Record);
+    // Each record's rank (see matchRank), taken while its bytes are at hand; NotFound for the rest.
+    constexpr quint8 NotFound = 4;
+    std::vector<quint8> ranks(m_folded.size() / Record, NotFound);
+    const auto& inWord = wordBytes();
     for (const char* from = all; from < end;) {
         const char* at = std::search(from, end, searcher);
         if (at == end)
@@ -224,22 +229,20 @@ std::vector<quint32> CatalogueSearch::find(const QString& text) const {
         // Within one name, not across the two.
         const qsizetype fieldEnd = record * Record + (offset % Record < Field ? Field : Record);
         if (offset + query.size() <= fieldEnd) {
-            found[record] = true;
+            ranks[record] = quint8(
+                matchRank(QByteArrayView(all + record * Record + Field, Field), query, inWord));
             from = all + (record + 1) * Record;
         } else {
             from = at + 1;
         }
     }
     // The best matches of the item's name first, each rank in the lists' order.
-    std::vector<quint32> ranked[4];
-    for (const quint32 record : m_order) {
-        if (!found[record])
-            continue;
-        const QByteArrayView item = QByteArrayView(m_folded).sliced(record * Record + Field, Field);
-        ranked[matchRank(trimmedFolded(item), query)].push_back(record);
-    }
+    std::vector<quint32> ranked[NotFound];
+    for (const quint32 record : m_order)
+        if (ranks[record] != NotFound)
+            ranked[ranks[record]].push_back(record);
     std::vector<quint32> shownOrder = std::move(ranked[0]);
-    for (int rank = 1; rank < 4; ++rank)
+    for (int rank = 1; rank < NotFound; ++rank)
         shownOrder.insert(shownOrder.end(), ranked[rank].cbegin(), ranked[rank].cend());
     return shownOrder;
 }

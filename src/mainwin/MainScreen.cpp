@@ -122,8 +122,6 @@ MainScreen::MainScreen(const QDir& dir, Dialogs& dialogs, PrintTarget& printTarg
         m_todaysList->flush();
     });
     connect(qApp, &QCoreApplication::aboutToQuit, this, &MainScreen::endWithoutAsking);
-
-    Form_Load();
 }
 
 MainScreen::~MainScreen() = default;
@@ -338,7 +336,7 @@ void MainScreen::showDate() {
 
 // Start-up, shut-down and layout.
 
-void MainScreen::Form_Load() {
+void MainScreen::load() {
     // A change of the catalogue cut short by a crash is finished or undone before anything is
     // read.
     runCommand([this] { CatalogueJournal::recover(m_dir); });

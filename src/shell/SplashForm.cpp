@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 SplashForm::SplashForm(QWidget* parent)
@@ -42,15 +43,22 @@ void SplashForm::keyPressEvent(QKeyEvent* event) {
         QWidget::keyPressEvent(event);
 }
 
-void SplashForm::showWhenUnloaded(QWidget& mainWindow) {
+void SplashForm::showWhenUnloaded(QWidget& mainWindow, const std::function<void()>& then) {
     m_mainWindow = &mainWindow;
+    m_then = then;
     if (m_unloaded)
-        mainWindow.show();
+        showMainWindow();
 }
 
 void SplashForm::closeEvent(QCloseEvent* event) {
     QWidget::closeEvent(event);
-    m_unloaded = true;
-    if (m_mainWindow)
-        m_mainWindow->show();
+    if (!std::exchange(m_unloaded, true) && m_mainWindow)
+        showMainWindow();
+}
+
+void SplashForm::showMainWindow() {
+    m_mainWindow->show();
+    // Once the key or click that closed the splash form is handled.
+    if (const std::function<void()> then = std::exchange(m_then, {}))
+        QTimer::singleShot(0, m_mainWindow, then);
 }

@@ -1114,6 +1114,7 @@ int runAsChild() {
         RecordingPrintTarget printer;
         ScriptedShell shell;
         MainScreen window(folder.dir(), dialogs, printer, shell);
+        window.load();
         return ending.exec();
     }
     ScriptedDialogs dialogs(

@@ -80,6 +80,6 @@ int main(int argc, char* argv[]) {
     splash.show();
     MainScreen window(folder.dir(), dialogs, printer, shell);
     dialogs.setParent(&window);
-    splash.showWhenUnloaded(window, [&window] { window.load(); });
+    splash.showWhenUnloaded(window);
     return ending.exec();
 }

@@ -122,6 +122,8 @@ MainScreen::MainScreen(const QDir& dir, Dialogs& dialogs, PrintTarget& printTarg
         m_todaysList->flush();
     });
     connect(qApp, &QCoreApplication::aboutToQuit, this, &MainScreen::endWithoutAsking);
+
+    Form_Load();
 }
 
 MainScreen::~MainScreen() = default;
@@ -336,7 +338,7 @@ void MainScreen::showDate() {
 
 // Start-up, shut-down and layout.
 
-void MainScreen::load() {
+void MainScreen::Form_Load() {
     // A change of the catalogue cut short by a crash is finished or undone before anything is
     // read.
     runCommand([this] { CatalogueJournal::recover(m_dir); });

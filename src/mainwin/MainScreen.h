@@ -50,10 +50,6 @@ public:
     // Replaces the recipe's file with Today's List.
     void SaveMac(const QString& name) override;
 
-    // Reads the lists, after asking the start-up questions (a catalogue to merge, a file that
-    // could not be read), once the window is on the screen.
-    void load();
-
     TodaysList& todaysList() { return *m_todaysList; }
     // What the window takes the time to be: the system's, unless a test sets another.
     void setClock(const std::function<QDateTime()>& clock);
@@ -71,6 +67,7 @@ private:
     void buildKeys();
     void showDate();
 
+    void Form_Load();
     bool Form_Unload();
     // The program is ended from outside (a signal, the end of the desktop session): everything
     // typed is saved as it stands.

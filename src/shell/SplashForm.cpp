@@ -6,7 +6,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QTimer>
 #include <QVBoxLayout>
 
 SplashForm::SplashForm(QWidget* parent)
@@ -43,22 +42,15 @@ void SplashForm::keyPressEvent(QKeyEvent* event) {
         QWidget::keyPressEvent(event);
 }
 
-void SplashForm::showWhenUnloaded(QWidget& mainWindow, const std::function<void()>& then) {
+void SplashForm::showWhenUnloaded(QWidget& mainWindow) {
     m_mainWindow = &mainWindow;
-    m_then = then;
     if (m_unloaded)
-        showMainWindow();
+        mainWindow.show();
 }
 
 void SplashForm::closeEvent(QCloseEvent* event) {
     QWidget::closeEvent(event);
-    if (!std::exchange(m_unloaded, true) && m_mainWindow)
-        showMainWindow();
-}
-
-void SplashForm::showMainWindow() {
-    m_mainWindow->show();
-    // Once the key or click that closed the splash form is handled.
-    if (const std::function<void()> then = std::exchange(m_then, {}))
-        QTimer::singleShot(0, m_mainWindow, then);
+    m_unloaded = true;
+    if (m_mainWindow)
+        m_mainWindow->show();
 }

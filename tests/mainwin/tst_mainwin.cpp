@@ -1114,7 +1114,6 @@ int runAsChild() {
         RecordingPrintTarget printer;
         ScriptedShell shell;
         MainScreen window(folder.dir(), dialogs, printer, shell);
-        window.load();
         return ending.exec();
     }
     ScriptedDialogs dialogs(

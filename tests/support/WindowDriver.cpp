@@ -26,7 +26,6 @@ WindowDriver::WindowDriver(const QDir& dir, Dialogs& dialogs)
     // Changes reach todays.lst sooner than for a person, so that a test need not wait long.
     m_window->todaysList().setSaveDelay(20);
     m_window->show();
-    m_window->load();
     if (!QTest::qWaitForWindowExposed(m_window.get()))
         QTest::qFail("the main window was never shown", __FILE__, __LINE__);
 }

@@ -2,6 +2,8 @@
 # Sets up, builds and installs the program into app/ (where it keeps its files), then starts it.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
+# Only the program: the tests are built by tools/test.sh.
+cmake --build "$root/build" --target vittlo starter_catalogue -j2
 
 # A portable copy: the program with its lists beside it (an installed copy, PREFIX/bin/vittlo,
 # keeps them in the user's data folder instead).

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs whatever the build needs and is missing, then builds everything into build/.
-# Sourced by run.sh and test.sh.
+# Installs whatever the build needs and is missing, then configures build/; the sourcing script
+# builds what it needs there. Sourced by run.sh and test.sh.
 set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -9,4 +9,3 @@ install_missing cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-qpa-pl
     fonts-liberation2 poppler-utils util-linux
 
 cmake -S "$root" -B "$root/build" -G Ninja
-cmake --build "$root/build" -j2

@@ -15,7 +15,11 @@ lintian --fail-on error "$deb"
 appstreamcli validate --no-net "$root/resources/desktop/example.brindlecove.Vittlo.metainfo.xml"
 desktop-file-validate "$root/resources/desktop/example.brindlecove.Vittlo.desktop"
 
-env DEBIAN_FRONTEND=noninteractive apt-get install -y "$deb"
+# --reinstall: an installed copy of the same version is replaced by the one just built.
+env DEBIAN_FRONTEND=noninteractive apt-get install -y --reinstall "$deb"
+built="$(dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/bin/vittlo | sha256sum)"
+[ "$built" = "$(sha256sum </usr/bin/vittlo)" ] ||
+    { echo "The installed vittlo is not the one just built." >&2; exit 1; }
 installed="$(dpkg -L vittlo | while read -r path; do [ -f "$path" ] && echo "$path"; done)"
 sums() { echo "$installed" | xargs sha256sum; ls -la --time-style=full-iso /usr/share/vittlo; }
 before="$(sums)"

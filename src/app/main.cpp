@@ -78,6 +78,7 @@ int main(int argc, char* argv[]) {
     // The splash form stands in for the main window from the start until "Click Me".
     SplashForm splash;
     splash.show();
+    dialogs.waitWhileShown(&splash);
     MainScreen window(folder.dir(), dialogs, printer, shell);
     dialogs.setParent(&window);
     splash.showWhenUnloaded(window);

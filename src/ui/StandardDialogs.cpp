@@ -1,10 +1,12 @@
 #include "StandardDialogs.h"
 
+#include <QEventLoop>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QList>
 #include <QMessageBox>
+#include <QTimer>
 
 namespace {
 
@@ -43,7 +45,23 @@ QMessageBox::Icon iconOf(int style) {
 
 } // namespace
 
+void StandardDialogs::waitForTheScreen() {
+    if (!m_waitWhileShown || !m_waitWhileShown->isVisible() || m_answeringSafely)
+        return;
+    // A signal that ends the program ends this wait too.
+    QEventLoop wait;
+    const QPointer<QWidget> window = m_waitWhileShown;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &wait, [&] {
+        if (!window || !window->isVisible())
+            wait.quit();
+    });
+    poll.start(50);
+    wait.exec();
+}
+
 int StandardDialogs::MsgBox(const QString& text, int style, const QString& title) {
+    waitForTheScreen();
     QString shown = text;
     shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     QMessageBox box(iconOf(style), title, shown, QMessageBox::NoButton, m_parent);
@@ -69,6 +87,7 @@ int StandardDialogs::MsgBox(const QString& text, int style, const QString& title
 
 QString StandardDialogs::inputText(const QString& prompt, const QString& title,
                                    const QString& defaultText, int maxLength) {
+    waitForTheScreen();
     QInputDialog dialog(m_parent);
     dialog.setWindowTitle(title);
     // The prompt's label reads "&" as a mnemonic, since it names the text box.

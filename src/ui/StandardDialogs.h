@@ -12,6 +12,9 @@ public:
     // The program is being ended from outside: from now on every box gives its safe answer (its
     // last button: No, Cancel or OK; an empty text) without showing.
     void answerSafely() { m_answeringSafely = true; }
+    // No box shows while this window (the splash form) is on the screen: a key meant for it
+    // would answer the box unseen.
+    void waitWhileShown(QWidget* window) { m_waitWhileShown = window; }
 
     int MsgBox(const QString& text, int style, const QString& title) override;
 
@@ -20,6 +23,9 @@ protected:
                       int maxLength) override;
 
 private:
+    void waitForTheScreen();
+
     QPointer<QWidget> m_parent;
+    QPointer<QWidget> m_waitWhileShown;
     bool m_answeringSafely = false;
 };

@@ -1,19 +1,24 @@
 #include "DataFolder.h"
 #include "FolderLock.h"
+#include "MainScreen.h"
+#include "RecordingPrintTarget.h"
 #include "ScriptedDialogs.h"
 #include "ScriptedShell.h"
 #include "ShellMenu.h"
 #include "SplashForm.h"
+#include "StandardDialogs.h"
 #include "SystemShell.h"
 #include "TempDirTest.h"
 #include "WindowDriver.h"
 
 #include <QApplication>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QSysInfo>
 #include <QTest>
 #include <QThread>
+#include <QTimer>
 #include <thread>
 
 using namespace Qt::StringLiterals;
@@ -27,6 +32,36 @@ private Q_SLOTS:
         QTest::newRow("a click on Click Me") << false;
         QTest::newRow("Enter") << true;
     }
+    // A start-up question (here the upgrade's) waits until the splash form has gone, so that no
+    // key meant for "Click Me" answers it unseen.
+    void startUpQuestionsWaitForTheSplashForm() {
+        TestFiles::writeAll(m_dir, {{u"category.lst"_s, TestFiles::cats({"Dairy"})},
+                                    {u"std_item.lst"_s, TestFiles::items({{"Dairy", "Milk"}})},
+                                    {u"std_item.new"_s, TestFiles::items({{"Fish", "Cod"}})}});
+        StandardDialogs dialogs;
+        SplashForm splash;
+        splash.show();
+        dialogs.waitWhileShown(&splash);
+        QTimer::singleShot(300, [&] { QTest::keyClick(&splash, Qt::Key_Return); });
+        QString asked;
+        bool overSplash = false;
+        QTimer answer;
+        QObject::connect(&answer, &QTimer::timeout, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                asked = box->text();
+                overSplash = splash.isVisible();
+                box->button(QMessageBox::No)->click();
+            }
+        });
+        answer.start(20);
+        RecordingPrintTarget printer;
+        ScriptedShell shell;
+        const MainScreen window(m_dir, dialogs, printer, shell);
+        QVERIFY(!overSplash);
+        QVERIFY(asked.startsWith(u"It looks like you are installing a new version"_s));
+        TestFiles::verifyAll(m_dir, {{u"std_item.lst"_s, TestFiles::items({{"Dairy", "Milk"}})}});
+    }
+
     void theMainWindowWaitsForClickMe() {
         QFETCH(bool, enter);
         QWidget mainWindow;

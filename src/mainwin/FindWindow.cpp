@@ -1,6 +1,7 @@
 #include "FindWindow.h"
 
 #include "CommandRunner.h"
+#include "FocusFrame.h"
 #include "FoundItems.h"
 
 #include <QCoreApplication>
@@ -29,6 +30,7 @@ FindWindow::FindWindow(const QDir& dir, Dialogs& dialogs, QWidget* parent)
     m_box->setClearButtonEnabled(true);
     m_box->installEventFilter(this);
     m_list->setObjectName(u"FindList"_s);
+    FocusFrame::install(m_list);
     m_list->setAccessibleName(u"Items found"_s);
     m_list->setModel(m_found);
     m_list->setUniformItemSizes(true);

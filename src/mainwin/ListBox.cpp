@@ -1,5 +1,6 @@
 #include "ListBox.h"
 
+#include "FocusFrame.h"
 #include "ListOrder.h"
 #include "TodaysList.h"
 
@@ -18,6 +19,7 @@ ListBox::ListBox(const QString& name, CheckBoxes checkBoxes, QWidget* parent)
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setUniformItemSizes(true);
+    FocusFrame::install(this);
     connect(this, &QListWidget::currentRowChanged, this, [this](int row) {
         if (m_userMove && row >= 0)
             Q_EMIT picked(row);

@@ -3,6 +3,7 @@
 #include "Blanks.h"
 #include "CommandRunner.h"
 #include "Dialogs.h"
+#include "FocusFrame.h"
 #include "NotesEditor.h"
 #include "RecipeFiles.h"
 #include "RecipeHost.h"
@@ -46,6 +47,7 @@ RecipePanel::RecipePanel(const QDir& dir, RecipeHost& host, Dialogs& dialogs, No
     m_macName->setGeometry(Twips::toPixels(this, QRectF(120, 1680, 2895, 285)));
     m_file1 = new QListWidget(this);
     m_file1->setObjectName(u"File1"_s);
+    FocusFrame::install(m_file1);
     m_file1->setToolTip(u"click to make active"_s);
     m_file1->setAccessibleName(u"Recipes"_s);
     setPlaces(QRectF(120, 960, 3135, 2655), 285);

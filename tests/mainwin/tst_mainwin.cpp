@@ -11,6 +11,7 @@
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QImage>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -677,14 +678,14 @@ private Q_SLOTS:
         addScenario("the best match first",
                     {.before = {{Cat, cats({"Baby", "Dairy", "Milky Way"})},
                                 {Std, items({{"Baby", "formula milk"},
-                                             {"Dairy", "buttermilk"},
+                                             {"Baby", "buttermilk"},
                                              {"Dairy", "milk shake"},
                                              {"Milky Way", "bar"},
                                              {"Dairy", "Milk"}})}},
                      .steps = u"do Find; type FindBox milk; key FindBox Return"_s,
                      .after = {{Today, "Dairy\xb0 Milk\r\n"}},
                      .shows = u"FindList=>Dairy\u00b0 Milk|Dairy\u00b0 milk shake|Baby\u00b0 "
-                              "formula milk|Dairy\u00b0 buttermilk|Milky Way\u00b0 bar"_s});
+                              "formula milk|Baby\u00b0 buttermilk|Milky Way\u00b0 bar"_s});
         // Del Cat takes the highlighted item's category away, so Enter adds the first one; New
         // Cat brings an item in above the highlight, which stays on its item.
         Files orphans = shop;
@@ -805,6 +806,34 @@ private Q_SLOTS:
     }
 
     // A screen reader has a name for everything that can take the focus.
+    // Tab moves the focus from list to list, and the list that has it shows a frame in the
+    // highlight colour at its edge; the others do not.
+    void theFocusCanBeSeen() {
+        TestFiles::writeAll(m_dir, shop("A\r\n"));
+        ScriptedDialogs dialogs;
+        WindowDriver screen(m_dir, dialogs);
+        QApplication::setActiveWindow(&screen.window());
+        const QStringList lists{u"StdList"_s, u"CatList"_s, u"TmpList"_s};
+        const auto framed = [&](const QString& name) {
+            auto* list = screen.window().findChild<QAbstractItemView*>(name);
+            const QImage shown = list->viewport()->grab().toImage();
+            return shown.pixelColor(0, shown.height() / 2) ==
+                   list->palette().color(QPalette::Highlight);
+        };
+        screen.window().findChild<QWidget*>(lists.first())->setFocus(Qt::TabFocusReason);
+        QStringList seen;
+        for (int tab = 0; tab < 3; ++tab) {
+            QWidget* focused = QApplication::focusWidget();
+            QStringList shown;
+            for (const QString& list : lists)
+                if (framed(list))
+                    shown.append(list);
+            seen.append(focused->objectName() + u'=' + shown.join(u','));
+            QTest::keyClick(focused, Qt::Key_Tab);
+        }
+        QCOMPARE(seen.join(u' '), u"StdList=StdList TmpList=TmpList CatList=CatList"_s);
+    }
+
     void everyPartHasAHumanName() {
         TestFiles::writeAll(m_dir, {{u"Soup.rcp"_s, ""}});
         ScriptedDialogs dialogs;

@@ -1,0 +1,37 @@
+#include "FocusFrame.h"
+
+#include <QAbstractScrollArea>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QPainter>
+
+void FocusFrame::install(QAbstractScrollArea* list) {
+    new FocusFrame(list);
+}
+
+FocusFrame::FocusFrame(QAbstractScrollArea* list)
+    : QObject(list)
+    , m_list(list) {
+    list->installEventFilter(this);
+    list->viewport()->installEventFilter(this);
+}
+
+bool FocusFrame::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_list &&
+        (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut))
+        m_list->viewport()->update();
+    if (watched != m_list->viewport() || event->type() != QEvent::Paint || m_painting ||
+        !m_list->hasFocus())
+        return QObject::eventFilter(watched, event);
+    // The list paints itself first; the frame goes over its edge.
+    m_painting = true;
+    QCoreApplication::sendEvent(watched, event);
+    m_painting = false;
+    QPainter painter(m_list->viewport());
+    const int width = qMax(2, m_list->fontMetrics().height() / 8);
+    painter.setPen(QPen(m_list->palette().color(QPalette::Highlight), width));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(m_list->viewport()->rect())
+                         .adjusted(width / 2.0, width / 2.0, -width / 2.0, -width / 2.0));
+    return true;
+}

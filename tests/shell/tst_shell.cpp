@@ -42,7 +42,7 @@ private Q_SLOTS:
         SplashForm splash;
         splash.show();
         dialogs.waitWhileShown(&splash);
-        QTimer::singleShot(300, [&] { QTest::keyClick(&splash, Qt::Key_Return); });
+        QTimer::singleShot(300, &splash, [&] { QTest::keyClick(&splash, Qt::Key_Return); });
         QString asked;
         bool overSplash = false;
         QTimer answer;

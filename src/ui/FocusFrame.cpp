@@ -1,6 +1,7 @@
 #include "FocusFrame.h"
 
 #include <QAbstractScrollArea>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QPainter>
@@ -10,18 +11,18 @@ void FocusFrame::install(QAbstractScrollArea* list) {
 }
 
 FocusFrame::FocusFrame(QAbstractScrollArea* list)
-    : QObject(list)
+    : QObject(list->viewport())
     , m_list(list) {
-    list->installEventFilter(this);
     list->viewport()->installEventFilter(this);
+    // Told by the application, not by the list, which may be half gone when it loses the focus.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
+        if (old == m_list || now == m_list)
+            static_cast<QWidget*>(parent())->update();
+    });
 }
 
 bool FocusFrame::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_list &&
-        (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut))
-        m_list->viewport()->update();
-    if (watched != m_list->viewport() || event->type() != QEvent::Paint || m_painting ||
-        !m_list->hasFocus())
+    if (event->type() != QEvent::Paint || m_painting || !m_list->hasFocus())
         return QObject::eventFilter(watched, event);
     // The list paints itself first; the frame goes over its edge.
     m_painting = true;

@@ -11,7 +11,7 @@ class FocusFrame final : public QObject {
     Q_DISABLE_COPY_MOVE(FocusFrame)
 
 public:
-    // The frame lives as long as the list.
+    // The frame lives as long as the list's viewport.
     static void install(QAbstractScrollArea* list);
 
 protected:

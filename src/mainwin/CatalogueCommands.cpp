@@ -156,8 +156,7 @@ void CatalogueCommands::MU_Import_Click() {
     if (m_dialogs.MsgBox(u"Import file format: Categories are identified with preceeding "
                          "[!]Category Name. Line items follow with no identifier. No blank lines. "
                          "See help file for details. Import file -> IMPORT.TXT ?"_s +
-                             u"\r\n\r\nIMPORT.TXT is looked for in: "_s +
-                             QDir::toNativeSeparators(m_dir.absolutePath()),
+                             ImportFile::whereLookedFor(m_dir),
                          Dialogs::YesNo + Dialogs::Question + Dialogs::DefaultButton2,
                          u"Ready to import..."_s) != Dialogs::Yes)
         return;

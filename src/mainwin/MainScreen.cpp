@@ -48,6 +48,7 @@ namespace {
 const QString Caption = u"Brindlecove \"Vittlo!\" v.1.1"_s;
 const QString TodaysListPanelSuffix = u" Items: Today's List       "_s;
 const QChar Separator = ListFiles::EntrySeparator;
+const QString NoCategoryPicked = u"Pick a Category!"_s;
 // How long a report stays in the status bar, in milliseconds.
 constexpr int StatusMessageTime = 15000;
 
@@ -286,7 +287,7 @@ void MainScreen::catalogueChanged() {
     m_find->catalogueChanged();
     // The first panel never names a category that is no longer picked.
     if (m_catalogue->pickedCategory().isEmpty())
-        m_sbCat->setText(u"Pick a Category!"_s);
+        m_sbCat->setText(NoCategoryPicked);
 }
 
 void MainScreen::showPickedCategory() {
@@ -309,7 +310,7 @@ void MainScreen::buildStatusBar() {
     bar->setObjectName(u"StatusBar1"_s);
     bar->setAccessibleName(u"Status"_s);
     bar->setSizeGripEnabled(true);
-    m_sbCat = statusPanel(u"sb_cat"_s, u"Pick a Category!"_s);
+    m_sbCat = statusPanel(u"sb_cat"_s, NoCategoryPicked);
     m_sbToday = statusPanel(u"sb_today"_s, u"Today's List"_s);
     m_sbDate = statusPanel(u"sb_date"_s, QString());
     m_sbDate->setToolTip(QString());

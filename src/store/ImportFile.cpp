@@ -20,12 +20,6 @@ namespace {
 const QString CannotRead = u"Can't find file IMPORT.TXT - Please press F1 to run help, and review "
                            "the import procedure."_s;
 
-// Where the messages say the file is looked for: an installed copy's folder is a hidden one.
-QString lookedFor(const QDir& dir) {
-    return u"\r\n\r\nIMPORT.TXT is looked for in: "_s +
-           QDir::toNativeSeparators(dir.absolutePath());
-}
-
 // Appends records to one of the list files a run at a time, so that memory does not grow with the
 // file.
 class RecordAppender {
@@ -137,6 +131,11 @@ ImportFile::Text ImportFile::decode(QByteArray bytes) {
     return {Windows1252::encode(text), !Windows1252::canEncode(text), {}};
 }
 
+QString ImportFile::whereLookedFor(const QDir& dir) {
+    return u"\r\n\r\nIMPORT.TXT is looked for in: "_s +
+           QDir::toNativeSeparators(dir.absolutePath());
+}
+
 ImportFile::Text ImportFile::read(const QDir& dir) {
     // The messages name the file IMPORT.TXT, so a file named so in any case is the one; where
     // several are, "import.txt" itself wins.
@@ -157,11 +156,11 @@ ImportFile::Text ImportFile::read(const QDir& dir) {
     PlainFile::refuseSpecial(dir.filePath(name));
     QFile file(dir.filePath(name));
     if (!file.open(QIODevice::ReadOnly))
-        return {{}, false, CannotRead + lookedFor(dir)};
+        return {{}, false, CannotRead + whereLookedFor(dir)};
     TextFile::refuseTooLarge(file, name);
     QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        return {{}, false, CannotRead + lookedFor(dir)};
+        return {{}, false, CannotRead + whereLookedFor(dir)};
     return decode(std::move(bytes));
 }
 

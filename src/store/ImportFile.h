@@ -35,6 +35,9 @@ public:
     static Text decode(QByteArray bytes);
     // Reads "import.txt" of the folder; a file that cannot be read gives a problem.
     static Text read(const QDir& dir);
+    // What the messages add to say where the file is looked for: an installed copy's folder is a
+    // hidden one.
+    static QString whereLookedFor(const QDir& dir);
     // Appends the text's categories and items to the catalogue, in file order and without
     // looking for duplicates, all of them or none. Returns why nothing was imported, or the
     // empty string; a list file that cannot be written throws FileError and leaves both list

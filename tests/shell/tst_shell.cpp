@@ -175,6 +175,9 @@ private Q_SLOTS:
             TestFiles::writeAll(m_dir, {{u"vittlo.lck"_s, lock}});
         else
             TestFiles::write(m_dir, u"vittlo.lck"_s, lock == "<filling>" ? "" : lock);
+        // However old a lock is, its age alone never tells that its copy has ended.
+        QFile(m_dir.filePath(u"vittlo.lck"_s))
+            .setFileTime(QDateTime::currentDateTime().addYears(-1), QFile::FileModificationTime);
         if (lock == "<filling>")
             filler = std::thread([path = m_dir.filePath(u"vittlo.lck"_s)] {
                 QThread::msleep(100);

@@ -5,6 +5,8 @@
 using namespace Qt::StringLiterals;
 using TestFiles::Files;
 
+// Most tests here are tables of scenarios; TempDirTest.h says how to read a row.
+
 namespace {
 
 const QString Soup = u"Soup.rcp"_s;
@@ -20,26 +22,6 @@ class RecipesTest : public TempDirTest {
 private Q_SLOTS:
     void recipes_data() {
         addScenarioColumns();
-        const Files recorded{{Soup, "old\r\n"}, {Today, "   \r\nBakery\xb0 Bread\r\n Milk \r\n"}};
-        const QString record =
-            u"Ready to record list... YesNo Question|Save the current contents*Soup*"_s;
-        addScenario("Save records Today's List trimmed, on Yes",
-                    {.before = recorded,
-                     .steps = PickSoup + u"press SaveMacro; press SaveMacro"_s,
-                     .answers = u"No; Yes"_s,
-                     .boxes = record + u"; "_s + record,
-                     .after = {{Soup, "Milk\r\nBakery\xb0 Bread\r\n"}},
-                     .shows = u"TmpList=~3| Milk |>Bakery\u00b0 Bread"_s});
-        const QString add = u"Confirm YesNo Question|Add Soup ingredients to Today's List?; "_s;
-        addScenario(
-            "Get adds the ingredients on each Yes",
-            {.before = {{Soup, "Leeks\r\nDairy\xb0 Milk\r\n\r\n"}, {Today, "Bread\r\n"}},
-             .steps = PickSoup + u"press RunMacro; press RunMacro; press RunMacro"_s,
-             .answers = u"Yes; Yes; No"_s,
-             .boxes = add + add + add,
-             .shows =
-                 u"MacName=Soup; TmpList=||Bread|Dairy\u00b0 Milk|Dairy\u00b0 Milk|Leeks|Leeks; "
-                 "sb_today=7 Items: Today's List~7"_s});
         // A name another system made, with its blanks: used under its own file name.
         addScenario("Get and Delete of \" Soup \" act on \" Soup .rcp\"",
                     {.before = {{u" Soup .rcp"_s, "Leeks\r\n"}, {Soup, "Milk\r\n"}},
@@ -50,13 +32,6 @@ private Q_SLOTS:
                               "YesNo Question|Delete note file too?"_s,
                      .after = {{u" Soup .rcp"_s, "<missing>"}, {Soup, "Milk\r\n"}},
                      .shows = u"File1=Soup.rcp; TmpList=Leeks"_s});
-        addScenario("Get of a missing recipe creates it empty",
-                    {.before = {{Soup, ""}, {Today, "Bread\r\n"}},
-                     .steps = PickSoup + u"rm Soup.rcp; press RunMacro"_s,
-                     .answers = u"Yes"_s,
-                     .boxes = add,
-                     .after = {{Soup, ""}},
-                     .shows = u"File1=Soup.rcp; sb_today=1 Items: Today's List~7"_s});
         const QString named = u"input New Recipe|New recipe name...|; "_s;
         const QString replace =
             named +
@@ -88,20 +63,9 @@ private Q_SLOTS:
                  u"do tbMakeList; click File1 0; press KillMac; click File1 1; do tbMakeList"_s,
              .shows =
                  u"File1=.rcp|>apple.rcp|Banana.rcp|cherry.rcp; MacName=; Toolbar1=000001111"_s});
-        addScenario("Close enables the toolbar and rereads the list",
-                    {.before = {{Soup, ""}},
-                     .steps = PickSoup + u"touch Stew.rcp; press CancelMacro"_s,
-                     .shows = u"MacroFrame=hidden; Toolbar1=111111111; File1=Soup.rcp|Stew.rcp"_s});
         const Files withNote{{Soup, "Leeks\r\n"}, {SoupNote, "Simmer\r\n"}};
         const QString del = u"Confirm YesNo Question default-No|Delete list: Soup ?; "_s;
         const QString withItsNote = u"Confirm YesNo Question|Delete note file too?"_s;
-        addScenario("Delete with its note",
-                    {.before = withNote,
-                     .steps = PickSoup + u"press KillMac; press KillMac"_s,
-                     .answers = u"Yes; Yes"_s,
-                     .boxes = del + withItsNote,
-                     .after = {{Soup, "<missing>"}, {SoupNote, "<missing>"}},
-                     .shows = u"File1=; MacName="_s});
         addScenario("Delete keeping the note, on Yes",
                     {.before = withNote,
                      .steps = PickSoup + u"press KillMac; press KillMac"_s,
@@ -173,12 +137,6 @@ private Q_SLOTS:
                      .boxes = quit + u"; "_s + quit,
                      .after = {{SoupNote, ""}},
                      .shows = u"EditorFrame=hidden; MacroFrame= Available Recipes "_s});
-        addScenario(
-            "Save reaches the note opened, with no-break spaces",
-            {.before = soup,
-             .steps = open + u"type EditorBox Simmer \u00a0gently; do tbMakeList; press EditSave"_s,
-             .after = {{SoupNote, "Simmer \xa0gently\r\n"}},
-             .shows = u"EditorFrame=hidden; MacroFrame= Available Recipes ; MacName="_s});
         addScenario("a frame's title shows the name as it is",
                     {.before = {{u"Mac & Cheese.rcp"_s, ""}},
                      .steps = u"do tbMakeList; click File1 0; press NoteButton"_s,
@@ -212,26 +170,7 @@ private Q_SLOTS:
                      .boxes = save + u"; "_s + save,
                      .after = {{SoupNote, ""}},
                      .shows = u"window=closed"_s});
-        addScenario(
-            "closing with a changed note: Yes saves it, then Today's List is asked about",
-            {.before = {{Soup, ""}, {Today, "<dir>"}},
-             .steps = u"do tbSpecial; "_s + changed + u"close"_s,
-             .answers = u"OK; =Milk; Yes; No"_s,
-             .boxes = u"File Error OK Stop|todays.lst*; input One-time item|Special item...|; "_s +
-                      save + u"; Confirm YesNo Question default-No|todays.lst could not be read*"_s,
-             .after = {{SoupNote, "Simmer\r\n"}, {Today, "<dir>"}},
-             .shows = u"window=closed"_s});
 
-        const QString unstorable =
-            u"Confirm YesNo Question default-No|Some characters of this note cannot be stored*"_s;
-        addScenario(
-            "a note that cannot be stored whole: No keeps the editor, Yes saves ?",
-            {.before = soup,
-             .steps = open + u"type EditorBox Ume \U0001F34E; press EditSave; press EditSave"_s,
-             .answers = u"No; Yes"_s,
-             .boxes = unstorable + u"; "_s + unstorable,
-             .after = {{SoupNote, "Ume ?\r\n"}},
-             .shows = u"EditorFrame=hidden"_s});
         const Files printable{
             {Soup, ""}, {SoupNote, QByteArray(100, 'a') + " bb cc"}, {Today, "Dairy\xb0 Milk\r\n"}};
         const QString print = open + u"press EditPrint"_s;

@@ -146,9 +146,6 @@ private Q_SLOTS:
         // A process of that number runs here too: only the computer tells the two apart.
         const QByteArray farAway = QByteArray::number(QCoreApplication::applicationPid()) +
                                    "\nvittlo\nfar-away\nsome-other-machine\nsome-boot\n";
-        QTest::newRow("a living copy here")
-            << QByteArray("<living>") << u"OK"_s
-            << u"Vittlo! OK Exclamation|Vittlo! is already running in this folder."_s << false;
         QTest::newRow("another computer's, No") << farAway << u"No"_s << elsewhere << false;
         QTest::newRow("another computer's, Yes") << farAway << u"Yes"_s << elsewhere << true;
         QTest::newRow("empty") << QByteArray() << QString() << QString() << true;

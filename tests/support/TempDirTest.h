@@ -14,6 +14,21 @@ class TempDirTest : public QObject {
     Q_OBJECT
 
 public:
+    // One row of a window test; each part is one text, its pieces separated by "; ":
+    //   before   the data folder's files as bytes ("<missing>", "<dir>": see TestFiles.h)
+    //   steps    what a person does, in order: "click CatList 1", "dclick StdList 0" (a
+    //            double-click), "key TmpList Ctrl+Z", "type FindBox milk", "do tbNewCat" (a
+    //            toolbar button or menu item), "press SaveMacro" (a push button); steps before
+    //            "start" change files before the window opens (see WindowDriver.h for all)
+    //   answers  the answers to the boxes, in order: "Yes", "No", "OK", "Cancel", or "=Milk"
+    //            typed into an input box and accepted
+    //   boxes    the boxes shown: "TITLE BUTTONS ICON default-BUTTON|TEXT" for a message box,
+    //            "input TITLE|PROMPT|TEXT" for an input box; "*" matches any text
+    //   after    files as bytes afterwards; those not named are not checked
+    //   shows    what widgets show, "NAME=TEXT": a list's entries joined by "|", the current one
+    //            marked ">" and a ticked one "+", trailing blanks written "~N"; so
+    //            "CatList=>Dairy~25|Fish~26" is a list of two names filled to 30 characters with
+    //            Dairy the current one
     struct Scenario {
         TestFiles::Files before = {};
         QString steps = {};
@@ -26,11 +41,8 @@ public:
 protected:
     QDir m_dir;
 
-    // A scenario starts the main window over the files "before", performs the steps (see
-    // WindowDriver::perform) with the scripted answers, and checks the boxes shown (see
-    // ScriptedDialogs), the files "after" and what the widgets show (see WindowDriver::verify).
-    // Steps, answers, boxes and what is shown are each given as one text, separated by "; ".
-    // Steps before a "start" step change files (see TestFiles::change) before the window opens.
+    // A scenario starts the main window over the files "before", performs the steps with the
+    // scripted answers, and checks the boxes shown, the files "after" and what the widgets show.
     static void addScenarioColumns();
     static void addScenario(const char* name, const Scenario& scenario);
     void runScenario();

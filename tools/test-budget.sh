@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# The test budget: test code (tests/ and fuzz/) may be at most 0.40 of the program's code (src/),
+# or the ceiling given as the first argument. Both are counted as lines of .cpp and .h files that
+# are neither blank nor // comments. A suite that grows past the budget has rows that check the
+# same thing twice; merge or cut them.
+set -euo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+budget=${1:-0.40}
+
+count() {
+    find "$@" -type f \( -name '*.cpp' -o -name '*.h' \) -print0 | xargs -0 -r cat |
+        grep -c -v -E '^[[:space:]]*($|//)' || true
+}
+
+cd "$root"
+code=$(count src)
+tests=$(count tests fuzz)
+ratio=$(awk -v t="$tests" -v c="$code" 'BEGIN { printf "%.3f", (c > 0 ? t / c : 0) }')
+echo "test budget: test code $tests lines / code $code lines = $ratio (at most $budget)"
+if awk -v r="$ratio" -v b="$budget" 'BEGIN { exit !(r > b) }'; then
+    echo "test budget: over by $(awk -v t="$tests" -v c="$code" -v b="$budget" \
+        'BEGIN { printf "%d", t - int(c * b) }') lines of test code" >&2
+    exit 1
+fi

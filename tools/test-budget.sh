@@ -17,8 +17,8 @@ code=$(count src)
 tests=$(count tests fuzz)
 ratio=$(awk -v t="$tests" -v c="$code" 'BEGIN { printf "%.3f", (c > 0 ? t / c : 0) }')
 echo "test budget: test code $tests lines / code $code lines = $ratio (at most $budget)"
-if awk -v r="$ratio" -v b="$budget" 'BEGIN { exit !(r > b) }'; then
-    echo "test budget: over by $(awk -v t="$tests" -v c="$code" -v b="$budget" \
-        'BEGIN { printf "%d", t - int(c * b) }') lines of test code" >&2
+if awk -v t="$tests" -v c="$code" -v b="$budget" 'BEGIN { exit !(t > c * b) }'; then
+    awk -v t="$tests" -v c="$code" -v b="$budget" \
+        'BEGIN { n = t - int(c * b); printf "test budget: %d line%s of test code over\n", n, n == 1 ? "" : "s" }' >&2
     exit 1
 fi

@@ -378,7 +378,7 @@ private Q_SLOTS:
         addScenario("Clear deletes the file on Yes, not on No",
                     {.before = shop("A\r\nZ\r\n"),
                      .steps = u"click CatList 1; click StdList 0; do tbClear; dclick StdList 0; "
-                              "do tbClear; wait; do tbDeleteItem"_s,
+                              "click StdList 0; do tbClear; wait; do tbDeleteItem"_s,
                      .answers = u"No; Yes; OK"_s,
                      .boxes = clear + u"; "_s + clear +
                               u"; Nothing to do!*|Please pick an item (on the left) to delete."_s,

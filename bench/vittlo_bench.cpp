@@ -290,7 +290,7 @@ void burstOfChanges(benchmark::State& state) {
 
 class NoDialogs final : public Dialogs {
 public:
-    int MsgBox(const QString&, int, const QString&) override { std::abort(); }
+    int messageBox(const QString&, int, const QString&) override { std::abort(); }
 
 protected:
     QString inputText(const QString&, const QString&, const QString&, int) override {
@@ -300,8 +300,8 @@ protected:
 
 class NoShell final : public DesktopShell {
 public:
-    std::optional<QString> FindExecutable(const QString&) override { return std::nullopt; }
-    bool ShellExecute(const QString&, const QString&) override { return false; }
+    std::optional<QString> findOpeningProgram(const QString&) override { return std::nullopt; }
+    bool startProgram(const QString&, const QString&) override { return false; }
 };
 
 void startUp(benchmark::State& state) {

@@ -1,3 +1,4 @@
+#include "CommandLine.h"
 #include "DataFolder.h"
 #include "EndSignals.h"
 #include "MainScreen.h"
@@ -7,67 +8,29 @@
 #include "SystemShell.h"
 
 #include <QApplication>
-#include <QCommandLineParser>
 #include <QDir>
-#include <cstring>
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-void describe(QCoreApplication& app) {
-    app.setApplicationName(u"Vittlo!"_s);
-    app.setApplicationVersion(u"1.1"_s);
-}
-
-QCommandLineOption dataOption() {
-    return QCommandLineOption(
-        u"data"_s,
-        u"Keep the lists in DIR (made if missing), for instance one catalogue "
-        "for each shop."_s,
-        u"DIR"_s);
-}
-
-void parse(QCommandLineParser& parser, const QCoreApplication& app) {
-    parser.setApplicationDescription(u"Draws up your grocery list from your own catalogue of "
-                                     "aisles and items."_s);
-    parser.addHelpOption();
-    parser.addVersionOption();
-    parser.addOption(dataOption());
-    parser.process(app);
-}
-
-// --help and --version answer on the terminal, with no display needed.
-bool asksForHelpOrVersion(int argc, char* argv[]) {
-    for (int i = 1; i < argc; ++i)
-        for (const char* option : {"-h", "--help", "-?", "--help-all", "-v", "--version"})
-            if (std::strcmp(argv[i], option) == 0)
-                return true;
-    return false;
-}
-
-} // namespace
-
 int main(int argc, char* argv[]) {
-    if (asksForHelpOrVersion(argc, argv)) {
+    // --help and --version answer on the terminal, with no display needed.
+    if (CommandLine::asksForHelpOrVersion(argc, argv)) {
         QCoreApplication app(argc, argv);
-        describe(app);
-        QCommandLineParser parser;
-        parse(parser, app); // prints and ends the program
+        CommandLine::describe(app);
+        const CommandLine commandLine(app); // prints and ends the program
         return 0;
     }
     QApplication app(argc, argv);
-    describe(app);
+    CommandLine::describe(app);
     QGuiApplication::setDesktopFileName(u"example.brindlecove.Vittlo"_s);
-    QCommandLineParser parser;
-    parse(parser, app);
+    const CommandLine commandLine(app);
 
     StandardDialogs dialogs;
     // From the first box of the start on, a signal closes the box with its safe answer and ends
     // the program.
     EndSignals ending;
     QObject::connect(&ending, &EndSignals::received, [&dialogs] { dialogs.answerSafely(); });
-    DataFolder folder(parser.value(dataOption()), QCoreApplication::applicationDirPath());
+    DataFolder folder(commandLine.dataFolder(), QCoreApplication::applicationDirPath());
     // The folder locked by a living copy, or not to be made or locked: the user was told.
     if (!folder.open(dialogs))
         return ending.hasEnded() ? 0 : 1;

@@ -12,7 +12,6 @@
 #include "WaitCursor.h"
 
 #include <QFileInfo>
-#include <QLineEdit>
 
 using namespace Qt::StringLiterals;
 
@@ -22,48 +21,32 @@ QString counted(qint64 count, const QString& one, const QString& many) {
     return QString::number(count) + u' ' + (count == 1 ? one : many);
 }
 
-QLineEdit* hiddenEdit(const QString& name, const QString& toolTip, QWidget* parent) {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(name);
-    edit->setToolTip(toolTip);
-    edit->hide();
-    return edit;
-}
-
 } // namespace
 
 CatalogueCommands::CatalogueCommands(const QDir& dir, Dialogs& dialogs, CatalogueHost& host,
-                                     QWidget* boxParent)
-    : QObject(boxParent)
+                                     QObject* parent)
+    : QObject(parent)
     , m_dir(dir)
     , m_dialogs(dialogs)
-    , m_host(host)
-    , m_catEdit(hiddenEdit(u"CatEdit"_s, u"category edit box"_s, boxParent))
-    , m_stdEdit(hiddenEdit(u"StdEdit"_s, u"line item edit box"_s, boxParent))
-    , m_tmpEdit(hiddenEdit(u"TmpEdit"_s, u"today's list edit box"_s, boxParent)) {}
-
-QString CatalogueCommands::pickedCategory() const {
-    return m_catEdit->text();
+    , m_host(host) {
+    setObjectName(u"catalogue"_s);
 }
 
 void CatalogueCommands::pickCategory(const QString& entry) {
-    m_currentCategory = entry;
-    m_catEdit->setText(entry);
+    m_pickedCategory = entry;
 }
 
 void CatalogueCommands::pickItem(const QString& entry) {
-    m_currentItem = ItemRecord(m_catEdit->text(), entry);
-    m_stdEdit->setText(entry);
+    m_pickedItem = entry;
 }
 
-void CatalogueCommands::ClearEditBoxes() {
-    m_stdEdit->clear();
-    m_tmpEdit->clear();
+void CatalogueCommands::forgetPickedItem() {
+    m_pickedItem.clear();
 }
 
 void CatalogueCommands::forgetPicks() {
-    m_catEdit->clear();
-    m_stdEdit->clear();
+    m_pickedCategory.clear();
+    m_pickedItem.clear();
 }
 
 bool CatalogueCommands::refuseUnpicked(const QString& picked, const QString& message) {
@@ -76,8 +59,7 @@ bool CatalogueCommands::refuseUnpicked(const QString& picked, const QString& mes
 
 QString CatalogueCommands::askName(const QString& prompt, const QString& title,
                                    const QString& defaultText) {
-    const QString answer =
-        m_dialogs.InputBox(prompt, title, defaultText, int(CategoryRecord::Size));
+    const QString answer = m_dialogs.askText(prompt, title, defaultText, int(CategoryRecord::Size));
     if (answer.isEmpty() || !m_dialogs.confirmStorable(answer, u"name"_s))
         return {};
     return answer;
@@ -88,11 +70,11 @@ void CatalogueCommands::newCategory() {
     if (answer.isEmpty())
         return;
     Catalogue(m_dir).addCategory(answer);
-    m_host.LoadCategories();
+    m_host.showCategories();
 }
 
 void CatalogueCommands::editCategory() {
-    const QString picked = m_catEdit->text();
+    const QString picked = m_pickedCategory;
     if (refuseUnpicked(picked, u"Please pick a category to edit."_s))
         return;
     // The name without the blanks that fill its record, so that End lands after its last letter.
@@ -100,31 +82,31 @@ void CatalogueCommands::editCategory() {
         askName(u"Change category name..."_s, u"New Category"_s, Blanks::withoutTrailing(picked));
     if (answer.isEmpty())
         return;
-    Catalogue(m_dir).renameCategory(m_currentCategory, answer);
-    ClearEditBoxes();
+    Catalogue(m_dir).renameCategory(picked, answer);
+    forgetPickedItem();
     m_host.clearItemList();
-    m_host.LoadCategories();
+    m_host.showCategories();
     // The renamed category stays picked, under its new name.
     pickCategory(CategoryRecord(answer).name());
     m_host.showPickedCategory();
 }
 
 void CatalogueCommands::deleteCategory() {
-    const QString picked = m_catEdit->text();
+    const QString picked = m_pickedCategory;
     if (refuseUnpicked(picked, u"Please pick a category to delete."_s))
         return;
     if (!m_dialogs.confirm(u"Delete Category: "_s + Blanks::trimmed(picked) + u" ?"_s,
                            Dialogs::YesNo + Dialogs::Critical + Dialogs::DefaultButton2))
         return;
     Catalogue(m_dir).removeCategory(picked);
-    m_catEdit->clear();
-    m_host.LoadCategories();
+    m_pickedCategory.clear();
+    m_host.showCategories();
     m_host.clearItemList();
-    ClearEditBoxes();
+    forgetPickedItem();
 }
 
 void CatalogueCommands::newItem() {
-    const QString picked = m_catEdit->text();
+    const QString picked = m_pickedCategory;
     if (refuseUnpicked(picked, u"Please pick a category, then add an item to it."_s))
         return;
     const QString answer = askName(u"New item for category: "_s + picked, u"New item"_s, {});
@@ -132,33 +114,34 @@ void CatalogueCommands::newItem() {
         return;
     Catalogue(m_dir).addItem(picked, answer);
     m_host.clearTodaysListCurrent();
-    m_host.LoadCategoryItems();
-    ClearEditBoxes();
+    m_host.showCategoryItems();
+    forgetPickedItem();
 }
 
 void CatalogueCommands::deleteItem() {
-    const QString item = m_stdEdit->text();
+    const QString item = m_pickedItem;
     if (Blanks::trimmed(item).isEmpty()) {
         m_dialogs.refuse(u"Please pick an item (on the left) to delete."_s);
         return;
     }
-    if (!m_dialogs.confirm(u"Delete Item: "_s + Blanks::trimmed(m_catEdit->text()) + u' ' +
+    if (!m_dialogs.confirm(u"Delete Item: "_s + Blanks::trimmed(m_pickedCategory) + u' ' +
                                Blanks::trimmed(item) + u" ?"_s,
                            Dialogs::YesNo + Dialogs::Exclamation + Dialogs::DefaultButton2))
         return;
-    Catalogue(m_dir).removeItem(m_currentCategory, m_currentItem.item());
-    m_host.LoadCategoryItems();
+    Catalogue(m_dir).removeItem(m_pickedCategory, item);
+    m_host.showCategoryItems();
     m_host.showItemCount();
-    ClearEditBoxes();
+    forgetPickedItem();
 }
 
-void CatalogueCommands::MU_Import_Click() {
-    if (m_dialogs.MsgBox(u"Import file format: Categories are identified with preceeding "
-                         "[!]Category Name. Line items follow with no identifier. No blank lines. "
-                         "See help file for details. Import file -> IMPORT.TXT ?"_s +
-                             ImportFile::whereLookedFor(m_dir),
-                         Dialogs::YesNo + Dialogs::Question + Dialogs::DefaultButton2,
-                         u"Ready to import..."_s) != Dialogs::Yes)
+void CatalogueCommands::importFile() {
+    if (m_dialogs.messageBox(
+            u"Import file format: Categories are identified with preceeding "
+            "[!]Category Name. Line items follow with no identifier. No blank lines. "
+            "See help file for details. Import file -> IMPORT.TXT ?"_s +
+                ImportFile::whereLookedFor(m_dir),
+            Dialogs::YesNo + Dialogs::Question + Dialogs::DefaultButton2,
+            u"Ready to import..."_s) != Dialogs::Yes)
         return;
     ImportFile::Text text;
     {
@@ -166,10 +149,10 @@ void CatalogueCommands::MU_Import_Click() {
         text = ImportFile::read(m_dir);
     }
     if (text.lossy && text.problem.isEmpty() &&
-        m_dialogs.MsgBox(u"Some characters of IMPORT.TXT cannot be stored and will be saved as "
-                         "\"?\". Import anyway?"_s,
-                         Dialogs::YesNo + Dialogs::Question + Dialogs::DefaultButton2,
-                         u"Ready to import..."_s) != Dialogs::Yes)
+        m_dialogs.messageBox(u"Some characters of IMPORT.TXT cannot be stored and will be saved as "
+                             "\"?\". Import anyway?"_s,
+                             Dialogs::YesNo + Dialogs::Question + Dialogs::DefaultButton2,
+                             u"Ready to import..."_s) != Dialogs::Yes)
         return;
     const auto [categoriesBefore, itemsBefore] = recordCounts();
     if (text.problem.isEmpty()) {
@@ -177,12 +160,12 @@ void CatalogueCommands::MU_Import_Click() {
         text.problem = ImportFile::importInto(m_dir, text.bytes);
     }
     if (!text.problem.isEmpty()) {
-        m_dialogs.MsgBox(text.problem, Dialogs::Exclamation + Dialogs::DefaultButton2,
-                         u"Import failed!"_s);
+        m_dialogs.messageBox(text.problem, Dialogs::Exclamation + Dialogs::DefaultButton2,
+                             u"Import failed!"_s);
         return;
     }
-    ClearEditBoxes();
-    m_host.LoadCategories();
+    forgetPickedItem();
+    m_host.showCategories();
     // Today's List is as it was; reading its file again would show its entries twice.
     m_host.showTodaysListCount();
     const auto [categories, items] = recordCounts();
@@ -191,7 +174,7 @@ void CatalogueCommands::MU_Import_Click() {
         counted(items - itemsBefore, u"item"_s, u"items"_s)));
 }
 
-void CatalogueCommands::MU_Purge_Click() {
+void CatalogueCommands::purgeOrphanItems() {
     if (!m_dialogs.confirm(
             u"When you delete a category, the line items remain (but hidden from view). (You "
             "may recover items lost this way by adding the same name category back in.) This "
@@ -204,8 +187,8 @@ void CatalogueCommands::MU_Purge_Click() {
         WaitCursor wait;
         OrphanPurge::purge(m_dir);
     }
-    m_host.LoadCategoryItems();
-    ClearEditBoxes();
+    m_host.showCategoryItems();
+    forgetPickedItem();
     m_host.showStatusMessage(u"Purged: %1 removed."_s.arg(
         counted(itemsBefore - recordCounts().second, u"orphan item"_s, u"orphan items"_s)));
 }

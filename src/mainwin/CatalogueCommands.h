@@ -1,7 +1,5 @@
 #pragma once
 
-#include "ItemRecord.h"
-
 #include <QDir>
 #include <QObject>
 #include <QString>
@@ -9,30 +7,31 @@
 
 class CatalogueHost;
 class Dialogs;
-class QLineEdit;
-class QWidget;
 
 // The commands that change the catalogue (New Cat, Edit Cat, Del Cat, New Item, Del Item, the
-// import and the purge) and the picked state they work on: the category and the item last
-// clicked, in the hidden edit boxes CatEdit and StdEdit, and CurrentCategory and CurrentItem.
-// Each command writes the files, then tells the window what to show afresh.
+// import and the purge) and what they work on: the category and the item last picked in their
+// lists. Each command writes the files, then tells the window what to show afresh.
 class CatalogueCommands final : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(CatalogueCommands)
+    Q_PROPERTY(QString pickedCategory READ pickedCategory)
+    Q_PROPERTY(QString pickedItem READ pickedItem)
 
 public:
-    // The hidden edit boxes are made on boxParent.
-    CatalogueCommands(const QDir& dir, Dialogs& dialogs, CatalogueHost& host, QWidget* boxParent);
+    CatalogueCommands(const QDir& dir, Dialogs& dialogs, CatalogueHost& host,
+                      QObject* parent = nullptr);
 
     // The picked category as the category list shows it, padded to 30 characters; empty when
     // none is picked.
-    QString pickedCategory() const;
+    const QString& pickedCategory() const { return m_pickedCategory; }
+    // The picked item as the item list shows it; empty when none is picked.
+    const QString& pickedItem() const { return m_pickedItem; }
 
-    // A category or item was clicked: the entry's text as its list shows it.
+    // A category or an item was picked in its list: the entry's text as the list shows it.
     void pickCategory(const QString& entry);
     void pickItem(const QString& entry);
-    // Forgets the picked item; the picked category stays.
-    void ClearEditBoxes();
+    // The picked category stays.
+    void forgetPickedItem();
     // Nothing picked, as at start-up.
     void forgetPicks();
 
@@ -41,8 +40,10 @@ public:
     void deleteCategory();
     void newItem();
     void deleteItem();
-    void MU_Import_Click();
-    void MU_Purge_Click();
+    // Appends the categories and items of IMPORT.TXT.
+    void importFile();
+    // Removes the items whose category is gone.
+    void purgeOrphanItems();
 
 private:
     // Shows the "Nothing to do!" refusal when the picked text is blank; true when the command
@@ -57,9 +58,6 @@ private:
     QDir m_dir;
     Dialogs& m_dialogs;
     CatalogueHost& m_host;
-    QLineEdit* m_catEdit;
-    QLineEdit* m_stdEdit;
-    QLineEdit* m_tmpEdit;
-    QString m_currentCategory;
-    ItemRecord m_currentItem;
+    QString m_pickedCategory;
+    QString m_pickedItem;
 };

@@ -7,10 +7,11 @@ class CatalogueHost {
 public:
     virtual ~CatalogueHost() = default;
 
-    // Refills the category list from its file; nothing is selected afterwards.
-    virtual void LoadCategories() = 0;
-    // Refills the item list with the picked category's items and counts them.
-    virtual void LoadCategoryItems() = 0;
+    // Refills the category list from its file; nothing is current afterwards.
+    virtual void showCategories() = 0;
+    // Refills the item list with the picked category's items and counts them in the first status
+    // panel.
+    virtual void showCategoryItems() = 0;
     virtual void clearItemList() = 0;
     // The first status panel: the item list's count without a leading blank, then the category.
     virtual void showItemCount() = 0;

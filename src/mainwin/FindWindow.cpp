@@ -105,7 +105,7 @@ void FindWindow::choose(const QModelIndex& index) {
         return;
     }
     if (index.isValid())
-        Q_EMIT chosen(m_search.entry(m_found->at(index.row())));
+        Q_EMIT chosen(m_search.entry(m_found->at(index.row()), CatalogueSearch::ItemName::Whole));
 }
 
 bool FindWindow::eventFilter(QObject* watched, QEvent* event) {

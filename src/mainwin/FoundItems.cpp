@@ -19,5 +19,5 @@ int FoundItems::rowCount(const QModelIndex& parent) const {
 QVariant FoundItems::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || size_t(index.row()) >= m_found.size() || role != Qt::DisplayRole)
         return {};
-    return m_search.shown(m_found[size_t(index.row())]);
+    return m_search.entry(m_found[size_t(index.row())], CatalogueSearch::ItemName::Trimmed);
 }

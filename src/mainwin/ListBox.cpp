@@ -103,6 +103,15 @@ void ListBox::setCurrentEntry(int index) {
         scrollToItem(entry);
 }
 
+void ListBox::setCurrentText(const QString& text) {
+    for (int row = 0; row < count(); ++row) {
+        if (entryText(row) == text) {
+            setCurrentEntry(row);
+            return;
+        }
+    }
+}
+
 void ListBox::clearCurrent() {
     const QScopedValueRollback guard(m_userMove, false);
     setCurrentIndex(QModelIndex());
@@ -120,19 +129,16 @@ void ListBox::focusInEvent(QFocusEvent* event) {
 
 void ListBox::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        Q_EMIT characterKey(13);
+        Q_EMIT enterPressed();
         return;
     }
     QListWidget::keyPressEvent(event);
-    const QString text = event->text();
-    if (!text.isEmpty() && text.at(0).unicode() >= 32)
-        Q_EMIT characterKey(text.at(0).unicode());
 }
 
 void ListBox::mousePressEvent(QMouseEvent* event) {
     // The right button leaves the current entry where it was.
     if (event->button() == Qt::RightButton) {
-        Q_EMIT mouseDown(2);
+        Q_EMIT rightClicked();
         return;
     }
     const int before = currentRow();
@@ -141,7 +147,6 @@ void ListBox::mousePressEvent(QMouseEvent* event) {
     if (before >= 0 && currentRow() == before &&
         indexAt(event->position().toPoint()).row() == before)
         Q_EMIT picked(before);
-    Q_EMIT mouseDown(event->button() == Qt::MiddleButton ? 4 : 1);
 }
 
 void ListBox::mouseDoubleClickEvent(QMouseEvent* event) {

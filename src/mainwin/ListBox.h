@@ -31,6 +31,8 @@ public:
     // The current entry's text, or the empty string when there is none.
     QString currentText() const;
     void setCurrentEntry(int index);
+    // Makes the first entry with exactly this text current; nothing when no entry has it.
+    void setCurrentText(const QString& text);
     void clearCurrent();
 
 Q_SIGNALS:
@@ -38,10 +40,10 @@ Q_SIGNALS:
     void picked(int index);
     // A double-click on an entry; not on its check box.
     void entryDoubleClicked(int index);
-    // A character key, as its character code (13 for Enter).
-    void characterKey(int code);
-    // A mouse button went down over the list: 1 left, 2 right, 4 middle.
-    void mouseDown(int button);
+    // Enter or Return went down in the list.
+    void enterPressed();
+    // The right mouse button went down over the list; the current entry stays as it is.
+    void rightClicked();
 
 protected:
     void focusInEvent(QFocusEvent* event) override;

@@ -23,10 +23,10 @@ WindowLayout::Places WindowLayout::designed() {
 
 WindowLayout::Places WindowLayout::firstArrangement(const Places& places, const Window& window) {
     Places result = places;
-    setWidth(result.tmpList, window.width - result.stdList.width() - 70);
-    result.catList.moveTop(result.stdList.top() + result.stdList.height());
-    setHeight(result.catList,
-              window.height - (window.toolbarHeight + result.stdList.height() + 1000));
+    setWidth(result.todaysList, window.width - result.itemList.width() - 70);
+    result.categoryList.moveTop(result.itemList.top() + result.itemList.height());
+    setHeight(result.categoryList,
+              window.height - (window.toolbarHeight + result.itemList.height() + 1000));
     return result;
 }
 
@@ -35,21 +35,21 @@ WindowLayout::Resized WindowLayout::resized(const Places& places, const Window& 
     if (window.height <= 5000)
         return result;
     Places& p = result.places;
-    setWidth(p.tmpList, window.width - p.stdList.width() - 350);
-    setWidth(p.editorFrame, p.tmpList.width());
-    setWidth(p.editorBox, p.editorFrame.width() - 250);
-    if (window.height - (window.toolbarHeight + places.stdList.height() + 1625) > 0)
+    setWidth(p.todaysList, window.width - p.itemList.width() - 350);
+    setWidth(p.notesFrame, p.todaysList.width());
+    setWidth(p.notesBox, p.notesFrame.width() - 250);
+    if (window.height - (window.toolbarHeight + places.itemList.height() + 1625) > 0)
         result.buttonWidth = window.width / 9 - 10;
     const double h = window.height - (window.toolbarHeight + window.statusBarHeight + 850);
     if (h < 0)
         return result;
-    p.tmpList.setHeight(h);
-    p.stdList.setHeight(h / 2);
-    p.catList.moveTop(p.stdList.top() + p.stdList.height());
-    p.catList.setHeight(h / 2);
-    p.editorFrame.setHeight(p.tmpList.height() + 10);
-    setHeight(p.editorBox, p.editorFrame.height() - 800);
-    p.macroFrame.setHeight(h);
-    setHeight(p.file1, p.macroFrame.height() - 2200);
+    p.todaysList.setHeight(h);
+    p.itemList.setHeight(h / 2);
+    p.categoryList.moveTop(p.itemList.top() + p.itemList.height());
+    p.categoryList.setHeight(h / 2);
+    p.notesFrame.setHeight(p.todaysList.height() + 10);
+    setHeight(p.notesBox, p.notesFrame.height() - 800);
+    p.recipePanel.setHeight(h);
+    setHeight(p.recipeList, p.recipePanel.height() - 2200);
     return result;
 }

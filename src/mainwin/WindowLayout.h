@@ -15,13 +15,13 @@ public:
         double statusBarHeight = 0;
     };
     struct Places {
-        QRectF stdList;
-        QRectF catList;
-        QRectF tmpList;
-        QRectF macroFrame;
-        QRectF file1;
-        QRectF editorFrame;
-        QRectF editorBox;
+        QRectF itemList;
+        QRectF categoryList;
+        QRectF todaysList;
+        QRectF recipePanel;
+        QRectF recipeList;
+        QRectF notesFrame;
+        QRectF notesBox;
         friend bool operator==(const Places&, const Places&) = default;
     };
     struct Resized {

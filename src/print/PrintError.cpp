@@ -1,5 +1,6 @@
 #include "PrintError.h"
 
+using namespace Qt::StringLiterals;
+
 PrintError::PrintError(const QString& message)
-    : std::runtime_error(message.toStdString())
-    , m_message(message) {}
+    : CommandError(u"Print Error"_s, message) {}

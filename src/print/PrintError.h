@@ -1,15 +1,11 @@
 #pragma once
 
+#include "CommandError.h"
+
 #include <QString>
-#include <stdexcept>
 
 // The printer, or the PDF file standing in for it, could not take the printout.
-class PrintError final : public std::runtime_error {
+class PrintError final : public CommandError {
 public:
     explicit PrintError(const QString& message);
-
-    const QString& message() const { return m_message; }
-
-private:
-    QString m_message;
 };

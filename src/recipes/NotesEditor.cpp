@@ -36,9 +36,9 @@ NotesEditor::NotesEditor(const QDir& dir, RecipeHost& host, Dialogs& dialogs,
     m_editorBox->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setPlaces(QRectF(3240, 960, 4815, 2655), QRectF(120, 720, 3615, 2295));
 
-    connect(save, &QPushButton::clicked, this, &NotesEditor::EditSave_Click);
-    connect(print, &QPushButton::clicked, this, &NotesEditor::EditPrint_Click);
-    connect(cancel, &QPushButton::clicked, this, &NotesEditor::EditCancel_Click);
+    connect(save, &QPushButton::clicked, this, &NotesEditor::saveNote);
+    connect(print, &QPushButton::clicked, this, &NotesEditor::printNote);
+    connect(cancel, &QPushButton::clicked, this, &NotesEditor::cancelEditing);
     hide();
 }
 
@@ -75,7 +75,7 @@ void NotesEditor::open(const QString& recipe) {
     m_editorBox->setFocus();
 }
 
-void NotesEditor::EditSave_Click() {
+void NotesEditor::saveNote() {
     save();
 }
 
@@ -95,8 +95,8 @@ bool NotesEditor::hasUnsavedChanges() const {
 bool NotesEditor::closeForExit() {
     if (!hasUnsavedChanges())
         return true;
-    switch (m_dialogs.MsgBox(u"Save the changes to the notes on "_s + m_recipe + u"?"_s,
-                             Dialogs::YesNoCancel + Dialogs::Question, u"Confirm"_s)) {
+    switch (m_dialogs.messageBox(u"Save the changes to the notes on "_s + m_recipe + u"?"_s,
+                                 Dialogs::YesNoCancel + Dialogs::Question, u"Confirm"_s)) {
     case Dialogs::Yes:
         return save();
     case Dialogs::No:
@@ -118,7 +118,7 @@ void NotesEditor::saveWithoutAsking() {
     }
 }
 
-void NotesEditor::EditCancel_Click() {
+void NotesEditor::cancelEditing() {
     if (text() != m_loadedText && !m_dialogs.confirm(u"Quit without saving?"_s))
         return;
     closeEditor();
@@ -129,12 +129,12 @@ void NotesEditor::closeEditor() {
     Q_EMIT closed();
 }
 
-void NotesEditor::EditPrint_Click() {
+void NotesEditor::printNote() {
     CommandRunner::run(m_dialogs, [this] {
         const int answer =
-            m_dialogs.MsgBox(u"Print your shopping list too?"_s,
-                             Dialogs::YesNoCancel + Dialogs::Question + Dialogs::DefaultButton2,
-                             u"Ready to print..."_s);
+            m_dialogs.messageBox(u"Print your shopping list too?"_s,
+                                 Dialogs::YesNoCancel + Dialogs::Question + Dialogs::DefaultButton2,
+                                 u"Ready to print..."_s);
         if (answer == Dialogs::Cancel)
             return;
         m_printTarget.setDocName(m_recipe);
@@ -149,9 +149,9 @@ void NotesEditor::EditPrint_Click() {
         }
         // Today's List follows on the fresh sheet, in the same document, and ends it; without
         // it, the note alone is released here.
-        if (answer == Dialogs::Yes && m_host.PrintTodaysList())
+        if (answer == Dialogs::Yes && m_host.printTodaysList())
             return;
         m_printTarget.endDocument();
-        CommandRunner::reportPrintout(m_dialogs, m_printTarget);
+        CommandRunner::reportPrintout(m_dialogs, m_printTarget.outputFile());
     });
 }

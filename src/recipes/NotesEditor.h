@@ -41,9 +41,9 @@ Q_SIGNALS:
     void closed();
 
 private:
-    void EditSave_Click();
-    void EditPrint_Click();
-    void EditCancel_Click();
+    void saveNote();
+    void printNote();
+    void cancelEditing();
     // Saves the note and closes the editor; false when it was not saved.
     bool save();
     void closeEditor();

@@ -5,13 +5,13 @@
 #include <QStringList>
 
 // Recipe files ("name.rcp", one Today's List entry a line) and note files ("name.txt", free
-// text) in the program's directory.
+// text) in the data folder.
 class RecipeFiles final {
 public:
     explicit RecipeFiles(const QDir& dir);
 
     // Why name cannot be a recipe's name, or the empty string when it can: it must be a plain
-    // name that stays in the program's directory. A recipe file that is there already is used
+    // name that stays in the data folder. A recipe file that is there already is used
     // under its own name, even one that begins or ends in a blank. Every other function takes
     // only names that can.
     QString nameProblem(const QString& name) const;

@@ -23,47 +23,47 @@ RecipePanel::RecipePanel(const QDir& dir, RecipeHost& host, Dialogs& dialogs, No
     , m_host(host)
     , m_dialogs(dialogs)
     , m_editor(editor) {
-    QPushButton* saveMacro = addButton(u"SaveMacro"_s, u"Save Ingredient List"_s,
-                                       u"permanently save Today's List as an ingredient list"_s,
-                                       QRectF(120, 240, 2055, 375));
-    QPushButton* runMacro =
+    QPushButton* saveButton = addButton(u"SaveMacro"_s, u"Save Ingredient List"_s,
+                                        u"permanently save Today's List as an ingredient list"_s,
+                                        QRectF(120, 240, 2055, 375));
+    QPushButton* getButton =
         addButton(u"RunMacro"_s, u"Get Ingredient List"_s,
                   u"get ingredient list - add  to Today's List"_s, QRectF(120, 720, 2055, 375));
     QPushButton* noteButton =
         addButton(u"NoteButton"_s, u"Recipe Notes"_s, u"create / edit notes for this recipe"_s,
                   QRectF(120, 1200, 2055, 375));
-    QPushButton* command1 =
+    QPushButton* newButton =
         addButton(u"Command1"_s, u"New"_s, u"start new Recipe"_s, QRectF(2280, 240, 735, 375));
-    m_killMac = addButton(u"KillMac"_s, u"Delete"_s, u"delete this list permanently"_s,
-                          QRectF(2280, 720, 735, 375));
-    m_killMac->setEnabled(false);
-    QPushButton* cancelMacro = addButton(u"CancelMacro"_s, u"Close"_s, u"quit recipe module"_s,
+    m_deleteButton = addButton(u"KillMac"_s, u"Delete"_s, u"delete this list permanently"_s,
+                               QRectF(2280, 720, 735, 375));
+    m_deleteButton->setEnabled(false);
+    QPushButton* closeButton = addButton(u"CancelMacro"_s, u"Close"_s, u"quit recipe module"_s,
                                          QRectF(2280, 1200, 735, 375));
-    m_macName = new QLineEdit(this);
-    m_macName->setObjectName(u"MacName"_s);
-    m_macName->setToolTip(u"active recipe / ingredient list"_s);
-    m_macName->setReadOnly(true);
-    m_macName->setAccessibleName(u"Active recipe"_s);
-    m_macName->setGeometry(Twips::toPixels(this, QRectF(120, 1680, 2895, 285)));
-    m_file1 = new QListWidget(this);
-    m_file1->setObjectName(u"File1"_s);
-    FocusFrame::install(m_file1);
-    m_file1->setToolTip(u"click to make active"_s);
-    m_file1->setAccessibleName(u"Recipes"_s);
+    m_activeRecipe = new QLineEdit(this);
+    m_activeRecipe->setObjectName(u"MacName"_s);
+    m_activeRecipe->setToolTip(u"active recipe / ingredient list"_s);
+    m_activeRecipe->setReadOnly(true);
+    m_activeRecipe->setAccessibleName(u"Active recipe"_s);
+    m_activeRecipe->setGeometry(Twips::toPixels(this, QRectF(120, 1680, 2895, 285)));
+    m_recipeList = new QListWidget(this);
+    m_recipeList->setObjectName(u"File1"_s);
+    FocusFrame::install(m_recipeList);
+    m_recipeList->setToolTip(u"click to make active"_s);
+    m_recipeList->setAccessibleName(u"Recipes"_s);
     setPlaces(QRectF(120, 960, 3135, 2655), 285);
 
     // The recipe under the highlight is the active one, whether a click or a key put it there.
-    connect(m_file1, &QListWidget::itemClicked, this, &RecipePanel::File1_Click);
-    connect(m_file1, &QListWidget::currentRowChanged, this, [this](int row) {
+    connect(m_recipeList, &QListWidget::itemClicked, this, &RecipePanel::activatePickedRecipe);
+    connect(m_recipeList, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row >= 0 && !m_rereading)
-            File1_Click();
+            activatePickedRecipe();
     });
-    connect(runMacro, &QPushButton::clicked, this, &RecipePanel::RunMacro_Click);
-    connect(saveMacro, &QPushButton::clicked, this, &RecipePanel::SaveMacro_Click);
-    connect(command1, &QPushButton::clicked, this, &RecipePanel::Command1_Click);
-    connect(m_killMac, &QPushButton::clicked, this, &RecipePanel::KillMac_Click);
-    connect(cancelMacro, &QPushButton::clicked, this, &RecipePanel::CancelMacro_Click);
-    connect(noteButton, &QPushButton::clicked, this, &RecipePanel::NoteButton_Click);
+    connect(getButton, &QPushButton::clicked, this, &RecipePanel::getIngredients);
+    connect(saveButton, &QPushButton::clicked, this, &RecipePanel::saveIngredients);
+    connect(newButton, &QPushButton::clicked, this, &RecipePanel::newRecipe);
+    connect(m_deleteButton, &QPushButton::clicked, this, &RecipePanel::deleteRecipe);
+    connect(closeButton, &QPushButton::clicked, this, &RecipePanel::closePanel);
+    connect(noteButton, &QPushButton::clicked, this, &RecipePanel::openNotes);
     connect(&m_editor, &NotesEditor::closed, this, [this] { setEnabled(true); });
     hide();
     reread();
@@ -71,11 +71,11 @@ RecipePanel::RecipePanel(const QDir& dir, RecipeHost& host, Dialogs& dialogs, No
 
 void RecipePanel::setPlaces(const QRectF& frame, double fileListHeight) {
     placeFrame(frame);
-    m_file1->setGeometry(Twips::toPixels(this, QRectF(120, 2040, 2895, fileListHeight)));
+    m_recipeList->setGeometry(Twips::toPixels(this, QRectF(120, 2040, 2895, fileListHeight)));
 }
 
 void RecipePanel::open() {
-    m_macName->clear();
+    m_activeRecipe->clear();
     show();
     raise();
 }
@@ -83,9 +83,9 @@ void RecipePanel::open() {
 void RecipePanel::reread() {
     const QScopedValueRollback rereading(m_rereading, true);
     CommandRunner::run(m_dialogs, [this] {
-        m_file1->clear();
-        m_file1->addItems(RecipeFiles(m_dir).recipeFileNames());
-        m_file1->scrollToTop();
+        m_recipeList->clear();
+        m_recipeList->addItems(RecipeFiles(m_dir).recipeFileNames());
+        m_recipeList->scrollToTop();
     });
 }
 
@@ -101,57 +101,57 @@ bool RecipePanel::usable(const QString& name, const QString& refusal) {
     return problem.isEmpty() || refuse(problem);
 }
 
-void RecipePanel::File1_Click() {
-    const QListWidgetItem* item = m_file1->currentItem();
+void RecipePanel::activatePickedRecipe() {
+    const QListWidgetItem* item = m_recipeList->currentItem();
     if (!item)
         return;
     // The recipe's own file name, blanks and all.
-    m_macName->setText(item->text().chopped(4));
-    m_killMac->setEnabled(true);
+    m_activeRecipe->setText(item->text().chopped(4));
+    m_deleteButton->setEnabled(true);
 }
 
-void RecipePanel::RunMacro_Click() {
-    const QString name = m_macName->text();
+void RecipePanel::getIngredients() {
+    const QString name = m_activeRecipe->text();
     if (!usable(name, u"Please pick a recipe."_s) ||
         !m_dialogs.confirm(u"Add "_s + name + u" ingredients to Today's List?"_s,
                            Dialogs::YesNo + Dialogs::Question))
         return;
-    CommandRunner::run(m_dialogs, [&] { m_host.ReadMac(name); });
+    CommandRunner::run(m_dialogs, [&] { m_host.addRecipeToTodaysList(name); });
     reread();
 }
 
-void RecipePanel::SaveMacro_Click() {
-    const QString name = m_macName->text();
+void RecipePanel::saveIngredients() {
+    const QString name = m_activeRecipe->text();
     if (!usable(name, u"Please provide a name."_s))
         return;
     if (m_host.todaysListCount() == 0) {
         refuse(u"Please build a list to record."_s);
         return;
     }
-    if (m_dialogs.MsgBox(u"Save the current contents of Today's List as \r\nthe "_s + name +
-                             u" ingredient list?"_s,
-                         Dialogs::YesNo + Dialogs::Question,
-                         u"Ready to record list..."_s) != Dialogs::Yes)
+    if (m_dialogs.messageBox(u"Save the current contents of Today's List as \r\nthe "_s + name +
+                                 u" ingredient list?"_s,
+                             Dialogs::YesNo + Dialogs::Question,
+                             u"Ready to record list..."_s) != Dialogs::Yes)
         return;
-    CommandRunner::run(m_dialogs, [&] { m_host.SaveMac(name); });
+    CommandRunner::run(m_dialogs, [&] { m_host.saveTodaysListAsRecipe(name); });
     reread();
 }
 
-void RecipePanel::Command1_Click() {
-    const QString name = m_dialogs.InputBox(u"New recipe name..."_s, u"New Recipe"_s, QString());
+void RecipePanel::newRecipe() {
+    const QString name = m_dialogs.askText(u"New recipe name..."_s, u"New Recipe"_s, QString());
     if (name.isEmpty() || !usable(name, QString()))
         return;
     CommandRunner::run(m_dialogs, [&] {
         if (RecipeFiles(m_dir).recipeExists(name) &&
             !m_dialogs.confirm(u"Replace the "_s + name + u" ingredient list with Today's List?"_s))
             return;
-        m_host.SaveMac(name);
+        m_host.saveTodaysListAsRecipe(name);
     });
     reread();
 }
 
-void RecipePanel::KillMac_Click() {
-    const QString name = m_macName->text();
+void RecipePanel::deleteRecipe() {
+    const QString name = m_activeRecipe->text();
     if (name.isEmpty() || !usable(name, QString()) ||
         !m_dialogs.confirm(u"Delete list: "_s + name + u" ?"_s))
         return;
@@ -163,18 +163,18 @@ void RecipePanel::KillMac_Click() {
         reread();
         if (withNote)
             files.removeNote(name);
-        m_macName->clear();
+        m_activeRecipe->clear();
     });
 }
 
-void RecipePanel::CancelMacro_Click() {
+void RecipePanel::closePanel() {
     hide();
     m_host.recipePanelClosed();
     reread();
 }
 
-void RecipePanel::NoteButton_Click() {
-    const QString name = m_macName->text();
+void RecipePanel::openNotes() {
+    const QString name = m_activeRecipe->text();
     if (!usable(name, u"Please pick the recipe you wish to work with."_s))
         return;
     CommandRunner::run(m_dialogs, [&] {

@@ -30,13 +30,13 @@ public:
     void setPlaces(const QRectF& frame, double fileListHeight);
 
 private:
-    void File1_Click();
-    void RunMacro_Click();
-    void SaveMacro_Click();
-    void Command1_Click();
-    void KillMac_Click();
-    void CancelMacro_Click();
-    void NoteButton_Click();
+    void activatePickedRecipe();
+    void getIngredients();
+    void saveIngredients();
+    void newRecipe();
+    void deleteRecipe();
+    void closePanel();
+    void openNotes();
     // Shows the refusal; false, so that a check can return it.
     bool refuse(const QString& message);
     // Whether name may be worked with; otherwise shows refusal (if any) for a blank name, or why
@@ -47,8 +47,8 @@ private:
     RecipeHost& m_host;
     Dialogs& m_dialogs;
     NotesEditor& m_editor;
-    QPushButton* m_killMac;
-    QLineEdit* m_macName;
-    QListWidget* m_file1;
+    QPushButton* m_deleteButton;
+    QLineEdit* m_activeRecipe;
+    QListWidget* m_recipeList;
     bool m_rereading = false;
 };

@@ -11,8 +11,8 @@ public:
     // The program that opens the file, as the desktop names it (it may come padded with blanks):
     // a program's path, or the whole command line of its desktop entry; nothing when the desktop
     // has none.
-    virtual std::optional<QString> FindExecutable(const QString& file) = 0;
-    // Starts the program, as FindExecutable named it, with one parameter; false when it could not
-    // be started.
-    virtual bool ShellExecute(const QString& program, const QString& parameter) = 0;
+    virtual std::optional<QString> findOpeningProgram(const QString& file) = 0;
+    // Starts the program, as findOpeningProgram named it, with one parameter; false when it could
+    // not be started.
+    virtual bool startProgram(const QString& program, const QString& parameter) = 0;
 };

@@ -27,10 +27,10 @@ ShellMenu::ShellMenu(Dialogs& dialogs, DesktopShell& shell, QWidget& window)
 
 ShellMenu::~ShellMenu() = default;
 
-void ShellMenu::MU_Inst_Click() {
+void ShellMenu::showHelp() {
     if (!QFile::exists(QLatin1String(HelpWindow::Page))) {
-        m_dialogs.MsgBox(u"The help page is missing from this copy of the program."_s,
-                         Dialogs::OkOnly + Dialogs::Exclamation, u"Vittlo! Help"_s);
+        m_dialogs.messageBox(u"The help page is missing from this copy of the program."_s,
+                             Dialogs::OkOnly + Dialogs::Exclamation, u"Vittlo! Help"_s);
         return;
     }
     if (!m_help)
@@ -40,12 +40,12 @@ void ShellMenu::MU_Inst_Click() {
     m_help->activateWindow();
 }
 
-void ShellMenu::MU_About_Click() {
-    m_dialogs.MsgBox(u"Version 1.1\r\n"_s + RightsNotice,
-                     Dialogs::Exclamation + Dialogs::DefaultButton2, u"Vittlo!"_s);
+void ShellMenu::showAbout() {
+    m_dialogs.messageBox(u"Version 1.1\r\n"_s + RightsNotice,
+                         Dialogs::Exclamation + Dialogs::DefaultButton2, u"Vittlo!"_s);
 }
 
-void ShellMenu::MU_TT_Click(QAction& toolTips) {
+void ShellMenu::switchOffToolTips(QAction& toolTips) {
     if (toolTips.isChecked())
         return;
     for (QWidget* widget : m_window.findChildren<QWidget*>())
@@ -62,10 +62,10 @@ void ShellMenu::MU_TT_Click(QAction& toolTips) {
     toolTips.setEnabled(false);
 }
 
-void ShellMenu::MU_BrowseDefault_Click() {
-    if (m_dialogs.MsgBox(u"Please make sure your internet connection is active!\r\nContinue?"_s,
-                         Dialogs::YesNo + Dialogs::Exclamation,
-                         u"Run default web browser"_s) != Dialogs::Yes)
+void ShellMenu::visitWebsite() {
+    if (m_dialogs.messageBox(u"Please make sure your internet connection is active!\r\nContinue?"_s,
+                             Dialogs::YesNo + Dialogs::Exclamation,
+                             u"Run default web browser"_s) != Dialogs::Yes)
         return;
     // The desktop is asked which program opens a web page it is shown. The page goes into a
     // folder made for this one launch, which only this user can enter, so that nothing another
@@ -78,11 +78,11 @@ void ShellMenu::MU_BrowseDefault_Click() {
         const QDir scratch(folder.path());
         TextFile::write(scratch, u"junk.HTM"_s, "\"<HTML> <\\HTML>\"\r\n");
         const std::optional<QString> browser =
-            m_shell.FindExecutable(scratch.filePath(u"junk.HTM"_s));
+            m_shell.findOpeningProgram(scratch.filePath(u"junk.HTM"_s));
         if (!browser)
-            m_dialogs.MsgBox(u"Could not find your Browser"_s, Dialogs::Exclamation,
-                             u"Browser Not Found"_s);
-        else if (!m_shell.ShellExecute(Blanks::trimmed(*browser), HomePage))
-            m_dialogs.MsgBox(u"Web Page not Opened"_s, Dialogs::Exclamation, u"URL Failed"_s);
+            m_dialogs.messageBox(u"Could not find your Browser"_s, Dialogs::Exclamation,
+                                 u"Browser Not Found"_s);
+        else if (!m_shell.startProgram(Blanks::trimmed(*browser), HomePage))
+            m_dialogs.messageBox(u"Web Page not Opened"_s, Dialogs::Exclamation, u"URL Failed"_s);
     });
 }

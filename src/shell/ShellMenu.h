@@ -23,12 +23,12 @@ public:
     ShellMenu(Dialogs& dialogs, DesktopShell& shell, QWidget& window);
     ~ShellMenu() override;
 
-    void MU_Inst_Click();
-    void MU_About_Click();
+    void showHelp();
+    void showAbout();
     // The switch was checked and is now not: every control and button of the window loses its
     // tool tip for the rest of the run, and the switch greys itself out.
-    void MU_TT_Click(QAction& toolTips);
-    void MU_BrowseDefault_Click();
+    void switchOffToolTips(QAction& toolTips);
+    void visitWebsite();
 
 private:
     Dialogs& m_dialogs;

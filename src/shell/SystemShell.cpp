@@ -6,7 +6,7 @@
 #include <qt_windows.h>
 #include <shellapi.h>
 
-std::optional<QString> SystemShell::FindExecutable(const QString& file) {
+std::optional<QString> SystemShell::findOpeningProgram(const QString& file) {
     wchar_t program[MAX_PATH] = {};
     const auto result = reinterpret_cast<INT_PTR>(FindExecutableW(
         reinterpret_cast<const wchar_t*>(QDir::toNativeSeparators(file).utf16()), L"", program));
@@ -15,7 +15,7 @@ std::optional<QString> SystemShell::FindExecutable(const QString& file) {
     return QString::fromWCharArray(program);
 }
 
-bool SystemShell::ShellExecute(const QString& program, const QString& parameter) {
+bool SystemShell::startProgram(const QString& program, const QString& parameter) {
     const auto result = reinterpret_cast<INT_PTR>(
         ShellExecuteW(nullptr, L"open", reinterpret_cast<const wchar_t*>(program.utf16()),
                       reinterpret_cast<const wchar_t*>(parameter.utf16()), L"", SW_SHOWNORMAL));
@@ -128,7 +128,7 @@ std::optional<QStringList> execArguments(const QString& exec, const QString& pag
 
 } // namespace
 
-std::optional<QString> SystemShell::FindExecutable(const QString& file) {
+std::optional<QString> SystemShell::findOpeningProgram(const QString& file) {
     const QString type = askXdgMime({QStringLiteral("query"), QStringLiteral("filetype"), file});
     const QString entry =
         type.isEmpty() ? QString()
@@ -143,7 +143,7 @@ std::optional<QString> SystemShell::FindExecutable(const QString& file) {
     return exec;
 }
 
-bool SystemShell::ShellExecute(const QString& program, const QString& parameter) {
+bool SystemShell::startProgram(const QString& program, const QString& parameter) {
     const std::optional<QStringList> words = execArguments(program, parameter);
     return words && QProcess::startDetached(words->first(), words->mid(1));
 }

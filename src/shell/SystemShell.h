@@ -7,6 +7,6 @@
 // entry says.
 class SystemShell final : public DesktopShell {
 public:
-    std::optional<QString> FindExecutable(const QString& file) override;
-    bool ShellExecute(const QString& program, const QString& parameter) override;
+    std::optional<QString> findOpeningProgram(const QString& file) override;
+    bool startProgram(const QString& program, const QString& parameter) override;
 };

@@ -247,14 +247,10 @@ std::vector<quint32> CatalogueSearch::find(const QString& text) const {
     return shownOrder;
 }
 
-QString CatalogueSearch::shown(quint32 found) const {
+QString CatalogueSearch::entry(quint32 found, ItemName name) const {
     const QByteArrayView record = QByteArrayView(m_records).sliced(found * Record, Record);
+    const QByteArrayView item =
+        name == ItemName::Trimmed ? Blanks::trimmed(record.last(Field)) : record.last(Field);
     return Windows1252::decode(Blanks::trimmed(record.first(Field))) + ListFiles::EntrySeparator +
-           u' ' + Windows1252::decode(Blanks::trimmed(record.last(Field)));
-}
-
-QString CatalogueSearch::entry(quint32 found) const {
-    const QByteArrayView record = QByteArrayView(m_records).sliced(found * Record, Record);
-    return Windows1252::decode(Blanks::trimmed(record.first(Field))) + ListFiles::EntrySeparator +
-           u' ' + Windows1252::decode(record.last(Field));
+           u' ' + Windows1252::decode(item);
 }

@@ -22,11 +22,12 @@ public:
     // The items found, in the lists' order of "Category° Item" without regard to case; none for
     // an empty text.
     std::vector<quint32> find(const QString& text) const;
-    // "Category° Item", both trimmed of blanks.
-    QString shown(quint32 found) const;
-    // The Today's List entry a double-click on the item in the item list makes: the category
-    // trimmed, the degree sign, a blank, and the item's full 30-character name.
-    QString entry(quint32 found) const;
+    // How entry gives the item's name: trimmed of blanks, as Find shows it, or whole, with the
+    // blanks that fill it to 30 characters, as a double-click in the item list adds it to
+    // Today's List.
+    enum class ItemName { Trimmed, Whole };
+    // "Category° Item": the category trimmed of blanks, the degree sign, a blank, and the item.
+    QString entry(quint32 found, ItemName name) const;
 
 private:
     struct Stamp {

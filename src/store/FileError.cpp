@@ -1,6 +1,8 @@
 #include "FileError.h"
 
+using namespace Qt::StringLiterals;
+
 FileError::FileError(const QString& fileName, const QString& message)
-    : std::runtime_error((fileName + QLatin1String(": ") + message).toStdString())
+    : CommandError(u"File Error"_s, fileName + u"\n\n"_s + message, fileName + u": "_s + message)
     , m_fileName(fileName)
     , m_message(message) {}

@@ -1,11 +1,12 @@
 #pragma once
 
-#include <QString>
-#include <stdexcept>
+#include "CommandError.h"
 
-// A file that could not be opened, read, written, removed or renamed. Caught once, at the edge of
-// each command, which shows it and abandons the command.
-class FileError final : public std::runtime_error {
+#include <QString>
+
+// A file that could not be opened, read, written, removed or renamed: shown as the file's name
+// and the system's message.
+class FileError final : public CommandError {
 public:
     FileError(const QString& fileName, const QString& message);
 

@@ -5,7 +5,7 @@
 #include <QFile>
 #include <QString>
 
-// A whole text file of the program's directory: "todays.lst", a recipe or a note.
+// A whole text file of the data folder: "todays.lst", a recipe or a note.
 class TextFile final {
 public:
     // Larger files are refused rather than read: they cannot be the program's own.

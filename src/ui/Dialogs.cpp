@@ -6,7 +6,7 @@
 
 using namespace Qt::StringLiterals;
 
-QString Dialogs::InputBox(const QString& prompt, const QString& title, const QString& defaultText,
+QString Dialogs::askText(const QString& prompt, const QString& title, const QString& defaultText,
                           int maxLength) {
     // A pasted line break would split the entry in two when its file is read again.
     static const QRegularExpression lineBreak(u"\\r\\n|\\r|\\n"_s);
@@ -14,11 +14,11 @@ QString Dialogs::InputBox(const QString& prompt, const QString& title, const QSt
 }
 
 void Dialogs::refuse(const QString& message) {
-    MsgBox(message, Exclamation + DefaultButton2, u"Nothing to do!"_s);
+    messageBox(message, Exclamation + DefaultButton2, u"Nothing to do!"_s);
 }
 
 bool Dialogs::confirm(const QString& question, int style) {
-    return MsgBox(question, style, u"Confirm"_s) == Yes;
+    return messageBox(question, style, u"Confirm"_s) == Yes;
 }
 
 bool Dialogs::confirmStorable(const QString& text, const QString& what) {

@@ -24,10 +24,10 @@ public:
 
     virtual ~Dialogs() = default;
 
-    virtual int MsgBox(const QString& text, int style, const QString& title) = 0;
+    virtual int messageBox(const QString& text, int style, const QString& title) = 0;
     // The text typed, on one line (each line break becomes a blank), or the empty string when the
     // box was cancelled. A maxLength above 0 is the most characters the box takes.
-    QString InputBox(const QString& prompt, const QString& title, const QString& defaultText,
+    QString askText(const QString& prompt, const QString& title, const QString& defaultText,
                      int maxLength = 0);
 
     // The "Nothing to do!" refusal, with its exclamation mark.

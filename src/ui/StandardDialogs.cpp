@@ -60,7 +60,7 @@ void StandardDialogs::waitForTheScreen() {
     wait.exec();
 }
 
-int StandardDialogs::MsgBox(const QString& text, int style, const QString& title) {
+int StandardDialogs::messageBox(const QString& text, int style, const QString& title) {
     waitForTheScreen();
     QString shown = text;
     shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));

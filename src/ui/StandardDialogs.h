@@ -16,7 +16,7 @@ public:
     // would answer the box unseen.
     void waitWhileShown(QWidget* window) { m_waitWhileShown = window; }
 
-    int MsgBox(const QString& text, int style, const QString& title) override;
+    int messageBox(const QString& text, int style, const QString& title) override;
 
 protected:
     QString inputText(const QString& prompt, const QString& title, const QString& defaultText,

@@ -133,9 +133,9 @@ private Q_SLOTS:
                         "Bakery\xb0 Bread\r\nDairy\xb0 Butter\r\nDAIRY\xb0 MILK\r\nDairy\xb0 "
                         "Milk\r\nZoo\r\n"}},
              .shows = u"TmpList=Bakery\u00b0 Bread|Dairy\u00b0 Butter~24|DAIRY\u00b0 MILK~26|"
-                      "Dairy\u00b0 Milk~26|>Zoo; sb_today=5 Items: Today's List~7; StdEdit=; "
+                      "Dairy\u00b0 Milk~26|>Zoo; sb_today=5 Items: Today's List~7; catalogue.pickedItem=; "
                       "StdList=>Butter~24|Milk~26|Milk~26; sb_cat= 3 Items: Dairy~25; "
-                      "CatEdit=Dairy~25"_s});
+                      "catalogue.pickedCategory=Dairy~25"_s});
         // A list that is emptied and filled again shows its first entries.
         QByteArray many;
         for (int i = 0; i < 60; ++i)
@@ -296,7 +296,7 @@ private Q_SLOTS:
                                     {"dairy", "Cream"},
                                     {"Milk Products", "Butter"}})}},
              .shows = u"CatList=Bakery~24|Dairy~25|>Milk Products~17; StdList=Butter~24|Milk~26; "
-                      "StdEdit=; sb_cat= 2 Items: Milk Products~17"_s});
+                      "catalogue.pickedItem=; sb_cat= 2 Items: Milk Products~17"_s});
         // The boxes start from the name or entry without its fill, so that End lands after its
         // last letter; an answer left as it was stores the same bytes.
         struct Answer {
@@ -354,7 +354,7 @@ private Q_SLOTS:
                      .boxes = delItem + u"; "_s + delItem,
                      .after = {{Std, items({{"Bakery", "Milk"}, {"Dairy", "Butter"}})},
                                {u"std_item.tmp"_s, "<missing>"}},
-                     .shows = u"StdList=Butter~24; sb_cat=1 Items: Dairy~25; StdEdit="_s});
+                     .shows = u"StdList=Butter~24; sb_cat=1 Items: Dairy~25; catalogue.pickedItem="_s});
         // A character the list cannot hold is asked about: No adds nothing, Yes stores "?".
         const QString special = u"input One-time item|Special item...|; "_s;
         const QString unstorable = u"Confirm YesNo Question default-No|Some characters of this "
@@ -430,7 +430,7 @@ private Q_SLOTS:
                       u"Can't find file IMPORT.TXT*\r\n\r\nIMPORT.TXT is looked for in: /*"_s,
              .after = {{Cat, cats({"Fish", "Dairy", "?\xf3\x64?"})},
                        {Std, items({{"Fish", "Cod"}, {"?\xf3\x64?", "milk"}})}},
-             .shows = u"CatList=?\u00f3d?~26|Dairy~25|Fish~26; CatEdit=Fish~26; TmpList=A; "
+             .shows = u"CatList=?\u00f3d?~26|Dairy~25|Fish~26; catalogue.pickedCategory=Fish~26; TmpList=A; "
                       "sb_today=1 Items: Today's List~7; statusmessage=Imported: 2 categories and "
                       "1 item."_s});
         const QString purge =

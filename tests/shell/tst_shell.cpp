@@ -83,9 +83,9 @@ private Q_SLOTS:
         ScriptedDialogs dialogs;
         ScriptedShell shell;
         ShellMenu menu(dialogs, shell, window);
-        menu.MU_Inst_Click();
+        menu.showHelp();
         QApplication::setActiveWindow(&window);
-        menu.MU_Inst_Click();
+        menu.showHelp();
         const auto helps = window.findChildren<QWidget*>(u"HelpWindow"_s);
         QCOMPARE(helps.size(), 1);
         QTRY_COMPARE(QApplication::activeWindow(), helps.first());
@@ -124,9 +124,9 @@ private Q_SLOTS:
         setEnvironment("XDG_DATA_HOME", QFile::encodeName(m_dir.filePath(u"share"_s)));
         setEnvironment("WHO", {});
         SystemShell shell;
-        const std::optional<QString> found = shell.FindExecutable(u"junk.HTM"_s);
+        const std::optional<QString> found = shell.findOpeningProgram(u"junk.HTM"_s);
         QVERIFY(found);
-        QVERIFY(shell.ShellExecute(*found, u"PAGE"_s));
+        QVERIFY(shell.startProgram(*found, u"PAGE"_s));
         QTRY_VERIFY(QFile::exists(browser + u".args"_s));
         QCOMPARE(TestFiles::read(m_dir, QDir(m_dir).relativeFilePath(browser + u".args"_s)),
                  started);
@@ -327,7 +327,7 @@ private Q_SLOTS:
             shell.browser = QString(browser).remove(u'!');
         shell.starts = !browser.startsWith(u'!');
         QWidget window;
-        ShellMenu(dialogs, shell, window).MU_BrowseDefault_Click();
+        ShellMenu(dialogs, shell, window).visitWebsite();
         dialogs.verifyBoxes(boxes.split(u"; "_s));
         QCOMPARE(shell.calls.join(u'|'), calls);
         QCOMPARE(shared.entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),

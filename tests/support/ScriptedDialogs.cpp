@@ -53,7 +53,7 @@ QString ScriptedDialogs::styleWords(int style) {
                 : u" default-"_s + names.value(defaultButton, QString::number(defaultButton + 1)));
 }
 
-int ScriptedDialogs::MsgBox(const QString& text, int style, const QString& title) {
+int ScriptedDialogs::messageBox(const QString& text, int style, const QString& title) {
     m_boxes.append(title + u' ' + styleWords(style) + u'|' + TestFiles::shortBlanks(text));
     static const QHash<QString, int> buttons{{u"Yes"_s, Yes}, {u"No"_s, No}, {u"OK"_s, Ok}};
     return buttons.value(takeAnswer(false, style), Cancel);

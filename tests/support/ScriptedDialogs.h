@@ -30,7 +30,7 @@ public:
     // A message box's style in words: "YesNo Question default-No" for 292.
     static QString styleWords(int style);
 
-    int MsgBox(const QString& text, int style, const QString& title) override;
+    int messageBox(const QString& text, int style, const QString& title) override;
 
 protected:
     // An answer longer than maxLength is cut, as the box's text field would.

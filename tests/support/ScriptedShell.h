@@ -10,11 +10,11 @@
 // folder) and "start PROGRAM PARAMETER".
 class ScriptedShell final : public DesktopShell {
 public:
-    std::optional<QString> browser; // what FindExecutable answers
-    bool starts = true;             // what ShellExecute answers
+    std::optional<QString> browser; // what findOpeningProgram answers
+    bool starts = true;             // what startProgram answers
     QStringList calls;
 
-    std::optional<QString> FindExecutable(const QString& file) override {
+    std::optional<QString> findOpeningProgram(const QString& file) override {
         const auto others = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup |
                             QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
         calls.append(QStringLiteral("find ") + QFileInfo(file).fileName() +
@@ -24,7 +24,7 @@ public:
                           : QStringLiteral(" (private)")));
         return browser;
     }
-    bool ShellExecute(const QString& program, const QString& parameter) override {
+    bool startProgram(const QString& program, const QString& parameter) override {
         calls.append(QStringLiteral("start ") + program + u' ' + parameter);
         return starts;
     }

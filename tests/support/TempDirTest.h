@@ -28,7 +28,8 @@ public:
     //   shows    what widgets show, "NAME=TEXT": a list's entries joined by "|", the current one
     //            marked ">" and a ticked one "+", trailing blanks written "~N"; so
     //            "CatList=>Dairy~25|Fish~26" is a list of two names filled to 30 characters with
-    //            Dairy the current one
+    //            Dairy the current one; "catalogue.pickedItem=" reads a property of a part
+    //            that is no widget
     struct Scenario {
         TestFiles::Files before = {};
         QString steps = {};

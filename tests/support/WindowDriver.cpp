@@ -125,6 +125,13 @@ QString WindowDriver::probe(const QString& name) const {
         const auto* list = m_window->findChild<QAbstractItemView*>(name.chopped(4));
         return TestFiles::shortBlanks(list->indexAt(QPoint(4, 4)).data().toString());
     }
+    // "OBJECT.property": a property of a part that is no widget, such as "catalogue.pickedItem".
+    if (const qsizetype dot = name.indexOf(u'.'); dot > 0) {
+        const QObject* part = m_window->findChild<QObject*>(name.left(dot));
+        return part ? TestFiles::shortBlanks(
+                          part->property(qPrintable(name.mid(dot + 1))).toString())
+                    : u"<no part "_s + name + u'>';
+    }
     const QWidget* widget = m_window->findChild<QWidget*>(name);
     if (const auto* box = qobject_cast<const QAbstractItemView*>(widget)) {
         QStringList entries;

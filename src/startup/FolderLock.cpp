@@ -56,16 +56,16 @@ bool FolderLock::take(Dialogs& dialogs) {
         QThread::msleep(EmptyLockWait);
     }
     if (host == QSysInfo::machineHostName() && runsHere(pid)) {
-        dialogs.MsgBox(u"Vittlo! is already running in this folder."_s,
-                       Dialogs::OkOnly + Dialogs::Exclamation, u"Vittlo!"_s);
+        dialogs.messageBox(u"Vittlo! is already running in this folder."_s,
+                           Dialogs::OkOnly + Dialogs::Exclamation, u"Vittlo!"_s);
         return false;
     }
     // Another computer's copy, or one this computer cannot see: only the user can tell.
-    if (dialogs.MsgBox(u"Vittlo! was started in this folder on %1 (process %2). If it is no "
-                       "longer running there, start anyway?"_s.arg(host)
-                           .arg(pid),
-                       Dialogs::YesNo + Dialogs::Question + Dialogs::DefaultButton2,
-                       u"Vittlo!"_s) != Dialogs::Yes)
+    if (dialogs.messageBox(u"Vittlo! was started in this folder on %1 (process %2). If it is no "
+                           "longer running there, start anyway?"_s.arg(host)
+                               .arg(pid),
+                           Dialogs::YesNo + Dialogs::Question + Dialogs::DefaultButton2,
+                           u"Vittlo!"_s) != Dialogs::Yes)
         return false;
     return takeOver(dialogs);
 }
@@ -73,8 +73,8 @@ bool FolderLock::take(Dialogs& dialogs) {
 bool FolderLock::takeOver(Dialogs& dialogs) {
     if (m_lock.removeStaleLockFile() && m_lock.tryLock())
         return true;
-    dialogs.MsgBox(u"The lock file vittlo.lck of this folder cannot be replaced, so Vittlo! "
-                   "cannot tell whether another copy uses the folder."_s,
-                   Dialogs::OkOnly + Dialogs::Exclamation, u"Vittlo!"_s);
+    dialogs.messageBox(u"The lock file vittlo.lck of this folder cannot be replaced, so Vittlo! "
+                       "cannot tell whether another copy uses the folder."_s,
+                       Dialogs::OkOnly + Dialogs::Exclamation, u"Vittlo!"_s);
     return false;
 }

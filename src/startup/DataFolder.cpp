@@ -38,9 +38,9 @@ DataFolder::DataFolder(const QString& option, const QString& programDir) {
 
 bool DataFolder::open(Dialogs& dialogs) {
     if (!m_dir.mkpath(u"."_s)) {
-        dialogs.MsgBox(u"The folder %1 for your lists could not be made."_s.arg(
-                           QDir::toNativeSeparators(m_dir.path())),
-                       Dialogs::OkOnly + Dialogs::Critical, u"Vittlo!"_s);
+        dialogs.messageBox(u"The folder %1 for your lists could not be made."_s.arg(
+                               QDir::toNativeSeparators(m_dir.path())),
+                           Dialogs::OkOnly + Dialogs::Critical, u"Vittlo!"_s);
         return false;
     }
     m_lock = std::make_unique<FolderLock>(m_dir);

@@ -14,7 +14,7 @@ public:
     Q_DISABLE_COPY_MOVE(FolderLock)
 
     // Takes the folder for this copy; false when the program must end, the user told why. A
-    // folder where no lock can be made is used without one, as the program always did.
+    // folder where no lock can be made (read-only media, say) is used without one.
     bool take(Dialogs& dialogs);
 
 private:

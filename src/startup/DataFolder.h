@@ -9,7 +9,7 @@
 class Dialogs;
 
 // Where the lists live, and the one copy of the program that works on them. The folder given
-// with --data; else, for a portable copy, the program's own folder, as it always was; else, for a
+// with --data; else, for a portable copy, the program's own folder; else, for a
 // copy installed as PREFIX/bin/vittlo beside PREFIX/share/vittlo, the user's data folder
 // ($XDG_DATA_HOME/vittlo). An installed copy never writes inside its installation. The starter
 // catalogue an installation ships, or a portable copy keeps in the folder "starter" beside

@@ -1,0 +1,62 @@
+#include "StatusPanels.h"
+
+#include <QLabel>
+#include <QLocale>
+#include <QStatusBar>
+#include <QTimer>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString NoCategoryPicked = u"Pick a Category!"_s;
+
+QLabel* statusPanel(const QString& name, const QString& text) {
+    auto* panel = new QLabel(text);
+    panel->setObjectName(name);
+    panel->setToolTip(text);
+    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    panel->setTextFormat(Qt::PlainText);
+    return panel;
+}
+
+} // namespace
+
+StatusPanels::StatusPanels(QStatusBar* bar)
+    : QObject(bar)
+    , m_category(statusPanel(u"sb_cat"_s, NoCategoryPicked))
+    , m_todaysList(statusPanel(u"sb_today"_s, u"Today's List"_s))
+    , m_date(statusPanel(u"sb_date"_s, QString()))
+    , m_dateTimer(new QTimer(this)) {
+    m_date->setToolTip(QString());
+    m_date->setAlignment(Qt::AlignCenter);
+    bar->addWidget(m_category, 3);
+    bar->addWidget(m_todaysList, 2);
+    bar->addPermanentWidget(m_date);
+    m_dateTimer->setSingleShot(true);
+    connect(m_dateTimer, &QTimer::timeout, this, &StatusPanels::showDate);
+    showDate();
+}
+
+void StatusPanels::setClock(const std::function<QDateTime()>& clock) {
+    m_clock = clock;
+    showDate();
+}
+
+void StatusPanels::showCategory(const QString& text) {
+    m_category->setText(text);
+}
+
+void StatusPanels::showNoCategoryPicked() {
+    m_category->setText(NoCategoryPicked);
+}
+
+void StatusPanels::showTodaysListCount(int count) {
+    m_todaysList->setText(QString::number(count) + u" Items: Today's List       "_s);
+}
+
+void StatusPanels::showDate() {
+    const QDateTime now = m_clock();
+    m_date->setText(u" %1 "_s.arg(QLocale::system().toString(now.date(), QLocale::ShortFormat)));
+    m_dateTimer->start(now.msecsTo(QDateTime(now.date().addDays(1), QTime(0, 0))) + 1000);
+}

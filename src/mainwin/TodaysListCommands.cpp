@@ -1,0 +1,205 @@
+#include "TodaysListCommands.h"
+
+#include "Blanks.h"
+#include "CommandRunner.h"
+#include "Dialogs.h"
+#include "ListBox.h"
+#include "ListFiles.h"
+#include "PrintTarget.h"
+#include "RecipeFiles.h"
+#include "TextTarget.h"
+#include "TodaysList.h"
+#include "TodaysListEdit.h"
+#include "WaitCursor.h"
+#include "Windows1252.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QUndoStack>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QChar Separator = ListFiles::EntrySeparator;
+
+} // namespace
+
+TodaysListCommands::TodaysListCommands(const QDir& dir, TodaysList& list, ListBox& listBox,
+                                       Dialogs& dialogs, PrintTarget& printTarget,
+                                       const std::function<QDate()>& today, QObject* parent)
+    : QObject(parent)
+    , m_dir(dir)
+    , m_list(list)
+    , m_listBox(listBox)
+    , m_dialogs(dialogs)
+    , m_printTarget(printTarget)
+    , m_today(today)
+    , m_undo(new QUndoStack(this)) {
+    m_undo->setUndoLimit(1000);
+}
+
+QList<QAction*> TodaysListCommands::makeUndoActions(QObject* parent) const {
+    QAction* undo = m_undo->createUndoAction(parent);
+    undo->setObjectName(u"Undo"_s);
+    undo->setShortcuts(QKeySequence::Undo);
+    QAction* redo = m_undo->createRedoAction(parent);
+    redo->setObjectName(u"Redo"_s);
+    // Both keys people know for it, whatever the desktop's own is.
+    QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)})
+        if (!redoKeys.contains(keys))
+            redoKeys.append(keys);
+    redo->setShortcuts(redoKeys);
+    return {undo, redo};
+}
+
+void TodaysListCommands::change(const QString& what, const std::function<void()>& change) {
+    if (auto edit = TodaysListEdit::make(m_list, what, change))
+        m_undo->push(edit.release());
+}
+
+void TodaysListCommands::addEntry(const QString& entry) {
+    change(u"Add an entry"_s, [&] { m_list.add(entry); });
+}
+
+QString TodaysListCommands::addItem(const QString& category, const QString& item) {
+    const QString entry = Blanks::trimmed(category) + Separator + u' ' + item;
+    addEntry(entry);
+    return entry;
+}
+
+void TodaysListCommands::showEntry(const QString& text) {
+    const int count = m_listBox.count();
+    if (count == 0)
+        return;
+    const QString wanted = Blanks::trimmed(text);
+    int found = count - 1;
+    for (int i = 0; i < count; ++i) {
+        if (Blanks::trimmed(m_listBox.entryText(i)) == wanted) {
+            found = i;
+            break;
+        }
+    }
+    m_listBox.setCurrentEntry(found);
+}
+
+QString TodaysListCommands::storedEntry(const QString& answer) {
+    if (answer.isEmpty() || !m_dialogs.confirmStorable(answer, u"entry"_s))
+        return {};
+    // What the list shows is what its file will hold.
+    return Windows1252::decode(Windows1252::encode(answer));
+}
+
+void TodaysListCommands::addOneTimeItem() {
+    const QString answer =
+        storedEntry(m_dialogs.askText(u"Special item..."_s, u"One-time item"_s, QString()));
+    if (answer.isEmpty())
+        return;
+    const QString entry = u"special"_s + Separator + u' ' + answer;
+    addEntry(entry);
+    showEntry(entry);
+}
+
+bool TodaysListCommands::removeCurrentEntry() {
+    const int current = m_listBox.currentRow();
+    if (current < 0)
+        return false;
+    change(u"Take an entry off"_s, [&] { m_list.takeAt(current); });
+    m_listBox.clearCurrent();
+    return true;
+}
+
+void TodaysListCommands::retypeCurrentEntry() {
+    const int current = m_listBox.currentRow();
+    if (current < 0)
+        return;
+    // The entry without its trailing blanks, which its file does not keep either.
+    const QString answer = m_dialogs.askText(u"Modify item..."_s, u"Make changes"_s,
+                                             Blanks::withoutTrailing(m_listBox.currentText()));
+    const QString text = storedEntry(answer);
+    if (text.isEmpty())
+        return;
+    change(u"Retype an entry"_s, [&] {
+        m_list.takeAt(current);
+        m_listBox.clearCurrent();
+        // With no current entry, "one after the current" is the top of the list.
+        m_list.insert(0, {text});
+    });
+    m_listBox.setCurrentEntry(0);
+}
+
+bool TodaysListCommands::clear() {
+    if (!m_dialogs.confirm(u"Clear Today's List and Start Over ?"_s))
+        return false;
+    change(u"Clear Today's List"_s, [&] { m_list.clearAndRemoveFile(); });
+    return true;
+}
+
+void TodaysListCommands::print() {
+    if (m_list.count() == 0) {
+        m_dialogs.refuse(u"Please build a list to print."_s);
+        return;
+    }
+    m_printTarget.setDocName(u"Vittlo! Today's List"_s);
+    printTodaysList();
+}
+
+bool TodaysListCommands::printTodaysList() {
+    const int answer = m_dialogs.messageBox(
+        u"Include Category Names?"_s,
+        Dialogs::YesNoCancel + Dialogs::Question + Dialogs::DefaultButton2, u"Ready to print..."_s);
+    if (answer == Dialogs::Cancel)
+        return false;
+    m_listBox.clearCurrent();
+    {
+        WaitCursor wait;
+        TodaysListPrintout::print(m_printTarget, printoutEntries(), answer == Dialogs::Yes,
+                                  m_today());
+        m_printTarget.endDocument();
+    }
+    m_listBox.clearCurrent();
+    CommandRunner::reportPrintout(m_dialogs, m_printTarget.outputFile());
+    return true;
+}
+
+QList<TodaysListPrintout::Entry> TodaysListCommands::printoutEntries() const {
+    QList<TodaysListPrintout::Entry> entries;
+    entries.reserve(m_list.count());
+    for (const TodaysList::Entry& entry : m_list.entries())
+        entries.append({entry.text, entry.checked});
+    return entries;
+}
+
+void TodaysListCommands::copy() {
+    if (m_list.count() == 0)
+        return;
+    // The lines of the printout with category names, less its two empty lines at the top.
+    TextTarget printout;
+    TodaysListPrintout::print(printout, printoutEntries(), true, m_today());
+    QString text;
+    for (const QString& line : printout.lines().mid(2))
+        text += Blanks::withoutTrailing(line) + u'\n';
+    QGuiApplication::clipboard()->setText(text);
+}
+
+void TodaysListCommands::addRecipe(const QString& name) {
+    const QStringList lines = RecipeFiles(m_dir).readRecipe(name);
+    change(u"Add the ingredients of "_s + name, [&] {
+        for (const QString& line : lines)
+            m_list.add(line);
+    });
+}
+
+void TodaysListCommands::saveAsRecipe(const QString& name) {
+    m_listBox.clearCurrent();
+    RecipeFiles(m_dir).writeRecipe(name, m_list.texts());
+    m_listBox.setCurrentEntry(m_list.count() - 1);
+}
+
+void TodaysListCommands::save() {
+    m_list.save();
+    m_listBox.setCurrentEntry(m_list.count() - 1);
+}

@@ -1,0 +1,81 @@
+#pragma once
+
+#include "TodaysListPrintout.h"
+
+#include <QDate>
+#include <QDir>
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <functional>
+
+class Dialogs;
+class ListBox;
+class PrintTarget;
+class TodaysList;
+class QAction;
+class QUndoStack;
+
+// The commands on Today's List: an entry added from the catalogue, from Find or as a one-time
+// entry, an entry retyped or taken off, Clear, print and copy, and a recipe's ingredients added
+// or the list saved as a recipe. Every change of the list can be undone.
+class TodaysListCommands final : public QObject {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(TodaysListCommands)
+
+public:
+    // listBox shows list; today gives the date printouts are headed with.
+    TodaysListCommands(const QDir& dir, TodaysList& list, ListBox& listBox, Dialogs& dialogs,
+                       PrintTarget& printTarget, const std::function<QDate()>& today,
+                       QObject* parent = nullptr);
+
+    // The Undo and Redo actions, with the keys people know for them.
+    QList<QAction*> makeUndoActions(QObject* parent) const;
+
+    // Adds the entry at its sorted place.
+    void addEntry(const QString& entry);
+    // Adds the item of the category, as "category° item", and returns the entry.
+    QString addItem(const QString& category, const QString& item);
+    // Makes the first entry whose text equals text, both trimmed of blanks, the current entry;
+    // the last entry when none does.
+    void showEntry(const QString& text);
+    // Asks for a one-time entry and adds it as "special° text".
+    void addOneTimeItem();
+    // Takes the current entry off; false when there is none.
+    bool removeCurrentEntry();
+    // Asks for the current entry's new text and puts it on top of the list.
+    void retypeCurrentEntry();
+    // Asks, then empties the list and deletes its file; false when the user said No.
+    bool clear();
+
+    // Prints the list, or refuses an empty one.
+    void print();
+    // Asks whether with category names, prints the list and ends the document; false when the
+    // user cancelled and nothing was printed.
+    bool printTodaysList();
+    // Puts the list on the clipboard as printed with category names.
+    void copy();
+
+    // Adds the recipe's lines, as one change.
+    void addRecipe(const QString& name);
+    // Replaces the recipe's file with the list.
+    void saveAsRecipe(const QString& name);
+    // Writes the list's file now, and makes its last entry current.
+    void save();
+
+private:
+    // Makes a change of the list that can be undone; what names it.
+    void change(const QString& what, const std::function<void()>& change);
+    // The entry an input box gave, as its file will hold it, once the user agreed to "?" for
+    // characters that cannot be stored; empty when the command is to stop.
+    QString storedEntry(const QString& answer);
+    QList<TodaysListPrintout::Entry> printoutEntries() const;
+
+    QDir m_dir;
+    TodaysList& m_list;
+    ListBox& m_listBox;
+    Dialogs& m_dialogs;
+    PrintTarget& m_printTarget;
+    std::function<QDate()> m_today;
+    QUndoStack* m_undo;
+};

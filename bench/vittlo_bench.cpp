@@ -14,8 +14,11 @@
 #include "ListBox.h"
 #include "MainScreen.h"
 #include "OrphanPurge.h"
+#include "PhoneCodes.h"
 #include "PrinterTarget.h"
+#include "QrCodeView.h"
 #include "TodaysList.h"
+#include "TodaysListPrintout.h"
 #include "UpgradeMerge.h"
 #include "WordWrap.h"
 
@@ -301,6 +304,7 @@ protected:
 class NoShell final : public DesktopShell {
 public:
     std::optional<QString> findOpeningProgram(const QString&) override { return std::nullopt; }
+    std::optional<QString> findUrlProgram(const QString&) override { return std::nullopt; }
     bool startProgram(const QString&, const QString&) override { return false; }
 };
 
@@ -398,6 +402,25 @@ void printANote(benchmark::State& state) {
     }
 }
 BENCHMARK(printANote)->Arg(1'000)->Arg(2'000)->Unit(benchmark::kMillisecond);
+
+// The QR codes of a Today's List of 1,000 entries in 100 categories, all made and drawn as the
+// Send to Phone window draws them at 1x scale.
+void drawPhoneCodes(benchmark::State& state) {
+    QList<TodaysListPrintout::Entry> entries;
+    for (int i = 0; i < 1'000; ++i)
+        entries.append(
+            {QStringLiteral("Category %1\u00b0 Item number %2").arg(i % 100).arg(i), i % 7 == 0});
+    const QString text = TodaysListPrintout::text(entries, QDate(2026, 12, 7));
+    qint64 codes = 0;
+    for (auto _ : state) {
+        const PhoneCodes phone(text);
+        for (int part = 0; part < phone.count(); ++part)
+            benchmark::DoNotOptimize(phone.code(part)->image(QrCodeView::ModulePixels));
+        codes = phone.count();
+    }
+    state.counters["codes"] = double(codes);
+}
+BENCHMARK(drawPhoneCodes)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 #include "DataFolder.h"
 #include "EndSignals.h"
+#include "ListFiles.h"
 #include "MainScreen.h"
 #include "PrinterTarget.h"
 #include "SplashForm.h"
@@ -36,7 +37,7 @@ int main(int argc, char* argv[]) {
         return ending.hasEnded() ? 0 : 1;
     // The lists are found by their bare names in the data folder.
     QDir::setCurrent(folder.dir().absolutePath());
-    PrinterTarget printer(folder.dir().filePath(u"printout.pdf"_s));
+    PrinterTarget printer(folder.dir().filePath(ListFiles::Printout));
     SystemShell shell;
     // The splash form stands in for the main window from the start until "Click Me".
     SplashForm splash;

@@ -51,7 +51,8 @@ MainScreen::MainScreen(const QDir& dir, Dialogs& dialogs, PrintTarget& printTarg
     : QMainWindow(parent)
     , m_dir(dir)
     , m_dialogs(dialogs)
-    , m_printTarget(printTarget) {
+    , m_printTarget(printTarget)
+    , m_shell(shell) {
     setObjectName(u"MainScreen"_s);
     setWindowTitle(Caption);
     setWindowIcon(QIcon(u":/icons/vittlo.png"_s));
@@ -103,6 +104,12 @@ void MainScreen::buildMenus() {
     file->setObjectName(u"MU_File"_s);
     addMenuItem(file, u"Menu_Print"_s, u"&Print"_s, this,
                 [this] { runCommand([this] { m_todaysCommands->print(); }); });
+    addMenuItem(file, u"MU_PrintPreview"_s, u"Print Pre&view..."_s, this, [this] {
+        runCommand([this] { m_todaysCommands->printPreview(); });
+    })->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
+    addMenuItem(file, u"MU_SendToPhone"_s, u"&Send to Phone..."_s, this, [this] {
+        runCommand([this] { m_todaysCommands->sendToPhone(); });
+    })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
     addMenuItem(file, u"MU_Import"_s, u"&Import"_s, this, [this] {
         runCommand([this] { changeCatalogue(&CatalogueCommands::importFile); });
     });
@@ -182,12 +189,14 @@ void MainScreen::buildLists() {
     m_categoryList->setAccessibleName(u"Categories"_s);
     m_catalogue = new CatalogueCommands(m_dir, m_dialogs, *this, this);
     m_todaysCommands = new TodaysListCommands(
-        m_dir, *m_todaysList, *m_todaysListBox, m_dialogs, m_printTarget,
+        m_dir, *m_todaysList, *m_todaysListBox, m_dialogs, m_printTarget, m_shell,
         [this] { return m_clock().date(); }, this);
     // The panels lie over the lists: the recipe panel over the catalogue, the notes over
     // Today's List.
-    m_notesEditor = new NotesEditor(m_dir, *this, m_dialogs, m_printTarget, central);
-    m_recipePanel = new RecipePanel(m_dir, *this, m_dialogs, *m_notesEditor, central);
+    m_notesEditor = new NotesEditor(m_dir, *m_todaysCommands, m_dialogs, m_printTarget, central);
+    m_recipePanel = new RecipePanel(m_dir, *m_todaysCommands, m_dialogs, *m_notesEditor, central);
+    connect(m_recipePanel, &RecipePanel::closed, this,
+            [this] { m_toolbar->setButtonsEnabled(1, 9, true); });
     setTabOrder(m_itemList, m_todaysListBox);
     setTabOrder(m_todaysListBox, m_categoryList);
 
@@ -423,27 +432,4 @@ void MainScreen::showStatusMessage(const QString& message) {
 
 void MainScreen::showTodaysListCount() {
     m_statusPanels->showTodaysListCount(m_todaysList->count());
-}
-
-// What the recipe panel and the notes editor ask for.
-
-void MainScreen::addRecipeToTodaysList(const QString& name) {
-    m_todaysCommands->addRecipe(name);
-    showTodaysListCount();
-}
-
-void MainScreen::saveTodaysListAsRecipe(const QString& name) {
-    m_todaysCommands->saveAsRecipe(name);
-}
-
-int MainScreen::todaysListCount() const {
-    return m_todaysList->count();
-}
-
-void MainScreen::recipePanelClosed() {
-    m_toolbar->setButtonsEnabled(1, 9, true);
-}
-
-bool MainScreen::printTodaysList() {
-    return m_todaysCommands->printTodaysList();
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "CatalogueHost.h"
-#include "RecipeHost.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -28,7 +27,7 @@ class WidgetPlacer;
 // The one working window: the catalogue on the left, Today's List on the right, the commands in
 // the toolbar and menus, the counts and the date in the status bar. It builds the widgets and
 // connects them to the commands on the catalogue, on Today's List and on recipes.
-class MainScreen final : public QMainWindow, private RecipeHost, private CatalogueHost {
+class MainScreen final : public QMainWindow, private CatalogueHost {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(MainScreen)
 
@@ -88,16 +87,10 @@ private:
     void showStatusMessage(const QString& message) override;
     void showTodaysListCount() override;
 
-    // RecipeHost
-    void addRecipeToTodaysList(const QString& name) override;
-    void saveTodaysListAsRecipe(const QString& name) override;
-    int todaysListCount() const override;
-    void recipePanelClosed() override;
-    bool printTodaysList() override;
-
     QDir m_dir;
     Dialogs& m_dialogs;
     PrintTarget& m_printTarget;
+    DesktopShell& m_shell;
 
     ListBox* m_itemList = nullptr;
     ListBox* m_todaysListBox = nullptr;

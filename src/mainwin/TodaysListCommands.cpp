@@ -6,8 +6,9 @@
 #include "ListBox.h"
 #include "ListFiles.h"
 #include "PrintTarget.h"
+#include "PrinterTarget.h"
 #include "RecipeFiles.h"
-#include "TextTarget.h"
+#include "SendToPhoneWindow.h"
 #include "TodaysList.h"
 #include "TodaysListEdit.h"
 #include "WaitCursor.h"
@@ -16,6 +17,8 @@
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QUndoStack>
 
 using namespace Qt::StringLiterals;
@@ -28,13 +31,15 @@ const QChar Separator = ListFiles::EntrySeparator;
 
 TodaysListCommands::TodaysListCommands(const QDir& dir, TodaysList& list, ListBox& listBox,
                                        Dialogs& dialogs, PrintTarget& printTarget,
-                                       const std::function<QDate()>& today, QObject* parent)
+                                       DesktopShell& shell, const std::function<QDate()>& today,
+                                       QObject* parent)
     : QObject(parent)
     , m_dir(dir)
     , m_list(list)
     , m_listBox(listBox)
     , m_dialogs(dialogs)
     , m_printTarget(printTarget)
+    , m_shell(shell)
     , m_today(today)
     , m_undo(new QUndoStack(this)) {
     m_undo->setUndoLimit(1000);
@@ -138,19 +143,28 @@ bool TodaysListCommands::clear() {
     return true;
 }
 
+bool TodaysListCommands::refuseEmptyList() {
+    if (m_list.count() > 0)
+        return false;
+    m_dialogs.refuse(u"Please build a list to print."_s);
+    return true;
+}
+
+int TodaysListCommands::askCategoryNames() {
+    return m_dialogs.messageBox(u"Include Category Names?"_s,
+                                Dialogs::YesNoCancel + Dialogs::Question + Dialogs::DefaultButton2,
+                                u"Ready to print..."_s);
+}
+
 void TodaysListCommands::print() {
-    if (m_list.count() == 0) {
-        m_dialogs.refuse(u"Please build a list to print."_s);
+    if (refuseEmptyList())
         return;
-    }
     m_printTarget.setDocName(u"Vittlo! Today's List"_s);
     printTodaysList();
 }
 
 bool TodaysListCommands::printTodaysList() {
-    const int answer = m_dialogs.messageBox(
-        u"Include Category Names?"_s,
-        Dialogs::YesNoCancel + Dialogs::Question + Dialogs::DefaultButton2, u"Ready to print..."_s);
+    const int answer = askCategoryNames();
     if (answer == Dialogs::Cancel)
         return false;
     m_listBox.clearCurrent();
@@ -165,6 +179,30 @@ bool TodaysListCommands::printTodaysList() {
     return true;
 }
 
+void TodaysListCommands::printPreview() {
+    if (refuseEmptyList())
+        return;
+    const int answer = askCategoryNames();
+    if (answer == Dialogs::Cancel)
+        return;
+    auto* preview = new QPrintPreviewDialog(m_listBox.window());
+    preview->setObjectName(u"PrintPreview"_s);
+    preview->setAttribute(Qt::WA_DeleteOnClose);
+    // The printer Print would use, so that the pages are the ones it prints.
+    PrinterTarget::setUp(*preview->printer(), m_dir.filePath(ListFiles::Printout));
+    preview->printer()->setDocName(u"Vittlo! Today's List"_s);
+    connect(preview, &QPrintPreviewDialog::paintRequested, preview,
+            [this, entries = printoutEntries(), names = answer == Dialogs::Yes,
+             date = m_today()](QPrinter* printer) {
+                CommandRunner::run(m_dialogs, [&] {
+                    PrinterTarget target(*printer);
+                    TodaysListPrintout::print(target, entries, names, date);
+                    target.endDocument();
+                });
+            });
+    preview->open();
+}
+
 QList<TodaysListPrintout::Entry> TodaysListCommands::printoutEntries() const {
     QList<TodaysListPrintout::Entry> entries;
     entries.reserve(m_list.count());
@@ -173,19 +211,25 @@ QList<TodaysListPrintout::Entry> TodaysListCommands::printoutEntries() const {
     return entries;
 }
 
+QString TodaysListCommands::text() const {
+    return TodaysListPrintout::text(printoutEntries(), m_today());
+}
+
 void TodaysListCommands::copy() {
     if (m_list.count() == 0)
         return;
-    // The lines of the printout with category names, less its two empty lines at the top.
-    TextTarget printout;
-    TodaysListPrintout::print(printout, printoutEntries(), true, m_today());
-    QString text;
-    for (const QString& line : printout.lines().mid(2))
-        text += Blanks::withoutTrailing(line) + u'\n';
-    QGuiApplication::clipboard()->setText(text);
+    QGuiApplication::clipboard()->setText(text());
 }
 
-void TodaysListCommands::addRecipe(const QString& name) {
+void TodaysListCommands::sendToPhone() {
+    if (refuseEmptyList())
+        return;
+    auto* window = new SendToPhoneWindow(text(), m_today(), m_dialogs, m_shell, m_listBox.window());
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->open();
+}
+
+void TodaysListCommands::addRecipeToTodaysList(const QString& name) {
     const QStringList lines = RecipeFiles(m_dir).readRecipe(name);
     change(u"Add the ingredients of "_s + name, [&] {
         for (const QString& line : lines)
@@ -193,7 +237,11 @@ void TodaysListCommands::addRecipe(const QString& name) {
     });
 }
 
-void TodaysListCommands::saveAsRecipe(const QString& name) {
+int TodaysListCommands::todaysListCount() const {
+    return m_list.count();
+}
+
+void TodaysListCommands::saveTodaysListAsRecipe(const QString& name) {
     m_listBox.clearCurrent();
     RecipeFiles(m_dir).writeRecipe(name, m_list.texts());
     m_listBox.setCurrentEntry(m_list.count() - 1);

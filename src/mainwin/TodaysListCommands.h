@@ -1,5 +1,6 @@
 #pragma once
 
+#include "RecipeHost.h"
 #include "TodaysListPrintout.h"
 
 #include <QDate>
@@ -9,6 +10,7 @@
 #include <QString>
 #include <functional>
 
+class DesktopShell;
 class Dialogs;
 class ListBox;
 class PrintTarget;
@@ -19,15 +21,15 @@ class QUndoStack;
 // The commands on Today's List: an entry added from the catalogue, from Find or as a one-time
 // entry, an entry retyped or taken off, Clear, print and copy, and a recipe's ingredients added
 // or the list saved as a recipe. Every change of the list can be undone.
-class TodaysListCommands final : public QObject {
+class TodaysListCommands final : public QObject, public RecipeHost {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TodaysListCommands)
 
 public:
     // listBox shows list; today gives the date printouts are headed with.
     TodaysListCommands(const QDir& dir, TodaysList& list, ListBox& listBox, Dialogs& dialogs,
-                       PrintTarget& printTarget, const std::function<QDate()>& today,
-                       QObject* parent = nullptr);
+                       PrintTarget& printTarget, DesktopShell& shell,
+                       const std::function<QDate()>& today, QObject* parent = nullptr);
 
     // The Undo and Redo actions, with the keys people know for them.
     QList<QAction*> makeUndoActions(QObject* parent) const;
@@ -50,16 +52,23 @@ public:
 
     // Prints the list, or refuses an empty one.
     void print();
+    // Shows the pages Print would print, from which they can be printed; refuses an empty list.
+    void printPreview();
     // Asks whether with category names, prints the list and ends the document; false when the
     // user cancelled and nothing was printed.
-    bool printTodaysList();
-    // Puts the list on the clipboard as printed with category names.
+    bool printTodaysList() override;
+    // The list as printed with category names, as plain text.
+    QString text() const;
+    // Puts the text on the clipboard.
     void copy();
+    // Opens the window that takes the text to a phone; refuses an empty list.
+    void sendToPhone();
 
     // Adds the recipe's lines, as one change.
-    void addRecipe(const QString& name);
+    void addRecipeToTodaysList(const QString& name) override;
     // Replaces the recipe's file with the list.
-    void saveAsRecipe(const QString& name);
+    void saveTodaysListAsRecipe(const QString& name) override;
+    int todaysListCount() const override;
     // Writes the list's file now, and makes its last entry current.
     void save();
 
@@ -70,12 +79,17 @@ private:
     // characters that cannot be stored; empty when the command is to stop.
     QString storedEntry(const QString& answer);
     QList<TodaysListPrintout::Entry> printoutEntries() const;
+    // Shows the refusal of an empty list; true when the list is empty.
+    bool refuseEmptyList();
+    // Asks whether to print with category names: Dialogs::Yes, No or Cancel.
+    int askCategoryNames();
 
     QDir m_dir;
     TodaysList& m_list;
     ListBox& m_listBox;
     Dialogs& m_dialogs;
     PrintTarget& m_printTarget;
+    DesktopShell& m_shell;
     std::function<QDate()> m_today;
     QUndoStack* m_undo;
 };

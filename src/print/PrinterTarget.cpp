@@ -12,23 +12,36 @@ PrinterTarget::PrinterTarget(const QString& pdfPath, Destination destination)
     : m_pdfPath(pdfPath)
     , m_destination(destination) {}
 
+PrinterTarget::PrinterTarget(QPrinter& printer)
+    : m_destination(Destination::DefaultPrinterOrPdf)
+    , m_printer(&printer) {}
+
 PrinterTarget::~PrinterTarget() {
     if (m_painter.isActive())
         m_painter.end();
 }
 
+void PrinterTarget::setUp(QPrinter& printer, const QString& pdfPath, Destination destination) {
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (destination == Destination::Pdf || info.isNull()) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdfPath);
+        // A PDF is printed in the end too, on a printer that cannot print to the sheet's edge.
+        printer.setPageMargins(QMarginsF(PdfMargin, PdfMargin, PdfMargin, PdfMargin),
+                               QPageLayout::Millimeter);
+    } else {
+        printer.setPrinterName(info.printerName());
+    }
+}
+
 QPrinter& PrinterTarget::printer() {
     if (!m_printer) {
-        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-        if (m_destination == Destination::Pdf || info.isNull()) {
-            m_printer->setOutputFormat(QPrinter::PdfFormat);
-            m_printer->setOutputFileName(m_pdfPath);
-        } else {
-            m_printer->setPrinterName(info.printerName());
-        }
-        m_printer->setDocName(m_docName);
+        m_ownPrinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        setUp(*m_ownPrinter, m_pdfPath, m_destination);
+        m_printer = m_ownPrinter.get();
     }
+    if (!m_painter.isActive())
+        m_printer->setDocName(m_docName);
     return *m_printer;
 }
 
@@ -60,8 +73,6 @@ void PrinterTarget::setFontSize(double points) {
 
 void PrinterTarget::setDocName(const QString& name) {
     m_docName = name;
-    if (m_printer && !m_painter.isActive())
-        m_printer->setDocName(name);
 }
 
 void PrinterTarget::setFontBold(bool bold) {
@@ -138,21 +149,29 @@ void PrinterTarget::endDocument() {
     if (m_painter.isActive()) {
         const bool toPdf = m_printer->outputFormat() == QPrinter::PdfFormat;
         const bool ended = m_painter.end();
-        m_outputFile = toPdf ? m_pdfPath : QString();
+        m_outputFile = toPdf ? m_printer->outputFileName() : QString();
         if (!ended)
             fail(QStringLiteral("The printout could not be finished."));
     }
-    m_printer.reset();
+    forgetOwnPrinter();
     m_pageBreakPending = false;
     m_x = 0;
     m_y = 0;
+}
+
+void PrinterTarget::forgetOwnPrinter() {
+    // A printer given stays for the next document; the own one is set up afresh for it.
+    if (m_ownPrinter) {
+        m_ownPrinter.reset();
+        m_printer = nullptr;
+    }
 }
 
 void PrinterTarget::fail(const QString& message) {
     // The document is abandoned, so the next printout begins afresh.
     if (m_painter.isActive())
         m_painter.end();
-    m_printer.reset();
+    forgetOwnPrinter();
     m_pageBreakPending = false;
     m_x = 0;
     m_y = 0;

@@ -9,15 +9,26 @@
 
 class QPrinter;
 
-// Prints on the default printer; without one, writes the document to a PDF file instead.
-// Starts a new sheet by itself when a line would pass the bottom of the page.
+// Prints on the default printer; without one, writes the document to a PDF file instead, with
+// margins like a printer's so that the PDF prints whole. Or prints on a printer set up elsewhere,
+// such as a print preview's. Starts a new sheet by itself when a line would pass the bottom of
+// the page.
 class PrinterTarget final : public PrintTarget {
 public:
     enum class Destination { DefaultPrinterOrPdf, Pdf };
+    // The margin of a PDF on every side, in millimetres.
+    static constexpr double PdfMargin = 15;
 
     explicit PrinterTarget(const QString& pdfPath,
                            Destination destination = Destination::DefaultPrinterOrPdf);
+    // Prints on printer, which stays set up as it is.
+    explicit PrinterTarget(QPrinter& printer);
     ~PrinterTarget() override;
+
+    // Sets printer up as a target of pdfPath and destination prints: the default printer, or
+    // the PDF file with a printer's margins.
+    static void setUp(QPrinter& printer, const QString& pdfPath,
+                      Destination destination = Destination::DefaultPrinterOrPdf);
     Q_DISABLE_COPY_MOVE(PrinterTarget)
 
     void setFontName(const QString& name) override;
@@ -39,6 +50,7 @@ public:
 
 private:
     [[noreturn]] void fail(const QString& message);
+    void forgetOwnPrinter();
     QPrinter& printer();
     QPainter& painter();
     double toTwips(double deviceUnits);
@@ -49,7 +61,9 @@ private:
     QString m_outputFile;
     QString m_docName;
     QFont m_font;
-    std::unique_ptr<QPrinter> m_printer;
+    std::unique_ptr<QPrinter> m_ownPrinter;
+    // The printer of this document: the own one, or the one given.
+    QPrinter* m_printer = nullptr;
     QPainter m_painter;
     double m_x = 0;
     double m_y = 0;

@@ -3,6 +3,7 @@
 #include "Blanks.h"
 #include "ListFiles.h"
 #include "PrintTarget.h"
+#include "TextTarget.h"
 
 using namespace Qt::StringLiterals;
 
@@ -42,4 +43,13 @@ void TodaysListPrintout::print(PrintTarget& target, const QList<Entry>& entries,
         }
         target.printLine((entry.checked ? u"   * "_s : u"     "_s) + item);
     }
+}
+
+QString TodaysListPrintout::text(const QList<Entry>& entries, const QDate& date) {
+    TextTarget printout;
+    print(printout, entries, true, date);
+    QString text;
+    for (const QString& line : printout.lines().mid(2))
+        text += Blanks::withoutTrailing(line) + u'\n';
+    return text;
 }

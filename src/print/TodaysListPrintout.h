@@ -18,4 +18,7 @@ public:
     // Prints the lines; the caller ends the document.
     static void print(PrintTarget& target, const QList<Entry>& entries, bool includeCategories,
                       const QDate& date);
+    // The printout with category names as plain text, less its two empty lines at the top: each
+    // line without its trailing blanks, and ended by a line break.
+    static QString text(const QList<Entry>& entries, const QDate& date);
 };

@@ -169,7 +169,7 @@ void RecipePanel::deleteRecipe() {
 
 void RecipePanel::closePanel() {
     hide();
-    m_host.recipePanelClosed();
+    Q_EMIT closed();
     reread();
 }
 

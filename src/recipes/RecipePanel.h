@@ -29,6 +29,10 @@ public:
     // The frame's place and the recipe list's height, in twips.
     void setPlaces(const QRectF& frame, double fileListHeight);
 
+Q_SIGNALS:
+    // The panel was closed; the toolbar's commands may run again.
+    void closed();
+
 private:
     void activatePickedRecipe();
     void getIngredients();

@@ -5,12 +5,23 @@
 #include <QDir>
 #include <qt_windows.h>
 #include <shellapi.h>
+#include <shlwapi.h>
 
 std::optional<QString> SystemShell::findOpeningProgram(const QString& file) {
     wchar_t program[MAX_PATH] = {};
     const auto result = reinterpret_cast<INT_PTR>(FindExecutableW(
         reinterpret_cast<const wchar_t*>(QDir::toNativeSeparators(file).utf16()), L"", program));
     if (result <= 32)
+        return std::nullopt;
+    return QString::fromWCharArray(program);
+}
+
+std::optional<QString> SystemShell::findUrlProgram(const QString& scheme) {
+    wchar_t program[MAX_PATH] = {};
+    DWORD size = MAX_PATH;
+    if (AssocQueryStringW(ASSOCF_IS_PROTOCOL, ASSOCSTR_EXECUTABLE,
+                          reinterpret_cast<const wchar_t*>(scheme.utf16()), nullptr, program,
+                          &size) != S_OK)
         return std::nullopt;
     return QString::fromWCharArray(program);
 }
@@ -126,10 +137,8 @@ std::optional<QStringList> execArguments(const QString& exec, const QString& pag
     return words;
 }
 
-} // namespace
-
-std::optional<QString> SystemShell::findOpeningProgram(const QString& file) {
-    const QString type = askXdgMime({QStringLiteral("query"), QStringLiteral("filetype"), file});
+// The command line of the desktop's program for the MIME type, when it can open argument.
+std::optional<QString> programFor(const QString& type, const QString& argument) {
     const QString entry =
         type.isEmpty() ? QString()
                        : askXdgMime({QStringLiteral("query"), QStringLiteral("default"), type});
@@ -137,10 +146,21 @@ std::optional<QString> SystemShell::findOpeningProgram(const QString& file) {
                              ? QString()
                              : QStandardPaths::locate(QStandardPaths::ApplicationsLocation, entry);
     const QString exec = path.isEmpty() ? QString() : execLineOf(path);
-    const std::optional<QStringList> words = execArguments(exec, file);
+    const std::optional<QStringList> words = execArguments(exec, argument);
     if (!words || QStandardPaths::findExecutable(words->first()).isEmpty())
         return std::nullopt;
     return exec;
+}
+
+} // namespace
+
+std::optional<QString> SystemShell::findOpeningProgram(const QString& file) {
+    return programFor(askXdgMime({QStringLiteral("query"), QStringLiteral("filetype"), file}),
+                      file);
+}
+
+std::optional<QString> SystemShell::findUrlProgram(const QString& scheme) {
+    return programFor(QStringLiteral("x-scheme-handler/") + scheme, scheme + u':');
 }
 
 bool SystemShell::startProgram(const QString& program, const QString& parameter) {

@@ -8,5 +8,6 @@
 class SystemShell final : public DesktopShell {
 public:
     std::optional<QString> findOpeningProgram(const QString& file) override;
+    std::optional<QString> findUrlProgram(const QString& scheme) override;
     bool startProgram(const QString& program, const QString& parameter) override;
 };

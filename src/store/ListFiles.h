@@ -12,6 +12,8 @@ inline constexpr QLatin1String CategoriesScratch("category.tmp");
 inline constexpr QLatin1String ItemsScratch("std_item.tmp");
 inline constexpr QLatin1String CategoriesUpgrade("category.new");
 inline constexpr QLatin1String ItemsUpgrade("std_item.new");
+// Where a printout goes when no printer is installed.
+inline constexpr QLatin1String Printout("printout.pdf");
 // Between the category and the item of a Today's List entry: the degree sign.
 inline constexpr QChar EntrySeparator(u'\u00b0');
 } // namespace ListFiles

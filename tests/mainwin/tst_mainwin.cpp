@@ -1,31 +1,41 @@
 #include "DataFolder.h"
 #include "EndSignals.h"
 #include "MainScreen.h"
+#include "PrinterTarget.h"
 #include "ScriptedDialogs.h"
 #include "StandardDialogs.h"
 #include "TempDirTest.h"
 #include "TodaysList.h"
+#include "TodaysListPrintout.h"
 #include "WindowDriver.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QImage>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMetaEnum>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <QProcess>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
+#include <QUrlQuery>
 #include <array>
 #include <csignal>
 #include <cstdio>
@@ -133,7 +143,8 @@ private Q_SLOTS:
                         "Bakery\xb0 Bread\r\nDairy\xb0 Butter\r\nDAIRY\xb0 MILK\r\nDairy\xb0 "
                         "Milk\r\nZoo\r\n"}},
              .shows = u"TmpList=Bakery\u00b0 Bread|Dairy\u00b0 Butter~24|DAIRY\u00b0 MILK~26|"
-                      "Dairy\u00b0 Milk~26|>Zoo; sb_today=5 Items: Today's List~7; catalogue.pickedItem=; "
+                      "Dairy\u00b0 Milk~26|>Zoo; sb_today=5 Items: Today's List~7; "
+                      "catalogue.pickedItem=; "
                       "StdList=>Butter~24|Milk~26|Milk~26; sb_cat= 3 Items: Dairy~25; "
                       "catalogue.pickedCategory=Dairy~25"_s});
         // A list that is emptied and filled again shows its first entries.
@@ -345,16 +356,16 @@ private Q_SLOTS:
              items(
                  {{"Dairy", "Milk"}, {"Bakery", "Milk"}, {"Dairy", "Butter"}, {"Dairy", "Milk"}})}};
         const QString delItem = u"Confirm YesNo Exclamation default-No|Delete Item: Dairy Milk ?"_s;
-        addScenario("Del Item removes every record of it in its category",
-                    {.before = milk,
-                     .steps =
-                         u"click CatList 1; click StdList 1; do tbDeleteItem; click StdList 1; do "
-                         "tbDeleteItem"_s,
-                     .answers = u"No; Yes"_s,
-                     .boxes = delItem + u"; "_s + delItem,
-                     .after = {{Std, items({{"Bakery", "Milk"}, {"Dairy", "Butter"}})},
-                               {u"std_item.tmp"_s, "<missing>"}},
-                     .shows = u"StdList=Butter~24; sb_cat=1 Items: Dairy~25; catalogue.pickedItem="_s});
+        addScenario(
+            "Del Item removes every record of it in its category",
+            {.before = milk,
+             .steps = u"click CatList 1; click StdList 1; do tbDeleteItem; click StdList 1; do "
+                      "tbDeleteItem"_s,
+             .answers = u"No; Yes"_s,
+             .boxes = delItem + u"; "_s + delItem,
+             .after = {{Std, items({{"Bakery", "Milk"}, {"Dairy", "Butter"}})},
+                       {u"std_item.tmp"_s, "<missing>"}},
+             .shows = u"StdList=Butter~24; sb_cat=1 Items: Dairy~25; catalogue.pickedItem="_s});
         // A character the list cannot hold is asked about: No adds nothing, Yes stores "?".
         const QString special = u"input One-time item|Special item...|; "_s;
         const QString unstorable = u"Confirm YesNo Question default-No|Some characters of this "
@@ -430,7 +441,8 @@ private Q_SLOTS:
                       u"Can't find file IMPORT.TXT*\r\n\r\nIMPORT.TXT is looked for in: /*"_s,
              .after = {{Cat, cats({"Fish", "Dairy", "?\xf3\x64?"})},
                        {Std, items({{"Fish", "Cod"}, {"?\xf3\x64?", "milk"}})}},
-             .shows = u"CatList=?\u00f3d?~26|Dairy~25|Fish~26; catalogue.pickedCategory=Fish~26; TmpList=A; "
+             .shows = u"CatList=?\u00f3d?~26|Dairy~25|Fish~26; catalogue.pickedCategory=Fish~26; "
+                      u"TmpList=A; "
                       "sb_today=1 Items: Today's List~7; statusmessage=Imported: 2 categories and "
                       "1 item."_s});
         const QString purge =
@@ -670,6 +682,90 @@ private Q_SLOTS:
                               "printout="_s});
     }
     void keys() { runScenario(); }
+
+    // What Ctrl+C copies reaches the phone whole: the codes' bytes, read back from the screen by
+    // a QR decoder, are its UTF-8 and join to it part by part; so is a new e-mail's body.
+    void sendToPhone_data() {
+        QTest::addColumn<QByteArray>("list");
+        QTest::addColumn<int>("codes");
+        QTest::newRow("plain") << QByteArray("Dairy\xb0 Milk\r\nBakery\xb0 Bread\r\n") << 1;
+        QTest::newRow("accents, an ampersand and a stored ?")
+            << QByteArray("Caf\xe9\xb0 Cr\xe8me at 3\xb0 & \x80 1\r\n?\xf3"
+                          "d? market\xb0 Pierogi\r\n")
+            << 1;
+        // "Vittlo! DATE", two empty lines and "Tins" take 26 bytes, each entry 15; one of 10 fills
+        // the code to its 411 bytes.
+        QByteArray full = "Tins\xb0 Bean\r\n";
+        for (int i = 0; i < 25; ++i)
+            full += "Tins\xb0 Beans " + QByteArray::number(100 + i) + "\r\n";
+        QTest::newRow("at the limit") << full << 1;
+        QTest::newRow("one entry over") << full + "Tins\xb0 Peas\r\n" << 2;
+        QTest::newRow("empty") << QByteArray() << 0;
+    }
+    void sendToPhone() {
+        QFETCH(QByteArray, list);
+        QFETCH(int, codes);
+        TestFiles::writeAll(m_dir, {{Today, list}});
+        ScriptedDialogs dialogs({u"OK"_s});
+        WindowDriver screen(m_dir, dialogs);
+        screen.perform(codes == 0 ? u"do MU_SendToPhone"_s
+                                  : u"key TmpList Ctrl+C; do MU_SendToPhone; press EmailButton"_s);
+        dialogs.verifyBoxes({codes == 0 ? u"Nothing to do! OK Exclamation default-2|Please build a "
+                                          "list to print."_s
+                                        : u"E-mail Program Not Found OK Exclamation|No "
+                                          "e-mail program is set up on this computer."_s});
+        if (codes == 0)
+            return;
+        const QString whole = QGuiApplication::clipboard()->text();
+        QString joined;
+        for (int part = 1; part <= codes; ++part) {
+            screen.verify({u"PartLabel=%1 of %2"_s.arg(part).arg(codes)});
+            joined += screen.shownQrCode();
+            screen.perform(u"press NextButton"_s);
+        }
+        QCOMPARE(joined, whole);
+        screen.shell().mailer = u"mailer"_s;
+        screen.perform(u"press EmailButton"_s);
+        const QUrlQuery mail(QUrl(screen.shell().calls.last().section(u' ', 2)));
+        QCOMPARE(mail.queryItemValue(u"subject"_s, QUrl::FullyDecoded),
+                 u"Today's List "_s + QDate::currentDate().toString(u"MM-dd-yyyy"_s));
+        QCOMPARE(mail.queryItemValue(u"body"_s, QUrl::FullyDecoded),
+                 QString(whole).replace(u"\n"_s, u"\r\n"_s));
+    }
+
+    // The preview shows the pages Print makes without a printer: as many, with the same text.
+    void printPreviewShowsThePagesPrintMakes() {
+        if (QStandardPaths::findExecutable(u"pdftotext"_s).isEmpty() ||
+            !QPrinterInfo::defaultPrinter().isNull())
+            QSKIP("needs pdftotext (poppler-utils) and no printer");
+        QByteArray list;
+        for (int i = 0; i < 150; ++i)
+            list += "Tins\xb0 Beans " + QByteArray::number(100 + i) + "\r\n";
+        TestFiles::writeAll(m_dir, {{Today, list}});
+        ScriptedDialogs dialogs({u"Yes"_s});
+        WindowDriver screen(m_dir, dialogs);
+        screen.perform(u"do MU_PrintPreview"_s);
+        auto* preview = screen.window().findChild<QPrintPreviewDialog*>(u"PrintPreview"_s);
+        QVERIFY(preview && preview->isVisible());
+        const QString printed = m_dir.filePath(u"printout.pdf"_s);
+        PrinterTarget print(printed);
+        QList<TodaysListPrintout::Entry> entries;
+        for (const TodaysList::Entry& entry : screen.window().todaysList().entries())
+            entries.append({entry.text, entry.checked});
+        TodaysListPrintout::print(print, entries, true, QDate::currentDate());
+        print.endDocument();
+        // The preview's pages, put on paper of the preview's own page layout.
+        const QString shown = m_dir.filePath(u"shown.pdf"_s);
+        QPrinter paper(QPrinter::HighResolution);
+        paper.setOutputFormat(QPrinter::PdfFormat);
+        paper.setOutputFileName(shown);
+        paper.setPageLayout(preview->printer()->pageLayout());
+        Q_EMIT preview->paintRequested(&paper);
+        const QStringList pages = TestFiles::pdfText(printed);
+        QCOMPARE(TestFiles::pdfText(shown), pages);
+        QCOMPARE(preview->findChild<QPrintPreviewWidget*>()->pageCount(),
+                 pages.count(u"#page"_s) - 1);
+    }
 
     // The window worked at random, as a person might: whatever is visible, enabled and in
     // reach is clicked, pressed, typed into or chosen, and every box is answered at random. After

@@ -2,12 +2,14 @@
 #include "PrinterTarget.h"
 #include "RecordingPrintTarget.h"
 #include "TempDirTest.h"
+#include "TestFiles.h"
 #include "TodaysListPrintout.h"
 #include "WordWrap.h"
 
 #include <QFontMetricsF>
 #include <QPrinter>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTest>
 
@@ -18,19 +20,6 @@ namespace {
 using Entries = QList<TodaysListPrintout::Entry>;
 
 const QDate Christmas(1998, 12, 25);
-
-// The text of a PDF's pages, each line trimmed, with "#page" before every page and at the end.
-QStringList pdfText(const QString& pdf) {
-    QProcess process;
-    process.start(u"pdftotext"_s, {u"-layout"_s, pdf, u"-"_s});
-    process.waitForFinished(30000);
-    QString text = u'\f' + QString::fromUtf8(process.readAllStandardOutput());
-    QStringList lines;
-    for (const QString& line : text.replace(u'\f', u"\n#page\n"_s).split(u'\n'))
-        if (!line.trimmed().isEmpty())
-            lines.append(line.trimmed());
-    return lines;
-}
 
 } // namespace
 
@@ -95,12 +84,33 @@ private Q_SLOTS:
 
         // The note has its own sheet, and the list runs over onto further ones by itself, no
         // line lost past the bottom of a page.
-        const QStringList text = pdfText(pdf);
+        const QStringList text = TestFiles::pdfText(pdf);
         QCOMPARE(text.mid(0, 8).join(u'|'), u"#page|A note of some|more words|#page|Vittlo! "
                                             "12-25-1998|Tins|* Beans 000|Beans 001"_s);
         QVERIFY2(text.count(u"#page"_s) >= 4, qPrintable(text.join(u'\n')));
         QCOMPARE(text.filter(u"Beans"_s).size(), 150);
         QCOMPARE(text.filter(u"Beans"_s).last(), u"Beans 149"_s);
+        // Every word keeps a printer's margin from the sheet's edges, so that the PDF prints
+        // whole: at least 10 mm, in points.
+        QProcess boxes;
+        boxes.start(u"pdftotext"_s, {u"-bbox"_s, pdf, u"-"_s});
+        QVERIFY(boxes.waitForFinished(30000));
+        const QString html = QString::fromUtf8(boxes.readAllStandardOutput());
+        const QRegularExpressionMatch sheet =
+            QRegularExpression(u"<page width=\"([\\d.]+)\" height=\"([\\d.]+)\""_s).match(html);
+        const double margin = 72 / 2.54;
+        const double right = sheet.captured(1).toDouble() - margin;
+        const double foot = sheet.captured(2).toDouble() - margin;
+        QVERIFY(foot > margin);
+        const QRegularExpression box(u"xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" "
+                                     "xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\""_s);
+        for (auto words = box.globalMatch(html); words.hasNext();) {
+            const QRegularExpressionMatch word = words.next();
+            QVERIFY2(
+                word.captured(1).toDouble() >= margin && word.captured(2).toDouble() >= margin &&
+                    word.captured(3).toDouble() <= right && word.captured(4).toDouble() <= foot,
+                qPrintable(word.captured(0)));
+        }
         // A file that cannot be written is the printer's failure, and the document is dropped.
         PrinterTarget nowhere(m_dir.filePath(u"no folder/printout.pdf"_s),
                               PrinterTarget::Destination::Pdf);
@@ -122,6 +132,7 @@ private Q_SLOTS:
         QFETCH(int, sheets);
         const QString pdf = m_dir.filePath(u"printout.pdf"_s);
         QPrinter page(QPrinter::HighResolution);
+        PrinterTarget::setUp(page, pdf, PrinterTarget::Destination::Pdf);
         QFont font(u"Courier New"_s);
         font.setPointSizeF(10);
         const double foot = page.pageLayout().paintRectPixels(page.resolution()).height();
@@ -133,7 +144,8 @@ private Q_SLOTS:
         target.setCurrentY((foot - line + over) * 1440 / page.resolution());
         target.printLine(u"last"_s);
         target.endDocument();
-        QCOMPARE(pdfText(pdf).count(u"#page"_s) - 1, sheets); // a mark after the last sheet too
+        QCOMPARE(TestFiles::pdfText(pdf).count(u"#page"_s) - 1,
+                 sheets); // a mark after the last sheet too
     }
 };
 

@@ -7,10 +7,11 @@
 
 // A desktop that answers as it is told and records what it was asked: "find junk.HTM" (with
 // " (missing)" when the file was not there, " (private)" when only its owner may enter its
-// folder) and "start PROGRAM PARAMETER".
+// folder), "find SCHEME:" and "start PROGRAM PARAMETER".
 class ScriptedShell final : public DesktopShell {
 public:
     std::optional<QString> browser; // what findOpeningProgram answers
+    std::optional<QString> mailer;  // what findUrlProgram answers
     bool starts = true;             // what startProgram answers
     QStringList calls;
 
@@ -23,6 +24,10 @@ public:
                           ? QString()
                           : QStringLiteral(" (private)")));
         return browser;
+    }
+    std::optional<QString> findUrlProgram(const QString& scheme) override {
+        calls.append(QStringLiteral("find ") + scheme + u':');
+        return mailer;
     }
     bool startProgram(const QString& program, const QString& parameter) override {
         calls.append(QStringLiteral("start ") + program + u' ' + parameter);

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QTest>
 #include <filesystem>
 #include <sys/stat.h>
@@ -97,4 +98,16 @@ QString TestFiles::shortBlanks(const QString& text) {
     while (blanks < text.size() && text.at(text.size() - 1 - blanks) == u' ')
         ++blanks;
     return blanks < 2 ? text : text.chopped(blanks) + u'~' + QString::number(blanks);
+}
+
+QStringList TestFiles::pdfText(const QString& pdf) {
+    QProcess process;
+    process.start(u"pdftotext"_s, {u"-layout"_s, pdf, u"-"_s});
+    process.waitForFinished(30000);
+    QString text = u'\f' + QString::fromUtf8(process.readAllStandardOutput());
+    QStringList lines;
+    for (const QString& line : text.replace(u'\f', u"\n#page\n"_s).split(u'\n'))
+        if (!line.trimmed().isEmpty())
+            lines.append(line.trimmed());
+    return lines;
 }

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QMap>
 #include <QString>
+#include <QStringList>
 
 // Test fixtures are written and checked as raw bytes, never through the program's own store.
 namespace TestFiles {
@@ -28,6 +29,9 @@ QByteArray items(const QList<QPair<QByteArray, QByteArray>>& items);
 // The text with a run of two or more trailing blanks written as "~N", so that padded names can
 // be compared at a glance: "Dairy~25".
 QString shortBlanks(const QString& text);
+// The text of a PDF's pages (pdftotext -layout), each line trimmed, with "#page" before every
+// page and at the end.
+QStringList pdfText(const QString& pdf);
 } // namespace TestFiles
 
 Q_DECLARE_METATYPE(TestFiles::Files)

@@ -4,6 +4,7 @@
 #include "TestFiles.h"
 #include "TodaysList.h"
 
+#define ZX_USE_UTF8
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
@@ -17,6 +18,7 @@
 #include <QStatusBar>
 #include <QTest>
 #include <QToolBar>
+#include <ZXing/ReadBarcode.h>
 
 using namespace Qt::StringLiterals;
 
@@ -160,6 +162,21 @@ QString WindowDriver::probe(const QString& name) const {
     if (widget->isWindow())
         shown = widget->windowTitle();
     return TestFiles::shortBlanks(shown) + (widget->isEnabled() ? QString() : u" (disabled)"_s);
+}
+
+QString WindowDriver::shownQrCode() const {
+    auto* view = m_window->findChild<QWidget*>(u"QrCode"_s);
+    if (!view)
+        return u"<no code>"_s;
+    const QImage shown = view->grab().toImage().convertToFormat(QImage::Format_Grayscale8);
+    const ZXing::Result code =
+        ZXing::ReadBarcode({shown.constBits(), shown.width(), shown.height(),
+                            ZXing::ImageFormat::Lum, int(shown.bytesPerLine())},
+                           ZXing::DecodeHints().setFormats(ZXing::BarcodeFormat::QRCode));
+    if (!code.isValid())
+        return u"<no code>"_s;
+    return QString::fromUtf8(reinterpret_cast<const char*>(code.bytes().data()),
+                             qsizetype(code.bytes().size()));
 }
 
 void WindowDriver::verify(const QStringList& probes) const {

@@ -19,6 +19,10 @@ public:
     WindowDriver(const QDir& dir, Dialogs& dialogs);
 
     MainScreen& window() { return *m_window; }
+    ScriptedShell& shell() { return m_shell; }
+    // The text of the QR code the Send to Phone window shows, as a QR decoder reads it from the
+    // screen, its bytes taken as UTF-8; "<no code>" when none can be read.
+    QString shownQrCode() const;
 
     // Steps separated by ";", each a verb, a widget's name and an argument:
     //   click, dclick, rclick LIST ROW   a click on an entry (ROW -1: below the entries)

@@ -1,5 +1,6 @@
 #include "CatalogueCommands.h"
 
+#include "AisleOrder.h"
 #include "Blanks.h"
 #include "Catalogue.h"
 #include "CatalogueHost.h"
@@ -83,6 +84,7 @@ void CatalogueCommands::editCategory() {
     if (answer.isEmpty())
         return;
     Catalogue(m_dir).renameCategory(picked, answer);
+    AisleOrder(m_dir).rename(picked, CategoryRecord(answer).name());
     forgetPickedItem();
     m_host.clearItemList();
     m_host.showCategories();

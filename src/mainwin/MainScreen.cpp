@@ -126,6 +126,8 @@ void MainScreen::buildMenus() {
     toolTips->setChecked(true);
     connect(toolTips, &QAction::triggered, this,
             [this, toolTips] { m_shellMenu->switchOffToolTips(*toolTips); });
+    addMenuItem(options, u"MU_ShopOrder"_s, u"&Shop Order..."_s, this,
+                [this] { runCommand([this] { m_todaysCommands->editShopOrder(); }); });
 
     QMenu* help = menuBar()->addMenu(u"&Help"_s);
     help->setObjectName(u"MU_Help"_s);
@@ -266,6 +268,7 @@ void MainScreen::readFilesAtStart() {
     offerUpgradeMerge();
     m_categoryList->clearEntries();
     runCommand([this] { showCategories(); });
+    runCommand([this] { m_todaysCommands->applyShopOrder(); });
     runCommand([this] {
         m_todaysList->load();
         showTodaysListCount();
@@ -349,6 +352,8 @@ bool MainScreen::runCommand(const std::function<void()>& command) {
 void MainScreen::changeCatalogue(void (CatalogueCommands::*command)()) {
     const auto searchAgain = qScopeGuard([this] {
         m_find->catalogueChanged();
+        // A renamed category keeps its aisle.
+        runCommand([this] { m_todaysCommands->applyShopOrder(); });
         // The first panel never names a category that is no longer picked.
         if (m_catalogue->pickedCategory().isEmpty())
             m_statusPanels->showNoCategoryPicked();

@@ -1,6 +1,8 @@
 #include "TodaysListCommands.h"
 
+#include "AisleOrder.h"
 #include "Blanks.h"
+#include "Catalogue.h"
 #include "CommandRunner.h"
 #include "Dialogs.h"
 #include "ListBox.h"
@@ -9,6 +11,7 @@
 #include "PrinterTarget.h"
 #include "RecipeFiles.h"
 #include "SendToPhoneWindow.h"
+#include "ShopOrderDialog.h"
 #include "TodaysList.h"
 #include "TodaysListEdit.h"
 #include "WaitCursor.h"
@@ -250,4 +253,27 @@ void TodaysListCommands::saveTodaysListAsRecipe(const QString& name) {
 void TodaysListCommands::save() {
     m_list.save();
     m_listBox.setCurrentEntry(m_list.count() - 1);
+}
+
+void TodaysListCommands::editShopOrder() {
+    const QStringList previous = AisleOrder(m_dir).read();
+    auto* dialog = new ShopOrderDialog(
+        AisleOrder::arranged(Catalogue(m_dir).categories(), previous), m_listBox.window());
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::accepted, this, [this, dialog, previous] {
+        CommandRunner::run(m_dialogs, [&] {
+            // Alphabetical is no order at all: the lists are as they were before any was set.
+            const QStringList order = dialog->order();
+            const bool alphabetical = order == AisleOrder::arranged(order, {});
+            AisleOrder(m_dir).write(alphabetical ? QStringList()
+                                                 : AisleOrder::merged(order, previous));
+            applyShopOrder();
+        });
+    });
+    dialog->open();
+}
+
+void TodaysListCommands::applyShopOrder() {
+    if (m_list.setShopOrder(AisleOrder(m_dir).read()))
+        m_undo->clear();
 }

@@ -72,6 +72,12 @@ public:
     // Writes the list's file now, and makes its last entry current.
     void save();
 
+    // Lets the user put the catalogue's categories in the shop's order, and keeps it.
+    void editShopOrder();
+    // Puts the list in the shop's order as its file keeps it. The changes so far can no longer
+    // be undone when the order changed: their places in the list are gone.
+    void applyShopOrder();
+
 private:
     // Makes a change of the list that can be undone; what names it.
     void change(const QString& what, const std::function<void()>& change);

@@ -1,5 +1,7 @@
 #include "PhoneCodes.h"
 
+#include <QtConcurrent/QtConcurrentMap>
+
 namespace {
 
 // The text in pieces that are never split: each entry (a line that starts with a blank) with the
@@ -41,7 +43,7 @@ PhoneCodes::PhoneCodes(const QString& text) {
     }
     if (!part.isEmpty() || m_parts.isEmpty())
         m_parts.append(part);
-    m_codes.reserve(size_t(m_parts.size()));
-    for (const QString& each : std::as_const(m_parts))
-        m_codes.push_back(QrCode::encode(each.toUtf8()));
+    // A long list makes many codes, each one slow to make: they are made side by side.
+    m_codes = QtConcurrent::blockingMapped<QList<std::optional<QrCode>>>(
+        m_parts, [](const QString& part) { return QrCode::encode(part.toUtf8()); });
 }

@@ -2,10 +2,10 @@
 
 #include "QrCode.h"
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <optional>
-#include <vector>
 
 // A list's text as QR codes a phone reads at a glance: split at line breaks into parts of at most
 // QrCode::EasyBytes of UTF-8 each, never within an entry. An entry's part also holds the heading
@@ -17,9 +17,9 @@ public:
     int count() const { return int(m_parts.size()); }
     const QString& text(int part) const { return m_parts.at(part); }
     // Nothing when no QR code can hold the part.
-    const std::optional<QrCode>& code(int part) const { return m_codes.at(size_t(part)); }
+    const std::optional<QrCode>& code(int part) const { return m_codes.at(part); }
 
 private:
     QStringList m_parts;
-    std::vector<std::optional<QrCode>> m_codes;
+    QList<std::optional<QrCode>> m_codes;
 };

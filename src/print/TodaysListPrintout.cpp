@@ -7,13 +7,6 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-// A category name has at most 30 characters, so its separator stands within the first 31.
-constexpr qsizetype SeparatorSearchLength = 31;
-
-} // namespace
-
 void TodaysListPrintout::print(PrintTarget& target, const QList<Entry>& entries,
                                bool includeCategories, const QDate& date) {
     target.setFontName(u"Courier New"_s);
@@ -28,7 +21,7 @@ void TodaysListPrintout::print(PrintTarget& target, const QList<Entry>& entries,
     for (const Entry& entry : entries) {
         const QString trimmed = Blanks::trimmed(entry.text);
         const qsizetype separator =
-            trimmed.left(SeparatorSearchLength).indexOf(ListFiles::EntrySeparator);
+            trimmed.left(ListFiles::SeparatorSearchLength).indexOf(ListFiles::EntrySeparator);
         // An entry without a separator (a retyped one) prints whole, under the group before it.
         QString item = trimmed;
         if (separator >= 0) {

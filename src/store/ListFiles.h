@@ -2,6 +2,7 @@
 
 #include <QChar>
 #include <QLatin1String>
+#include <QtGlobal>
 
 // The program's list files, by their bare names in the data directory.
 namespace ListFiles {
@@ -12,8 +13,12 @@ inline constexpr QLatin1String CategoriesScratch("category.tmp");
 inline constexpr QLatin1String ItemsScratch("std_item.tmp");
 inline constexpr QLatin1String CategoriesUpgrade("category.new");
 inline constexpr QLatin1String ItemsUpgrade("std_item.new");
+// The shop's order of the categories, when one is set.
+inline constexpr QLatin1String Aisles("aisles.lst");
 // Where a printout goes when no printer is installed.
 inline constexpr QLatin1String Printout("printout.pdf");
 // Between the category and the item of a Today's List entry: the degree sign.
 inline constexpr QChar EntrySeparator(u'\u00b0');
+// A category name has at most 30 characters, so an entry's separator stands within its first 31.
+inline constexpr qsizetype SeparatorSearchLength = 31;
 } // namespace ListFiles

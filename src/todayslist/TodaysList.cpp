@@ -1,5 +1,6 @@
 #include "TodaysList.h"
 
+#include "Blanks.h"
 #include "EntryListFile.h"
 #include "FileError.h"
 #include "ListFiles.h"
@@ -26,7 +27,8 @@ void TodaysList::load() {
         return;
     }
     // Into an empty list in one go: a stable sort keeps equal entries in the file's order.
-    std::stable_sort(lines.begin(), lines.end(), ListOrder::lessThan);
+    std::stable_sort(lines.begin(), lines.end(),
+                     [this](const QString& a, const QString& b) { return before(a, b); });
     m_entries.reserve(lines.size());
     for (const QString& line : std::as_const(lines))
         m_entries.append({line, false});
@@ -42,13 +44,52 @@ QStringList TodaysList::texts() const {
     return texts;
 }
 
+int TodaysList::aisleOf(const QString& text) const {
+    const QStringView trimmed = Blanks::trimmedView(text);
+    const qsizetype separator =
+        trimmed.left(ListFiles::SeparatorSearchLength).indexOf(ListFiles::EntrySeparator);
+    if (separator < 0)
+        return int(m_aisles.size()) + 1;
+    const auto aisle = m_aisles.constFind(trimmed.left(separator).toString());
+    if (aisle != m_aisles.cend())
+        return *aisle;
+    // Categories without a place come after the placed ones; one-time entries come last, with
+    // entries of no category.
+    return int(m_aisles.size()) + (trimmed.left(separator) == u"special" ? 1 : 0);
+}
+
+bool TodaysList::before(const QString& a, const QString& b) const {
+    if (!m_aisles.isEmpty()) {
+        const int aisleA = aisleOf(a);
+        const int aisleB = aisleOf(b);
+        if (aisleA != aisleB)
+            return aisleA < aisleB;
+    }
+    return ListOrder::lessThan(a, b);
+}
+
+bool TodaysList::setShopOrder(const QStringList& aisles) {
+    QHash<QString, int> places;
+    for (const QString& aisle : aisles)
+        places.insert(aisle, int(places.size()));
+    if (places == m_aisles)
+        return false;
+    m_aisles = places;
+    // Every entry goes to its place in the new order; nothing of the list changes, so nothing
+    // is written.
+    std::stable_sort(m_entries.begin(), m_entries.end(),
+                     [this](const Entry& a, const Entry& b) { return before(a.text, b.text); });
+    Q_EMIT replaced();
+    return true;
+}
+
 int TodaysList::sortedPlace(const QString& text) const {
     // The first entry that sorts after the text, found by halving as a sorted list box does.
     int low = 0;
     int high = count();
     while (low < high) {
         const int middle = low + (high - low) / 2;
-        if (ListOrder::lessThan(text, m_entries.at(middle).text))
+        if (before(text, m_entries.at(middle).text))
             high = middle;
         else
             low = middle + 1;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDir>
+#include <QHash>
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -10,7 +11,9 @@ class QTimer;
 
 // Today's List: its entries in order, their ticks, and its file "todays.lst". Entries go in at
 // their place in alphabetical order without regard to case, after equal ones, unless put at an
-// explicit position, where they stay. Every change is written to the file a moment after the
+// explicit position, where they stay. With a shop order, entries are grouped by aisle first:
+// the placed categories in their order, then the others alphabetically, then one-time entries
+// and entries without a category. Every change is written to the file a moment after the
 // last of a burst of changes; ticks are not stored and write nothing.
 class TodaysList final : public QObject {
     Q_OBJECT
@@ -47,6 +50,10 @@ public:
     void replaceAll(const QList<Entry>& entries);
     // Ticks and unticks: no change of the list, nothing is written.
     void setChecked(int index, bool checked);
+    // Sorts the entries by the shop's order of the categories (none: alphabetically), as
+    // entries added later will be. No change of the list: nothing is written.
+    // False when the order is the one set already.
+    bool setShopOrder(const QStringList& aisles);
 
     // Empties the list and deletes its file, unless the file could not be read; a file that
     // cannot be deleted throws FileError and leaves the list as it was.
@@ -72,10 +79,15 @@ Q_SIGNALS:
 
 private:
     int sortedPlace(const QString& text) const;
+    // Where an entry's category comes in the shop: its place in the order, or after them all.
+    int aisleOf(const QString& text) const;
+    bool before(const QString& a, const QString& b) const;
     void changed();
 
     QDir m_dir;
     QList<Entry> m_entries;
+    // Each placed category's place in the shop; empty without an order.
+    QHash<QString, int> m_aisles;
     QTimer* m_saveTimer;
     bool m_fileRead = false;
     bool m_unsaved = false;

@@ -683,6 +683,62 @@ private Q_SLOTS:
     }
     void keys() { runScenario(); }
 
+    // With the shop's order of the aisles set, Today's List, its printout and its copy group the
+    // entries by aisle in that order; unplaced categories follow alphabetically, then one-time
+    // entries and entries of no category. Today's List's file is no change of it.
+    void shopOrder_data() {
+        addScenarioColumns();
+        const QString aisles = u"aisles.lst"_s;
+        const QByteArray list = "Bakery\xb0 Bread\r\nDairy\xb0 Milk\r\nZoo\r\nspecial\xb0 "
+                                "Candles\r\nProduce\xb0 Apples\r\nFish\xb0 Cod\r\n";
+        addScenario(
+            "set with the keys",
+            {.before = {{Cat, cats({"Bakery", "Dairy", "Produce"})}, {Today, list}},
+             .steps = u"do MU_ShopOrder; key AisleList End; key AisleList Alt+Up; key AisleList "
+                      "Alt+Up; press OkButton; key TmpList Ctrl+C; do tbPrint; do tbSpecial"_s,
+             .answers = u"Yes; =Eggs"_s,
+             .boxes = u"Ready to print... YesNoCancel Question default-No|*; input *"_s,
+             .after = {{aisles, "Produce\r\nBakery\r\nDairy\r\n"}},
+             .shows =
+                 u"TmpList=Produce\u00b0 Apples|Bakery\u00b0 Bread|Dairy\u00b0 Milk|Fish\u00b0 "
+                 "Cod|special\u00b0 Candles|>special\u00b0 Eggs|Zoo; clipboard=Vittlo! "
+                 "DATE|||Produce|     Apples||Bakery|     Bread||Dairy|     Milk||Fish|     "
+                 "Cod||special|     Candles|     Zoo|; printout=||Vittlo! "
+                 "DATE|||Produce~3|     Apples||Bakery~3|     Bread||Dairy~3|     "
+                 "Milk||Fish~3|     Cod||special~3|     Candles|     Zoo|#end"_s});
+        // The catalogue's order of its categories is not alphabetical here.
+        const QByteArray damaged = "  Dairy \r\n\r\nGone\r\n\x01\xff\r\nBakery\r\nDairy\r\n";
+        addScenario(
+            "read from a file with unknown names, empty and damaged lines",
+            {.before = {{Cat, cats({"Produce", "Fish", "Dairy", "Bakery"})},
+                        {Std, items({{"Dairy", "Butter"}})},
+                        {aisles, damaged},
+                        {Today, list}},
+             .steps = u"click CatList 1; dclick StdList 0; do MU_ShopOrder"_s,
+             .after = {{aisles, damaged}},
+             .shows = u"AisleList=>Dairy|Bakery|Fish|Produce; TmpList=>Dairy\u00b0 Butter~24|Dairy"
+                      "\u00b0 Milk|Bakery\u00b0 Bread|Fish\u00b0 Cod|Produce\u00b0 "
+                      "Apples|special\u00b0 Candles|Zoo"_s});
+        addScenario("kept by Edit Cat and Del Cat, and a deleted category's place by a new order",
+                    {.before = {{Cat, cats({"Bakery", "Dairy", "Produce", "Tins"})},
+                                {aisles, "Produce\r\nDairy\r\nBakery\r\n"}},
+                     .steps =
+                         u"click CatList 1; do tbEditCat; click CatList 0; do tbDeleteCat; do "
+                         "MU_ShopOrder; key AisleList End; key AisleList Alt+Up; press OkButton"_s,
+                     .answers = u"=Milk Products; Yes"_s,
+                     .boxes = u"input *; Confirm *"_s,
+                     .after = {{aisles, "Produce\r\nTins\r\nMilk Products\r\nBakery\r\n"}}});
+        addScenario("Alphabetical is no order",
+                    {.before = {{Cat, cats({"Bakery", "Dairy", "Produce"})},
+                                {aisles, "Produce\r\nDairy\r\n"},
+                                {Today, list}},
+                     .steps = u"do MU_ShopOrder; press AlphabeticalButton; press OkButton"_s,
+                     .after = {{aisles, "<missing>"}, {Today, list}},
+                     .shows = u"TmpList=Bakery\u00b0 Bread|Dairy\u00b0 Milk|Fish\u00b0 "
+                              "Cod|Produce\u00b0 Apples|special\u00b0 Candles|Zoo"_s});
+    }
+    void shopOrder() { runScenario(); }
+
     // What Ctrl+C copies reaches the phone whole: the codes' bytes, read back from the screen by
     // a QR decoder, are its UTF-8 and join to it part by part; so is a new e-mail's body.
     void sendToPhone_data() {

@@ -152,7 +152,12 @@ void MainScreen::buildToolbar() {
         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N),
         [this] { changeCatalogue(&CatalogueCommands::newCategory); });
     add(u"tbEditCat"_s, u"Edit Cat"_s, u"change the name of existing category, group"_s,
-        QKeySequence(Qt::Key_F2), [this] { changeCatalogue(&CatalogueCommands::editCategory); });
+        QKeySequence(Qt::Key_F2), [this] {
+            changeCatalogue(&CatalogueCommands::editCategory);
+            // The only catalogue command that changes the shop's order: a renamed category keeps
+            // its aisle.
+            m_todaysCommands->applyShopOrder();
+        });
     add(u"tbDeleteCat"_s, u"Del Cat"_s, u"delete a category, group"_s,
         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D),
         [this] { changeCatalogue(&CatalogueCommands::deleteCategory); });
@@ -352,8 +357,6 @@ bool MainScreen::runCommand(const std::function<void()>& command) {
 void MainScreen::changeCatalogue(void (CatalogueCommands::*command)()) {
     const auto searchAgain = qScopeGuard([this] {
         m_find->catalogueChanged();
-        // A renamed category keeps its aisle.
-        runCommand([this] { m_todaysCommands->applyShopOrder(); });
         // The first panel never names a category that is no longer picked.
         if (m_catalogue->pickedCategory().isEmpty())
             m_statusPanels->showNoCategoryPicked();

@@ -1,15 +1,20 @@
 #!/usr/bin/env bash
 # The test budget: test code (tests/ and fuzz/) may be at most 0.40 of the program's code (src/),
-# or the ceiling given as the first argument. Both are counted as lines of .cpp and .h files that
-# are neither blank nor // comments. A suite that grows past the budget has rows that check the
-# same thing twice; merge or cut them.
+# or the ceiling given as the first argument. Lines that are neither blank nor comments count:
+# C++ (.cpp, .h) with its // comments, and Python and shell (.py, .sh) with their # comments, so
+# that a test written as a script counts as much as one written in C++. A suite that grows past
+# the budget has rows that check the same thing twice; merge or cut them.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 budget=${1:-0.40}
 
 count() {
-    find "$@" -type f \( -name '*.cpp' -o -name '*.h' \) -print0 | xargs -0 -r cat |
-        grep -c -v -E '^[[:space:]]*($|//)' || true
+    local cpp scripts
+    cpp=$(find "$@" -type f \( -name '*.cpp' -o -name '*.h' \) -print0 | xargs -0 -r cat |
+        grep -c -v -E '^[[:space:]]*($|//)' || true)
+    scripts=$(find "$@" -type f \( -name '*.py' -o -name '*.sh' \) -print0 | xargs -0 -r cat |
+        grep -c -v -E '^[[:space:]]*($|#)' || true)
+    echo $((${cpp:-0} + ${scripts:-0}))
 }
 
 cd "$root"

@@ -6,6 +6,7 @@
 #include "CatalogueHost.h"
 #include "CategoryRecord.h"
 #include "Dialogs.h"
+#include "FileError.h"
 #include "ImportFile.h"
 #include "ItemRecord.h"
 #include "ListFiles.h"
@@ -83,14 +84,24 @@ void CatalogueCommands::editCategory() {
         askName(u"Change category name..."_s, u"New Category"_s, Blanks::withoutTrailing(picked));
     if (answer.isEmpty())
         return;
+    const QString renamed = CategoryRecord(answer).name();
     Catalogue(m_dir).renameCategory(picked, answer);
-    AisleOrder(m_dir).rename(picked, CategoryRecord(answer).name());
     forgetPickedItem();
     m_host.clearItemList();
     m_host.showCategories();
     // The renamed category stays picked, under its new name.
-    pickCategory(CategoryRecord(answer).name());
+    pickCategory(renamed);
     m_host.showPickedCategory();
+    // The catalogue is renamed whatever becomes of the shop's order, whose trouble is its own.
+    try {
+        if (AisleOrder(m_dir).rename(picked, renamed))
+            m_host.showShopOrder();
+    } catch (const FileError& error) {
+        m_dialogs.messageBox(u"%1 is renamed %2, but the shop's order could not be changed and "
+                             "was left as it was.\n\n%3"_s.arg(
+                                 Blanks::trimmed(picked), Blanks::trimmed(renamed), error.text()),
+                             Dialogs::OkOnly + Dialogs::Exclamation, error.title());
+    }
 }
 
 void CatalogueCommands::deleteCategory() {

@@ -21,4 +21,6 @@ public:
     // A short report in the status bar, such as the counts of bulk work.
     virtual void showStatusMessage(const QString& message) = 0;
     virtual void showTodaysListCount() = 0;
+    // The shop's order changed: Today's List takes it up.
+    virtual void showShopOrder() = 0;
 };

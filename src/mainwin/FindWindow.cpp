@@ -42,7 +42,7 @@ FindWindow::FindWindow(const QDir& dir, Dialogs& dialogs, QWidget* parent)
     layout->addWidget(m_list);
     resize(320, 400);
 
-    connect(m_box, &QLineEdit::textChanged, this, &FindWindow::search);
+    connect(m_box, &QLineEdit::textChanged, this, [this] { search(); });
     connect(m_box, &QLineEdit::returnPressed, this, [this] { choose(m_list->currentIndex()); });
     connect(m_list, &QListView::activated, this, &FindWindow::choose);
 }
@@ -69,43 +69,45 @@ void FindWindow::open() {
     search();
 }
 
-void FindWindow::search() {
-    CommandRunner::run(m_dialogs, [this] {
+void FindWindow::search(const QString& keep) {
+    CommandRunner::run(m_dialogs, [&] {
         m_search.refresh();
         m_found->show(m_search.find(m_box->text()));
-        m_list->setCurrentIndex(m_found->index(0));
+        int row = 0;
+        for (int found = 0; !keep.isEmpty() && found < m_found->rowCount(); ++found) {
+            if (entryAt(found) == keep) {
+                row = found;
+                break;
+            }
+        }
+        m_list->setCurrentIndex(m_found->index(row));
     });
+}
+
+QString FindWindow::entryAt(int row) const {
+    return row >= 0 && row < m_found->rowCount()
+               ? m_search.entry(m_found->at(row), CatalogueSearch::ItemName::Whole)
+               : QString();
 }
 
 void FindWindow::catalogueChanged() {
     m_search.forget();
     if (isVisible())
-        searchAgain();
-}
-
-void FindWindow::searchAgain() {
-    const QModelIndex current = m_list->currentIndex();
-    const QString shown =
-        current.isValid() ? m_found->data(current, Qt::DisplayRole).toString() : QString();
-    search();
-    for (int row = 0; row < m_found->rowCount(); ++row) {
-        if (m_found->data(m_found->index(row), Qt::DisplayRole).toString() == shown) {
-            m_list->setCurrentIndex(m_found->index(row));
-            break;
-        }
-    }
+        search(entryAt(m_list->currentIndex().row()));
 }
 
 void FindWindow::choose(const QModelIndex& index) {
-    // An item of a catalogue changed meanwhile, from elsewhere, may be gone: the user sees the
-    // items found afresh first.
+    // Taken before the catalogue may be read again: the rows found name records of this read.
+    const QString wanted = entryAt(index.isValid() ? index.row() : -1);
+    // A catalogue changed meanwhile, from elsewhere, is searched afresh; the item is added only
+    // where it is still there, and the user sees the items found anew.
     bool changed = false;
-    if (!CommandRunner::run(m_dialogs, [&] { changed = m_search.refresh(); }) || changed) {
-        searchAgain();
+    if (!CommandRunner::run(m_dialogs, [&] { changed = m_search.refresh(); }))
         return;
-    }
-    if (index.isValid())
-        Q_EMIT chosen(m_search.entry(m_found->at(index.row()), CatalogueSearch::ItemName::Whole));
+    if (changed)
+        search(wanted);
+    if (!wanted.isEmpty() && entryAt(m_list->currentIndex().row()) == wanted)
+        Q_EMIT chosen(wanted);
 }
 
 bool FindWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -36,9 +36,11 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void search();
-    // Reads a changed catalogue and searches it again, the highlight kept where it can be.
-    void searchAgain();
+    // Searches for the text, reading the catalogue again where its files changed; the highlight
+    // goes to the entry to keep where it is found, else to the first item.
+    void search(const QString& keep = {});
+    // The Today's List entry of a row found; empty for no row.
+    QString entryAt(int row) const;
     void choose(const QModelIndex& index);
 
     Dialogs& m_dialogs;

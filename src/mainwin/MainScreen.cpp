@@ -152,12 +152,7 @@ void MainScreen::buildToolbar() {
         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N),
         [this] { changeCatalogue(&CatalogueCommands::newCategory); });
     add(u"tbEditCat"_s, u"Edit Cat"_s, u"change the name of existing category, group"_s,
-        QKeySequence(Qt::Key_F2), [this] {
-            changeCatalogue(&CatalogueCommands::editCategory);
-            // The only catalogue command that changes the shop's order: a renamed category keeps
-            // its aisle.
-            m_todaysCommands->applyShopOrder();
-        });
+        QKeySequence(Qt::Key_F2), [this] { changeCatalogue(&CatalogueCommands::editCategory); });
     add(u"tbDeleteCat"_s, u"Del Cat"_s, u"delete a category, group"_s,
         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D),
         [this] { changeCatalogue(&CatalogueCommands::deleteCategory); });
@@ -268,9 +263,9 @@ void MainScreen::setClock(const std::function<QDateTime()>& clock) {
 
 void MainScreen::readFilesAtStart() {
     // A change of the catalogue cut short by a crash is finished or undone before anything is
-    // read.
-    runCommand([this] { CatalogueJournal::recover(m_dir); });
-    offerUpgradeMerge();
+    // read. One that cannot be is told once: the upgrade's merge would only tell it again.
+    if (runCommand([this] { CatalogueJournal::recover(m_dir); }))
+        offerUpgradeMerge();
     m_categoryList->clearEntries();
     runCommand([this] { showCategories(); });
     runCommand([this] { m_todaysCommands->applyShopOrder(); });
@@ -436,6 +431,10 @@ void MainScreen::showPickedCategory() {
 
 void MainScreen::showStatusMessage(const QString& message) {
     statusBar()->showMessage(message, StatusMessageTime);
+}
+
+void MainScreen::showShopOrder() {
+    m_todaysCommands->applyShopOrder();
 }
 
 void MainScreen::showTodaysListCount() {

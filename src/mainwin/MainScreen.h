@@ -86,6 +86,7 @@ private:
     void showPickedCategory() override;
     void showStatusMessage(const QString& message) override;
     void showTodaysListCount() override;
+    void showShopOrder() override;
 
     QDir m_dir;
     Dialogs& m_dialogs;

@@ -69,6 +69,7 @@ ShopOrderDialog::ShopOrderDialog(const QStringList& categories, QWidget* parent)
         m_list->addItems(sorted);
         const QList<QListWidgetItem*> found = m_list->findItems(current, Qt::MatchExactly);
         m_list->setCurrentItem(found.isEmpty() ? m_list->item(0) : found.first());
+        m_alphabeticalChosen = true;
     });
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -80,6 +81,10 @@ QStringList ShopOrderDialog::order() const {
     for (int row = 0; row < m_list->count(); ++row)
         names.append(m_list->item(row)->text());
     return names;
+}
+
+bool ShopOrderDialog::alphabetical() const {
+    return m_alphabeticalChosen && order() == AisleOrder::arranged(order(), {});
 }
 
 void ShopOrderDialog::moveCurrent(int by) {

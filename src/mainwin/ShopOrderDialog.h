@@ -17,9 +17,12 @@ public:
 
     // The categories as the user ordered them.
     QStringList order() const;
+    // Whether the user asked for alphabetical order, and left it so.
+    bool alphabetical() const;
 
 private:
     void moveCurrent(int by);
 
     QListWidget* m_list;
+    bool m_alphabeticalChosen = false;
 };

@@ -263,10 +263,10 @@ void TodaysListCommands::editShopOrder() {
     connect(dialog, &QDialog::accepted, this, [this, dialog, previous] {
         CommandRunner::run(m_dialogs, [&] {
             // Alphabetical is no order at all: the lists are as they were before any was set.
+            // Any other order keeps the places of the names the catalogue lacks.
             const QStringList order = dialog->order();
-            const bool alphabetical = order == AisleOrder::arranged(order, {});
-            AisleOrder(m_dir).write(alphabetical ? QStringList()
-                                                 : AisleOrder::merged(order, previous));
+            AisleOrder(m_dir).write(dialog->alphabetical() ? QStringList()
+                                                           : AisleOrder::merged(order, previous));
             applyShopOrder();
         });
     });

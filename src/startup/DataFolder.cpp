@@ -46,11 +46,12 @@ bool DataFolder::open(Dialogs& dialogs) {
     m_lock = std::make_unique<FolderLock>(m_dir);
     if (!m_lock->take(dialogs))
         return false;
-    // A change cut short is finished before a new catalogue comes in; a catalogue that cannot be
+    // No new catalogue comes in while a change cut short stands: the window's start finishes it
+    // (or tells why not, once), and the catalogue comes at the next start. One that cannot be
     // brought in is told, and the program starts without it.
     CommandRunner::run(dialogs, [this] {
-        CatalogueJournal::recover(m_dir);
-        receiveStarterCatalogue();
+        if (!CatalogueJournal::pending(m_dir))
+            receiveStarterCatalogue();
     });
     return true;
 }

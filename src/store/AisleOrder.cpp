@@ -6,6 +6,7 @@
 #include "ListOrder.h"
 
 #include <QFileInfo>
+#include <QHash>
 #include <QSet>
 #include <algorithm>
 
@@ -17,7 +18,7 @@ QStringList AisleOrder::read() const {
         return {};
     QStringList names;
     QSet<QString> seen;
-    for (const QString& line : EntryListFile(m_dir, ListFiles::Aisles).read()) {
+    for (const QString& line : EntryListFile(m_dir, ListFiles::Aisles).read(LargestFile)) {
         const QString name = Blanks::trimmed(line);
         if (!name.isEmpty() && !seen.contains(name)) {
             seen.insert(name);
@@ -35,14 +36,17 @@ void AisleOrder::write(const QStringList& names) const {
         file.write(names);
 }
 
-void AisleOrder::rename(const QString& from, const QString& to) const {
+bool AisleOrder::rename(const QString& from, const QString& to) const {
     QStringList names = read();
-    const qsizetype at = names.indexOf(Blanks::trimmed(from));
-    if (at < 0)
-        return;
-    names[at] = Blanks::trimmed(to);
+    const QString old = Blanks::trimmed(from);
+    const QString renamed = Blanks::trimmed(to);
+    const qsizetype at = names.indexOf(old);
+    if (at < 0 || old == renamed)
+        return false;
+    names.insert(at, renamed);
     names.removeDuplicates();
     write(names);
+    return true;
 }
 
 QStringList AisleOrder::arranged(const QStringList& categories, const QStringList& aisles) {
@@ -66,17 +70,30 @@ QStringList AisleOrder::arranged(const QStringList& categories, const QStringLis
 }
 
 QStringList AisleOrder::merged(const QStringList& ordered, const QStringList& previous) {
-    QStringList names = ordered;
+    // A name the catalogue lacks goes back right after the name it followed, or first; the names
+    // that follow each are gathered first, then written out in one pass.
+    const QSet<QString> known(ordered.cbegin(), ordered.cend());
+    QHash<QString, QStringList> following;
     QString before;
     for (const QString& name : previous) {
-        if (ordered.contains(name)) {
-            before = name;
-            continue;
-        }
-        // A name the catalogue lacks goes back after the name it followed, or first.
-        const qsizetype at = before.isEmpty() ? 0 : names.indexOf(before) + 1;
-        names.insert(at, name);
+        if (!known.contains(name))
+            following[before].append(name);
         before = name;
+    }
+    QStringList names;
+    names.reserve(ordered.size() + previous.size());
+    // A chain of lacking names, each after the one it followed.
+    const auto putFollowing = [&](const QString& name) {
+        for (QString last = name; following.contains(last);) {
+            const QStringList after = following.take(last);
+            names.append(after);
+            last = after.constLast();
+        }
+    };
+    putFollowing(QString());
+    for (const QString& name : ordered) {
+        names.append(name);
+        putFollowing(name);
     }
     return names;
 }

@@ -89,7 +89,8 @@ std::optional<QList<Step>> stepsOf(const QDir& dir, QByteArrayView journal) {
         lines.append(journal.sliced(at, end - at));
         at = end + 1;
     }
-    if (lines.first() == Heading) {
+    const bool checked = lines.first() == Heading;
+    if (checked) {
         // The check line covers every byte before it.
         const qsizetype checked = journal.size() - lines.last().size() - 1;
         if (lines.size() < 3 || journal.sliced(checked) != checkLine(journal.first(checked)))
@@ -112,8 +113,9 @@ std::optional<QList<Step>> stepsOf(const QDir& dir, QByteArrayView journal) {
         if (words.size() == 4 && words[0] == "append") {
             const std::optional<qint64> length = lengthOf(words[2]);
             // An append only grows a file, from a whole number of records; the tail it wrote
-            // over is less than one.
-            if (!length || !isOwnFile(info) || *length > info.size() ||
+            // over is less than one. Without a check line nothing shows that the length is
+            // undamaged. A list file may be a link to one, written through like todays.lst.
+            if (!checked || !length || !info.isFile() || *length > info.size() ||
                 *length % list->recordSize != 0 || !isHex(words[3]) ||
                 words[3].size() / 2 >= list->recordSize)
                 return std::nullopt;
@@ -134,6 +136,27 @@ std::optional<QList<Step>> stepsOf(const QDir& dir, QByteArrayView journal) {
         steps.append(step);
     }
     return steps;
+}
+
+// The scratch files journals set aside name: they may hold the finished work of a command cut
+// short, so they stay beside them. A set-aside journal is read as untrusted bytes, no more than a
+// journal may hold; one that cannot be read so keeps every scratch file.
+QList<QString> scratchNamedBySetAside(const QDir& dir) {
+    QList<QString> named;
+    const QStringList setAside =
+        dir.entryList({Journal + u".unapplied*"_s}, QDir::Files | QDir::System | QDir::Hidden);
+    for (const ListFile& list : ListFilesJournaled) {
+        for (const QString& name : setAside) {
+            const QFileInfo info(dir.filePath(name));
+            QFile file(info.filePath());
+            if (!info.isFile() || info.size() > LargestJournal || !file.open(QIODevice::ReadOnly) ||
+                file.readAll().contains(list.replacements[0])) {
+                named.append(QString::fromLatin1(list.replacements[0]));
+                break;
+            }
+        }
+    }
+    return named;
 }
 
 // Puts a journal that is not understood where no start replays it, never over an earlier one.
@@ -226,10 +249,18 @@ void CatalogueJournal::recover(const QDir& dir) {
             steps = stepsOf(dir, TextFile::read(dir, Journal));
         if (!steps) {
             const QString name = setAside(dir);
-            throw FileError(Journal, u"It tells of a change to the catalogue, but could not be "
-                                     "understood, so nothing of it was applied: category.lst and "
-                                     "std_item.lst were left as they are. It was kept as %1 in "
-                                     "%2."_s.arg(name, QDir::toNativeSeparators(dir.path())));
+            QString kept;
+            for (const QString& scratch : scratchNamedBySetAside(dir))
+                if (dir.exists(scratch))
+                    kept += u" "_s + scratch;
+            throw FileError(
+                Journal,
+                u"It tells of a change to the catalogue, but could not be "
+                "understood, so nothing of it was applied: category.lst and "
+                "std_item.lst were left as they are. It was kept as %1 in %2."_s.arg(
+                    name, QDir::toNativeSeparators(dir.path())) +
+                    (kept.isEmpty() ? QString()
+                                    : u" The files it names were kept beside it:"_s + kept + u'.'));
         }
         for (const Step& step : std::as_const(*steps)) {
             if (step.from.isEmpty()) {
@@ -244,13 +275,21 @@ void CatalogueJournal::recover(const QDir& dir) {
         removeJournal(dir);
     }
     // A rewrite killed before its journal was written leaves its scratch file, which nothing
-    // else would ever remove.
+    // else would ever remove; one a set-aside journal names is the user's to look at.
+    const QList<QString> kept = scratchNamedBySetAside(dir);
     for (const ListFile& list : ListFilesJournaled)
-        TextFile::remove(dir, QString::fromLatin1(list.replacements[0]));
+        if (const QString scratch = QString::fromLatin1(list.replacements[0]);
+            !kept.contains(scratch))
+            TextFile::remove(dir, scratch);
+}
+
+bool CatalogueJournal::pending(const QDir& dir) {
+    const QFileInfo journal(dir.filePath(Journal));
+    return journal.exists() || journal.isSymLink();
 }
 
 void CatalogueJournal::finishPending(const QDir& dir) {
-    if (QFileInfo(dir.filePath(Journal)).exists())
+    if (pending(dir))
         recover(dir);
 }
 

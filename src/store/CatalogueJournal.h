@@ -75,6 +75,8 @@ public:
     // FileError tells where. Scratch files no journal names are removed. Throws FileError; the
     // journal then stays.
     static void recover(const QDir& dir);
+    // Whether a journal stands, to be finished or set aside.
+    static bool pending(const QDir& dir);
     // A command that changes the catalogue finishes a journal still standing first, so that a
     // later start never takes back what the command did; where it cannot, the FileError stops
     // the command.

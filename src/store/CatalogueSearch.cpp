@@ -248,6 +248,9 @@ std::vector<quint32> CatalogueSearch::find(const QString& text) const {
 }
 
 QString CatalogueSearch::entry(quint32 found, ItemName name) const {
+    // A number from an earlier read may lie past this one's end.
+    if (qsizetype(found) >= m_records.size() / Record)
+        return {};
     const QByteArrayView record = QByteArrayView(m_records).sliced(found * Record, Record);
     const QByteArrayView item =
         name == ItemName::Trimmed ? Blanks::trimmed(record.last(Field)) : record.last(Field);

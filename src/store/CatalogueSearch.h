@@ -26,7 +26,8 @@ public:
     // blanks that fill it to 30 characters, as a double-click in the item list adds it to
     // Today's List.
     enum class ItemName { Trimmed, Whole };
-    // "Category° Item": the category trimmed of blanks, the degree sign, a blank, and the item.
+    // "Category° Item": the category trimmed of blanks, the degree sign, a blank, and the item;
+    // empty for a number this read does not hold.
     QString entry(quint32 found, ItemName name) const;
 
 private:

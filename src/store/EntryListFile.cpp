@@ -8,8 +8,8 @@ EntryListFile::EntryListFile(const QDir& dir, const QString& fileName)
     : m_dir(dir)
     , m_fileName(fileName) {}
 
-QStringList EntryListFile::read() const {
-    return splitLines(TextFile::read(m_dir, m_fileName));
+QStringList EntryListFile::read(qint64 largest) const {
+    return splitLines(TextFile::read(m_dir, m_fileName, largest));
 }
 
 QStringList EntryListFile::splitLines(QByteArrayView bytes) {

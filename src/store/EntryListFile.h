@@ -1,5 +1,7 @@
 #pragma once
 
+#include "TextFile.h"
+
 #include <QByteArrayView>
 #include <QDir>
 #include <QString>
@@ -12,7 +14,7 @@ public:
 
     // Every line exactly as it stands, creating the file empty when missing. A line ends at CR,
     // CR LF or a lone LF; a last line without terminator counts too.
-    QStringList read() const;
+    QStringList read(qint64 largest = TextFile::LargestRead) const;
     // Replaces the file in one step: each entry trimmed of blanks, empty ones left out.
     void write(const QStringList& entries) const;
     // Deletes the file; a missing one is no error.

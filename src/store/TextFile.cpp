@@ -9,13 +9,13 @@
 
 using namespace Qt::StringLiterals;
 
-QByteArray TextFile::read(const QDir& dir, const QString& name) {
+QByteArray TextFile::read(const QDir& dir, const QString& name, qint64 largest) {
     PlainFile::refuseSpecial(dir.filePath(name));
     QFile file(dir.filePath(name));
     const bool exists = file.exists();
     if (!file.open(exists ? QIODevice::ReadOnly : QIODevice::WriteOnly))
         throw FileError(name, file.errorString());
-    refuseTooLarge(file, name);
+    refuseTooLarge(file, name, largest);
     const QByteArray bytes = exists ? file.readAll() : QByteArray();
     if (file.error() != QFileDevice::NoError)
         throw FileError(name, file.errorString());
@@ -31,10 +31,10 @@ void TextFile::write(const QDir& dir, const QString& name, const QByteArray& byt
     RecordFile::syncFolderOf(dir.filePath(name));
 }
 
-void TextFile::refuseTooLarge(const QFile& file, const QString& name) {
-    if (file.size() > LargestRead)
+void TextFile::refuseTooLarge(const QFile& file, const QString& name, qint64 largest) {
+    if (file.size() > largest)
         throw FileError(name, u"The file is larger than %1 MB, too large to read."_s.arg(
-                                  LargestRead / (1024 * 1024)));
+                                  largest / (1024 * 1024)));
 }
 
 void TextFile::remove(const QDir& dir, const QString& name) {

@@ -76,21 +76,6 @@ private Q_SLOTS:
         QVERIFY(mainWindow.isVisible() && !splash.isVisible());
     }
 
-    // Help > Contents a second time brings the one help window to the front.
-    void oneHelpWindow() {
-        QWidget window;
-        window.show();
-        ScriptedDialogs dialogs;
-        ScriptedShell shell;
-        ShellMenu menu(dialogs, shell, window);
-        menu.showHelp();
-        QApplication::setActiveWindow(&window);
-        menu.showHelp();
-        const auto helps = window.findChildren<QWidget*>(u"HelpWindow"_s);
-        QCOMPARE(helps.size(), 1);
-        QTRY_COMPARE(QApplication::activeWindow(), helps.first());
-    }
-
     // The browser the desktop names for a web page is started as its desktop entry's Exec line
     // says: quoted paths, programs such as env before it, field codes for the page and others.
     void browserOfTheDesktop_data() {

@@ -212,13 +212,21 @@ private Q_SLOTS:
                               {u"std_item.lst"_s, items({{"Bakery", "Bread"}}) + "Fi"}};
         QTest::newRow("appends taken back")
             << checked(cut) << appended << takenBack << u"applied"_s;
-        QTest::newRow("written by version 1.1")
-            << "vittlo catalogue journal 1\n" + cut << appended << takenBack << u"applied"_s;
-        QTest::newRow("renames, one done already")
-            << checked("rename category.tmp category.lst\nrename std_item.tmp std_item.lst\n")
-            << Files{{u"category.tmp"_s, cats({"Dairy"})}}
-            << Files{{u"category.lst"_s, cats({"Dairy"})}, {u"category.tmp"_s, "<missing>"}}
-            << u"applied"_s;
+        // Version 1.1 wrote no check line, which only renames can do without.
+        const QByteArray renames =
+            "rename category.tmp category.lst\nrename std_item.tmp std_item.lst\n";
+        for (const QByteArray& journal :
+             {checked(renames), "vittlo catalogue journal 1\n" + renames})
+            QTest::newRow(journal.contains("check") ? "renames, one done already"
+                                                    : "renames written by version 1.1")
+                << journal << Files{{u"category.tmp"_s, cats({"Dairy"})}}
+                << Files{{u"category.lst"_s, cats({"Dairy"})}, {u"category.tmp"_s, "<missing>"}}
+                << u"applied"_s;
+        // Written through, as todays.lst is.
+        QTest::newRow("a list through a link")
+            << checked("append std_item.lst 0 \n")
+            << Files{{u"std_item.lst"_s, "<link other.lst>"}, {u"other.lst"_s, "x"}}
+            << Files{{u"std_item.lst"_s, "<link other.lst>"}, {u"other.lst"_s, ""}} << u"applied"_s;
         QTest::newRow("no journal: scratch files of a killed rewrite go")
             << QByteArray("<missing>")
             << Files{{u"category.tmp"_s, cats({"Dairy"})}, {u"std_item.tmp"_s, "x"}}
@@ -230,6 +238,7 @@ private Q_SLOTS:
             << Files{{u"std_item.tmp"_s, items({{"Dairy", "Cream"}})}, {u"std_item.lst"_s, "<dir>"}}
             << u"kept"_s;
         const QList<std::pair<const char*, QByteArray>> foreign{
+            {"appends written by version 1.1", "vittlo catalogue journal 1\n" + cut},
             {"a damaged length", "vittlo catalogue journal 1\nappend std_item.lst 0 \n"
                                  "append category.lst 3x0 \n"},
             {"a length past the end", checked("append category.lst 90 \n")},
@@ -244,19 +253,19 @@ private Q_SLOTS:
             {"a file twice", checked("append category.lst 30 \nappend category.lst 0 \n")},
             {"an append and a rename", checked("append category.lst 0 \nrename category.tmp "
                                                "category.lst\n")},
-            {"a list through a link", checked("append std_item.lst 0 \n")},
             {"an unknown version", "vittlo catalogue journal 3\nappend category.lst 0 \n"},
             {"no check line", "vittlo catalogue journal 2\nappend category.lst 0 \n"},
             {"a damaged check", checked("append category.lst 30 \n").replace("30", "0")},
             {"no end of line", checked("append category.lst 30 \n").chopped(1)},
         };
+        // What it names stays beside it, through the starts after.
         for (const auto& [name, journal] : foreign) {
             Files before{{u"category.tmp"_s, "x"}};
-            if (qstrcmp(name, "a list through a link") == 0)
-                before = {{u"std_item.lst"_s, "<link other.lst>"}, {u"other.lst"_s, "x"}};
             if (qstrcmp(name, "an unknown version") == 0)
                 before = {{u"catalogue.jnl.unapplied"_s, "earlier"}};
             Files after = before;
+            if (!journal.contains("category.tmp") && before.contains(u"category.tmp"_s))
+                after.insert(u"category.tmp"_s, "<missing>");
             after.insert(qstrcmp(name, "an unknown version") == 0 ? u"catalogue.jnl.unapplied.2"_s
                                                                   : u"catalogue.jnl.unapplied"_s,
                          journal);
@@ -283,15 +292,17 @@ private Q_SLOTS:
         } catch (const FileError& error) {
             thrown = true;
             QCOMPARE(error.fileName(), outcome == u"kept" ? u"std_item.lst"_s : u"catalogue.jnl"_s);
+            QCOMPARE(error.text().contains(u"kept beside it: category.tmp"_s),
+                     after.value(u"category.tmp"_s) == "x");
         }
+        // Set aside, it is not met again; kept, it stops every change of the catalogue.
+        if (outcome == u"set aside")
+            CatalogueJournal::recover(m_dir);
         QCOMPARE(thrown, outcome != u"applied");
         Files expected = lists;
         expected.insert(after);
         expected.insert(u"catalogue.jnl"_s, outcome == u"kept" ? journal : "<missing>");
         TestFiles::verifyAll(m_dir, expected);
-        // Set aside, it is not met again; kept, it stops every change of the catalogue.
-        if (outcome == u"set aside")
-            CatalogueJournal::recover(m_dir);
         if (outcome == u"kept") {
             QVERIFY_THROWS_EXCEPTION(FileError, Catalogue(m_dir).addCategory(u"Fish"_s));
             QVERIFY_THROWS_EXCEPTION(FileError, ImportFile::importInto(m_dir, "[!]Fish\r\n"));

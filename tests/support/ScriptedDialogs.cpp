@@ -27,9 +27,7 @@ ScriptedDialogs::~ScriptedDialogs() {
                      __LINE__);
 }
 
-QString ScriptedDialogs::takeAnswer(bool input, int style) {
-    if (m_answer)
-        return m_answer(input ? -1 : style);
+QString ScriptedDialogs::takeAnswer(bool input) {
     if (m_answers.isEmpty() || m_answers.first().startsWith(u'=') != input) {
         QTest::qFail(qPrintable(u"unexpected box: "_s + m_boxes.last()), __FILE__, __LINE__);
         return input ? u"="_s : u"Cancel"_s;
@@ -56,14 +54,14 @@ QString ScriptedDialogs::styleWords(int style) {
 int ScriptedDialogs::messageBox(const QString& text, int style, const QString& title) {
     m_boxes.append(title + u' ' + styleWords(style) + u'|' + TestFiles::shortBlanks(text));
     static const QHash<QString, int> buttons{{u"Yes"_s, Yes}, {u"No"_s, No}, {u"OK"_s, Ok}};
-    return buttons.value(takeAnswer(false, style), Cancel);
+    return buttons.value(takeAnswer(false), Cancel);
 }
 
 QString ScriptedDialogs::inputText(const QString& prompt, const QString& title,
                                    const QString& defaultText, int maxLength) {
     m_boxes.append(u"input %1|%2|%3"_s.arg(title, TestFiles::shortBlanks(prompt),
                                            TestFiles::shortBlanks(defaultText)));
-    const QString answer = takeAnswer(true, -1).mid(1);
+    const QString answer = takeAnswer(true).mid(1);
     return maxLength > 0 ? answer.left(maxLength) : answer;
 }
 

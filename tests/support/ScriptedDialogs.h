@@ -4,7 +4,6 @@
 
 #include <QString>
 #include <QStringList>
-#include <functional>
 
 // Answers message and input boxes from a script, and records every box as one line:
 // "Confirm YesNo Question default-No|Clear Today's List and Start Over ?" for a message box
@@ -16,20 +15,11 @@ class ScriptedDialogs final : public Dialogs {
 public:
     explicit ScriptedDialogs(const QStringList& answers = {})
         : m_answers(answers) {}
-    // Answers every box by asking answer instead: given the box's style (or -1 for an input box),
-    // it returns an answer as a script holds it.
-    explicit ScriptedDialogs(const std::function<QString(int style)>& answer)
-        : m_answer(answer) {}
     ~ScriptedDialogs() override;
-
-    qsizetype boxesShown() const { return m_boxes.size(); }
 
     // Fails the test unless the boxes shown match expected, where "*" in an expected line stands
     // for any text (a system's error message).
     void verifyBoxes(const QStringList& expected) const;
-    // A message box's style in words: "YesNo Question default-No" for 292.
-    static QString styleWords(int style);
-
     int messageBox(const QString& text, int style, const QString& title) override;
 
 protected:
@@ -38,9 +28,10 @@ protected:
                       int maxLength) override;
 
 private:
-    QString takeAnswer(bool input, int style);
+    QString takeAnswer(bool input);
+    // A message box's style in words: "YesNo Question default-No" for 292.
+    static QString styleWords(int style);
 
     QStringList m_answers;
-    std::function<QString(int style)> m_answer;
     QStringList m_boxes;
 };

@@ -60,8 +60,8 @@ void WindowDriver::perform(const QString& steps) {
         if (verb == u"click" || verb == u"tick" || verb == u"rclick") {
             QTest::mouseClick(box->viewport(), verb == u"rclick" ? Qt::RightButton : Qt::LeftButton,
                               {}, at);
-        } else if (verb == u"dclick" || verb == u"dtick") {
-            if (verb == u"dclick" && argument != u"-1")
+        } else if (verb == u"dclick") {
+            if (argument != u"-1")
                 QTest::mouseClick(box->viewport(), Qt::LeftButton, {}, at);
             QTest::mouseDClick(box->viewport(), Qt::LeftButton, {}, at);
         } else if (verb == u"key" && widget) {
@@ -122,11 +122,6 @@ QString WindowDriver::probe(const QString& name) const {
         return m_printout.docName;
     if (name == u"clipboard")
         return QGuiApplication::clipboard()->text().replace(u'\n', u'|').replace(today, u"DATE"_s);
-    // "LIST.top": the entry at the top of what the list shows.
-    if (name.endsWith(u".top")) {
-        const auto* list = m_window->findChild<QAbstractItemView*>(name.chopped(4));
-        return TestFiles::shortBlanks(list->indexAt(QPoint(4, 4)).data().toString());
-    }
     // "OBJECT.property": a property of a part that is no widget, such as "catalogue.pickedItem".
     if (const qsizetype dot = name.indexOf(u'.'); dot > 0) {
         const QObject* part = m_window->findChild<QObject*>(name.left(dot));
@@ -164,17 +159,36 @@ QString WindowDriver::probe(const QString& name) const {
     return TestFiles::shortBlanks(shown) + (widget->isEnabled() ? QString() : u" (disabled)"_s);
 }
 
-QString WindowDriver::shownQrCode() const {
+QString WindowDriver::shownQrCode(bool* marked) const {
     auto* view = m_window->findChild<QWidget*>(u"QrCode"_s);
     if (!view)
         return u"<no code>"_s;
     const QImage shown = view->grab().toImage().convertToFormat(QImage::Format_Grayscale8);
+    // A phone needs four light modules on every side, all of them inside the widget; the top
+    // row of the finder pattern, seven modules, gives a module's width.
+    int left = shown.width(), top = shown.height(), right = -1, bottom = -1;
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x)
+            if (shown.constScanLine(y)[x] < 128) {
+                left = qMin(left, x), top = qMin(top, y);
+                right = qMax(right, x), bottom = qMax(bottom, y);
+            }
+    int finder = 0;
+    while (right >= 0 && left + finder < shown.width() &&
+           shown.constScanLine(top)[left + finder] < 128)
+        ++finder;
+    const int quiet = 4 * finder / 7;
+    if (right < 0 ||
+        qMin(qMin(left, top), qMin(shown.width() - 1 - right, shown.height() - 1 - bottom)) < quiet)
+        return u"<no quiet zone>"_s;
     const ZXing::Result code =
         ZXing::ReadBarcode({shown.constBits(), shown.width(), shown.height(),
                             ZXing::ImageFormat::Lum, int(shown.bytesPerLine())},
                            ZXing::DecodeHints().setFormats(ZXing::BarcodeFormat::QRCode));
     if (!code.isValid())
         return u"<no code>"_s;
+    if (marked)
+        *marked = code.hasECI();
     return QString::fromUtf8(reinterpret_cast<const char*>(code.bytes().data()),
                              qsizetype(code.bytes().size()));
 }

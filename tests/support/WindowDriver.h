@@ -21,12 +21,13 @@ public:
     MainScreen& window() { return *m_window; }
     ScriptedShell& shell() { return m_shell; }
     // The text of the QR code the Send to Phone window shows, as a QR decoder reads it from the
-    // screen, its bytes taken as UTF-8; "<no code>" when none can be read.
-    QString shownQrCode() const;
+    // screen, its bytes taken as UTF-8, and whether it is marked as UTF-8; "<no code>" when none
+    // can be read, "<no quiet zone>" without four light modules around it inside the widget.
+    QString shownQrCode(bool* marked = nullptr) const;
 
     // Steps separated by ";", each a verb, a widget's name and an argument:
     //   click, dclick, rclick LIST ROW   a click on an entry (ROW -1: below the entries)
-    //   tick, dtick LIST ROW             a click or double-click on an entry's check box
+    //   tick LIST ROW                    a click on an entry's check box
     //   key WIDGET KEY                   a key by its name: Return, Down, B, Ctrl+P
     //   type WIDGET TEXT                 typed text
     //   do ACTION                        a menu item or toolbar button
@@ -41,7 +42,7 @@ public:
     // Waits until Today's List is written after its last change.
     void settle();
     // What a widget shows, as text: a list's entries joined by "|", the current one marked ">"
-    // and ticked ones "+"; "LIST.top": the entry at the top of what the list shows; a label's,
+    // and ticked ones "+"; a label's,
     // edit box's or button's text; a frame's title, or "hidden" (so is a window); a window's
     // title; the toolbar as 1 for each enabled button, 0 for each disabled one; "printout": the
     // print log with today's date as DATE; "printjob": the name of the last document printed;

@@ -174,14 +174,13 @@ private Q_SLOTS:
                      .answers = u"OK"_s,
                      .boxes = u"File Error OK Stop|std_item.lst\n\n*"_s,
                      .after = cutShort});
-        for (const char* elsewhere : {"TmpList", "StdList", "CatList"})
-            addScenario(qPrintable(u"Delete in "_s + QLatin1String(elsewhere)),
-                        {.before = {{Today, "A\r\nB\r\n"}},
-                         .steps = u"key TmpList Delete; click TmpList 1; key %1 Delete"_s.arg(
-                             QLatin1String(elsewhere)),
-                         .shows = qstrcmp(elsewhere, "TmpList") == 0
-                                      ? u"TmpList=A; sb_today=1 Items: Today's List~7"_s
-                                      : u"TmpList=A|>B"_s});
+        // Delete in the catalogue's lists takes nothing off (the copy shows both entries).
+        addScenario("Delete takes the highlighted entry off, in Today's List only",
+                    {.before = {{Today, "A\r\nB\r\n"}},
+                     .steps = u"key TmpList Delete; click TmpList 1; key StdList Delete; key "
+                              "CatList Delete; key TmpList Ctrl+C; key TmpList Delete"_s,
+                     .shows = u"TmpList=A; sb_today=1 Items: Today's List~7; clipboard=Vittlo! "
+                              "DATE||     A|     B|"_s});
         // Groups follow the list's order and the case of their names; an entry without a
         // separator within its first 31 characters goes under the group before it, one of a
         // 30-character category under its own.
@@ -417,23 +416,23 @@ private Q_SLOTS:
                                          {"Old", "Tea"},
                                          {" Fruit", "Fig"},
                                          {"Dairy", "Eggs"}})}};
+        // An ordinary start deletes std_item.new alone; the upgrade's merge on Yes: see the
+        // starter catalogue's tests of the shell.
+        Files shipped = orphans;
+        shipped.insert(u"std_item.new"_s, "");
+        shipped.insert(u"category.new"_s, cats({"Dairy"}));
         addScenario(
             "Purge keeps the items of a category once, grouped in category order",
-            {.before = orphans,
+            {.before = shipped,
              .steps = u"click CatList 1; click StdList 0; do MU_Purge; do MU_Purge"_s,
              .answers = u"No; Yes"_s,
              .boxes = purge + u"; "_s + purge,
              .after = {{Std, items({{" Fruit", "Fig"}, {"Dairy", "Milk"}, {"Dairy", "Eggs"}})},
-                       {u"std_item.tmp"_s, "<missing>"}},
+                       {u"std_item.tmp"_s, "<missing>"},
+                       {u"std_item.new"_s, "<missing>"},
+                       {u"category.new"_s, cats({"Dairy"})}},
              .shows = u"StdList=Eggs~26|Milk~26; sb_cat= 2 Items: Dairy~25; "
                       "statusmessage=Purged: 2 orphan items removed."_s});
-        // The upgrade's merge on Yes: see the starter catalogue's tests of the shell.
-        addScenario(
-            "an ordinary start deletes std_item.new alone",
-            {.before = {{Std, items({{"Fish", "Cod"}})},
-                        {u"std_item.new"_s, ""},
-                        {u"category.new"_s, cats({"Dairy"})}},
-             .after = {{u"std_item.new"_s, "<missing>"}, {u"category.new"_s, cats({"Dairy"})}}});
     }
     void bulk() { runScenario(); }
 
@@ -1019,66 +1018,53 @@ private Q_SLOTS:
         QTRY_COMPARE(unusable(), QString());
     }
     // The real message and input boxes: what they show (title, text or prompt, the default
-    // button and icon, or text and the most characters taken), and the window after the answer:
+    // button and icon, or text and the most characters taken), and the window after the answers:
     // Escape for a message box; for an input box "Cancel", or "=text" typed and accepted.
-    void realDialogs_data() {
-        QTest::addColumn<Files>("before");
-        QTest::addColumn<QString>("steps");
-        QTest::addColumn<QString>("answer");
-        QTest::addColumn<QString>("shown");
-        QTest::addColumn<QString>("probe");
-        QTest::newRow("Cancel leaves a ticked entry")
-            << Files{{Today, "Apples\r\nBakery\xb0 Bread\r\nCheese\r\n"}}
-            << u"tick TmpList 2; click TmpList 2; key TmpList Return"_s << u"Cancel"_s
-            << u"Make changes|Modify item...|Cheese|32767"_s
-            << u"TmpList=Apples|Bakery\u00b0 Bread|>+Cheese"_s;
-        const Files veg{{Cat, cats({"<b>Fruit & Veg"})}, {Today, "A\r\n"}};
-        QTest::newRow("a prompt shows a name as it is; OK takes the text, up to 30 characters")
-            << veg << u"click CatList 0; do tbNewItem"_s << u"=Kale, the curly kind, not the flat"_s
-            << u"New item|New item for category: <b>Fruit && Veg~16||30"_s
-            << u"StdList=Kale, the curly kind, not the "_s;
-        QTest::newRow("a message shows its text as it is; No by default, and Escape is No")
-            << veg << u"do tbClear"_s << u"Escape"_s
-            << u"Confirm|Clear Today's List and Start Over ?|No|Question"_s << u"TmpList=A"_s;
-    }
     void realDialogs() {
-        QFETCH(Files, before);
-        QFETCH(QString, steps);
-        QFETCH(QString, answer);
-        QFETCH(QString, shown);
-        QFETCH(QString, probe);
-        TestFiles::writeAll(m_dir, before);
+        TestFiles::writeAll(m_dir, {{Cat, cats({"<b>Fruit & Veg"})},
+                                    {Today, "Apples\r\nBakery\xb0 Bread\r\nCheese\r\n"}});
         StandardDialogs dialogs;
         WindowDriver screen(m_dir, dialogs);
         dialogs.setParent(&screen.window());
-        // The box is answered once it is up, while the command waits in it.
-        QString seen;
+        // Each box is answered once it is up, while its command waits in it.
+        QStringList answers{u"Cancel"_s, u"=Kale, the curly kind, not the flat"_s, u"Escape"_s};
+        QStringList seen;
         QTimer answering;
         connect(&answering, &QTimer::timeout, [&] {
             QWidget* widget = QApplication::activeModalWidget();
             if (auto* box = qobject_cast<QMessageBox*>(widget)) {
                 // Plain text, or the test sees it as markup.
-                seen = box->windowTitle() + u'|' +
-                       (box->textFormat() == Qt::PlainText ? box->text() : u"<markup>"_s) + u'|' +
-                       box->defaultButton()->text().remove(u'&') + u'|' +
-                       QString::fromLatin1(
-                           QMetaEnum::fromType<QMessageBox::Icon>().valueToKey(box->icon()));
+                seen.append(box->windowTitle() + u'|' +
+                            (box->textFormat() == Qt::PlainText ? box->text() : u"<markup>"_s) +
+                            u'|' + box->defaultButton()->text().remove(u'&') + u'|' +
+                            QString::fromLatin1(
+                                QMetaEnum::fromType<QMessageBox::Icon>().valueToKey(box->icon())));
+                answers.removeFirst();
                 QTest::keyClick(box, Qt::Key_Escape);
             } else if (auto* input = qobject_cast<QInputDialog*>(widget)) {
                 const auto* label = input->findChild<QLabel*>();
-                seen = input->windowTitle() + u'|' +
-                       TestFiles::shortBlanks(
-                           label->textFormat() == Qt::PlainText ? label->text() : u"<markup>"_s) +
-                       u'|' + input->textValue() + u'|' +
-                       QString::number(input->findChild<QLineEdit*>()->maxLength());
+                seen.append(input->windowTitle() + u'|' +
+                            TestFiles::shortBlanks(label->textFormat() == Qt::PlainText
+                                                       ? label->text()
+                                                       : u"<markup>"_s) +
+                            u'|' + input->textValue() + u'|' +
+                            QString::number(input->findChild<QLineEdit*>()->maxLength()));
+                const QString answer = answers.takeFirst();
                 input->setTextValue(answer.mid(1));
                 answer.startsWith(u'=') ? input->accept() : input->reject();
             }
         });
         answering.start(10);
-        screen.perform(steps);
-        QCOMPARE(seen, shown);
-        screen.verify({probe});
+        // Cancel leaves a ticked entry; a prompt shows a name as it is, and OK takes the text up
+        // to 30 characters; a message shows its text as it is, No by default, Escape is No.
+        screen.perform(u"tick TmpList 2; click TmpList 2; key TmpList Return; click CatList 0; do "
+                       "tbNewItem; do tbClear"_s);
+        QCOMPARE(
+            seen.join(u'\n'),
+            u"Make changes|Modify item...|Cheese|32767\nNew item|New item for category: "
+            "<b>Fruit && Veg~16||30\nConfirm|Clear Today's List and Start Over ?|No|Question"_s);
+        screen.verify({u"TmpList=Apples|Bakery\u00b0 Bread|+Cheese"_s,
+                       u"StdList=Kale, the curly kind, not the "_s});
     }
 };
 

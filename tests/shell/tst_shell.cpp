@@ -27,11 +27,6 @@ class ShellTest : public TempDirTest {
     Q_OBJECT
 
 private Q_SLOTS:
-    void theMainWindowWaitsForClickMe_data() {
-        QTest::addColumn<bool>("enter");
-        QTest::newRow("a click on Click Me") << false;
-        QTest::newRow("Enter") << true;
-    }
     // A start-up question (here the upgrade's) waits until the splash form has gone, so that no
     // key meant for "Click Me" answers it unseen.
     void startUpQuestionsWaitForTheSplashForm() {
@@ -62,18 +57,20 @@ private Q_SLOTS:
         TestFiles::verifyAll(m_dir, {{u"std_item.lst"_s, TestFiles::items({{"Dairy", "Milk"}})}});
     }
 
+    // The main window shows once "Click Me" is clicked, or Enter pressed.
     void theMainWindowWaitsForClickMe() {
-        QFETCH(bool, enter);
-        QWidget mainWindow;
-        SplashForm splash;
-        splash.show();
-        splash.showWhenUnloaded(mainWindow);
-        QVERIFY(!mainWindow.isVisible());
-        if (enter)
-            QTest::keyClick(&splash, Qt::Key_Return);
-        else
-            QTest::mouseClick(splash.findChild<QPushButton*>(u"Command1"_s), Qt::LeftButton);
-        QVERIFY(mainWindow.isVisible() && !splash.isVisible());
+        for (const bool enter : {false, true}) {
+            QWidget mainWindow;
+            SplashForm splash;
+            splash.show();
+            splash.showWhenUnloaded(mainWindow);
+            QVERIFY(!mainWindow.isVisible());
+            if (enter)
+                QTest::keyClick(&splash, Qt::Key_Return);
+            else
+                QTest::mouseClick(splash.findChild<QPushButton*>(u"Command1"_s), Qt::LeftButton);
+            QVERIFY(mainWindow.isVisible() && !splash.isVisible());
+        }
     }
 
     // The browser the desktop names for a web page is started as its desktop entry's Exec line

@@ -5,6 +5,7 @@
 // with repeated, blank and case-variant category names and about 10 % orphan items.
 // Counters: floor_x, the time over the floor's; peak_MB, the most memory the operation added;
 // files_MB, the size of the files it reads.
+#include "AisleOrder.h"
 #include "Catalogue.h"
 #include "CatalogueSearch.h"
 #include "DesktopShell.h"
@@ -290,6 +291,23 @@ void addInShopOrder(benchmark::State& state) {
     }
 }
 BENCHMARK(addInShopOrder)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// OK in Shop Order over an order file of 1,000 categories and N names the catalogue lacks, each
+// kept after the name it followed: the order merged, as the file will hold it.
+void shopOrderMerge(benchmark::State& state) {
+    QStringList ordered;
+    QStringList previous;
+    for (int i = 0; i < 1'000; ++i)
+        ordered.append(QStringLiteral("Aisle %1").arg(i));
+    for (int i = 0; i < state.range(0); ++i) {
+        previous.append(QStringLiteral("Gone %1").arg(i));
+        if (i % 40 == 0)
+            previous.append(ordered.at(i / 40 % 1'000));
+    }
+    for (auto _ : state)
+        benchmark::DoNotOptimize(AisleOrder::merged(ordered, previous));
+}
+BENCHMARK(shopOrderMerge)->Arg(40'000)->Arg(80'000)->Unit(benchmark::kMillisecond);
 
 // A burst of 100 changes, each within the save delay of the one before: how many times the list
 // is written (writes).

@@ -118,7 +118,7 @@ void MainScreen::buildMenus() {
     });
     addMenuItem(file, u"MU_File_Exit"_s, u"E&xit"_s, this, &MainScreen::exitProgram);
 
-    QMenu* options = menuBar()->addMenu(u"Options"_s);
+    QMenu* options = menuBar()->addMenu(u"&Options"_s);
     options->setObjectName(u"MU_Options"_s);
     QAction* toolTips = options->addAction(u"Tool Tips"_s);
     toolTips->setObjectName(u"MU_TT"_s);
@@ -127,7 +127,8 @@ void MainScreen::buildMenus() {
     connect(toolTips, &QAction::triggered, this,
             [this, toolTips] { m_shellMenu->switchOffToolTips(*toolTips); });
     addMenuItem(options, u"MU_ShopOrder"_s, u"&Shop Order..."_s, this,
-                [this] { runCommand([this] { m_todaysCommands->editShopOrder(); }); });
+                [this] { runCommand([this] { m_todaysCommands->editShopOrder(); }); })
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
 
     QMenu* help = menuBar()->addMenu(u"&Help"_s);
     help->setObjectName(u"MU_Help"_s);

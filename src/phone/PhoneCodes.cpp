@@ -32,14 +32,20 @@ QStringList unsplittablePieces(const QString& text) {
 PhoneCodes::PhoneCodes(const QString& text) {
     QString part;
     qsizetype partBytes = 0;
+    bool partPlain = true;
     for (const QString& piece : unsplittablePieces(text)) {
-        const qsizetype bytes = piece.toUtf8().size();
-        if (!part.isEmpty() && partBytes + bytes > QrCode::EasyBytes) {
+        const QByteArray bytes = piece.toUtf8();
+        const bool plain = QrCode::isPlain(bytes);
+        // A part that is not plain ASCII carries the UTF-8 hint, which takes room too.
+        const qsizetype room = QrCode::EasyBytes - (partPlain && plain ? 0 : QrCode::MarkerBytes);
+        if (!part.isEmpty() && partBytes + bytes.size() > room) {
             m_parts.append(std::exchange(part, QString()));
             partBytes = 0;
+            partPlain = true;
         }
         part += piece;
-        partBytes += bytes;
+        partBytes += bytes.size();
+        partPlain = partPlain && plain;
     }
     if (!part.isEmpty() || m_parts.isEmpty())
         m_parts.append(part);

@@ -8,7 +8,8 @@
 #include <optional>
 
 // A list's text as QR codes a phone reads at a glance: split at line breaks into parts of at most
-// QrCode::EasyBytes of UTF-8 each, never within an entry. An entry's part also holds the heading
+// QrCode::EasyBytes of UTF-8 each (less the hint's room where a part is not plain ASCII), never
+// within an entry. An entry's part also holds the heading
 // and empty lines before it; a part is longer only when its one entry is.
 class PhoneCodes final {
 public:

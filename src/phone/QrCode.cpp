@@ -9,8 +9,7 @@ std::optional<QrCode> QrCode::encode(const QByteArray& utf8) {
                                                                   &QRinput_free);
     // Readers guess the character set of bytes without a hint, and some take UTF-8 for Shift
     // JIS; the hint (ECI 26) is left out of plain ASCII, which every reader reads alike.
-    const bool ascii = std::all_of(utf8.cbegin(), utf8.cend(), [](char c) { return c >= 0; });
-    if (!input || (!ascii && QRinput_appendECIheader(input.get(), Utf8Eci) != 0) ||
+    if (!input || (!isPlain(utf8) && QRinput_appendECIheader(input.get(), Utf8Eci) != 0) ||
         QRinput_append(input.get(), QR_MODE_8, int(utf8.size()),
                        reinterpret_cast<const unsigned char*>(utf8.data())) != 0)
         return std::nullopt;
@@ -23,6 +22,12 @@ std::optional<QrCode> QrCode::encode(const QByteArray& utf8) {
     for (qsizetype i = 0; i < modules.size(); ++i)
         modules[i] = char(code->data[i] & 1);
     return QrCode(code->width, modules);
+}
+
+bool QrCode::isPlain(QByteArrayView utf8) {
+    // As unsigned bytes: char is unsigned on some processors.
+    return std::all_of(utf8.cbegin(), utf8.cend(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
 QrCode::QrCode(int size, QByteArray modules)

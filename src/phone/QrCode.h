@@ -8,14 +8,17 @@
 // level M, in the smallest version that holds the text.
 class QrCode final {
 public:
-    // The most bytes a code of version 15 (77 modules a side) holds at level M with its UTF-8
-    // hint: a phone reads it from a screen at a glance.
+    // The most bytes a code of version 15 (77 modules a side) holds at level M: a phone reads it
+    // from a screen at a glance. The UTF-8 hint takes the room of MarkerBytes of them.
     static constexpr qsizetype EasyBytes = 411;
+    static constexpr qsizetype MarkerBytes = 2;
     // The light modules around the code that a reader needs to find it.
     static constexpr int QuietZone = 4;
 
     // Nothing when no code can hold the text.
     static std::optional<QrCode> encode(const QByteArray& utf8);
+    // Whether the text is plain ASCII, which every reader reads alike, so goes without the hint.
+    static bool isPlain(QByteArrayView utf8);
 
     // Modules a side, without the quiet zone.
     int size() const { return m_size; }

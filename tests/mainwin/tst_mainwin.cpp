@@ -666,8 +666,9 @@ private Q_SLOTS:
         addScenario(
             "set with the keys",
             {.before = {{Cat, cats({"Bakery", "Dairy", "Produce"})}, {Today, list}},
-             .steps = u"do MU_ShopOrder; key AisleList End; key AisleList Alt+Up; key AisleList "
-                      "Alt+Up; press OkButton; key TmpList Ctrl+C; do tbPrint; do tbSpecial"_s,
+             .steps = u"key TmpList Ctrl+Shift+O; key AisleList End; key AisleList Alt+Up; key "
+                      "AisleList Alt+Up; press OkButton; key TmpList Ctrl+C; do tbPrint; do "
+                      "tbSpecial"_s,
              .answers = u"Yes; =Eggs"_s,
              .boxes = u"Ready to print... YesNoCancel Question default-No|*; input *"_s,
              .after = {{aisles, "Produce\r\nBakery\r\nDairy\r\n"}},
@@ -756,12 +757,14 @@ private Q_SLOTS:
                           "d? market\xb0 Pierogi\r\n")
             << 1;
         // "Vittlo! DATE", two empty lines and "Tins" take 26 bytes, each entry 15; one of 10 fills
-        // the code to its 411 bytes.
-        QByteArray full = "Tins\xb0 Bean\r\n";
+        // the code to its 411 bytes, one of 8 to 409 with the UTF-8 hint's room.
+        QByteArray beans;
         for (int i = 0; i < 25; ++i)
-            full += "Tins\xb0 Beans " + QByteArray::number(100 + i) + "\r\n";
-        QTest::newRow("at the limit") << full << 1;
-        QTest::newRow("one entry over") << full + "Tins\xb0 Peas\r\n" << 2;
+            beans += "Tins\xb0 Beans " + QByteArray::number(100 + i) + "\r\n";
+        QTest::newRow("at the limit") << "Tins\xb0 Bean\r\n" + beans << 1;
+        QTest::newRow("one entry over") << "Tins\xb0 Bean\r\nTins\xb0 Peas\r\n" + beans << 2;
+        QTest::newRow("at the limit with \u00e9") << "Tins\xb0 \xe9\r\n" + beans << 1;
+        QTest::newRow("one byte over with \u00e9") << "Tins\xb0 x\xe9\r\n" + beans << 2;
         QTest::newRow("empty") << QByteArray() << 0;
     }
     void sendToPhone() {

@@ -181,6 +181,9 @@ QString WindowDriver::shownQrCode(bool* marked) const {
     if (right < 0 ||
         qMin(qMin(left, top), qMin(shown.width() - 1 - right, shown.height() - 1 - bottom)) < quiet)
         return u"<no quiet zone>"_s;
+    // Version 15 is 77 modules a side; a larger code is no longer read at a glance.
+    if ((right - left + 1) * 7 / finder > 77)
+        return u"<over version 15>"_s;
     const ZXing::Result code =
         ZXing::ReadBarcode({shown.constBits(), shown.width(), shown.height(),
                             ZXing::ImageFormat::Lum, int(shown.bytesPerLine())},

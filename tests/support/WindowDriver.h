@@ -22,7 +22,8 @@ public:
     ScriptedShell& shell() { return m_shell; }
     // The text of the QR code the Send to Phone window shows, as a QR decoder reads it from the
     // screen, its bytes taken as UTF-8, and whether it is marked as UTF-8; "<no code>" when none
-    // can be read, "<no quiet zone>" without four light modules around it inside the widget.
+    // can be read, "<no quiet zone>" without four light modules around it inside the widget,
+    // "<over version 15>" for a code larger than a phone reads at a glance.
     QString shownQrCode(bool* marked = nullptr) const;
 
     // Steps separated by ";", each a verb, a widget's name and an argument:

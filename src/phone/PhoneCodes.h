@@ -9,8 +9,9 @@
 
 // A list's text as QR codes a phone reads at a glance: split at line breaks into parts of at most
 // QrCode::EasyBytes of UTF-8 each (less the hint's room where a part is not plain ASCII), never
-// within an entry. An entry's part also holds the heading
-// and empty lines before it; a part is longer only when its one entry is.
+// within an entry. An entry's part also holds the heading and empty lines before it; a part is
+// longer only when its one entry is. Each part makes sense alone: of several, each begins with
+// "(2/5)" and a line break, and one that starts inside an aisle repeats the aisle's heading.
 class PhoneCodes final {
 public:
     explicit PhoneCodes(const QString& text);

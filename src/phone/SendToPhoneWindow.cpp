@@ -92,17 +92,29 @@ QString SendToPhoneWindow::mailAddress(const QString& text, const QDate& date) {
     body.replace(u'\n', u"\r\n"_s);
     const QString subject = u"Today's List "_s + date.toString(u"MM-dd-yyyy"_s);
     return u"mailto:?subject="_s + QString::fromLatin1(QUrl::toPercentEncoding(subject)) +
-           u"&body="_s + QString::fromLatin1(QUrl::toPercentEncoding(body));
+           (body.isEmpty() ? QString()
+                           : u"&body="_s + QString::fromLatin1(QUrl::toPercentEncoding(body)));
 }
 
 void SendToPhoneWindow::sendByMail() {
     CommandRunner::run(m_dialogs, [this] {
         const std::optional<QString> mailer = m_shell.findUrlProgram(u"mailto"_s);
-        if (!mailer)
+        if (!mailer) {
             m_dialogs.messageBox(u"No e-mail program is set up on this computer."_s,
                                  Dialogs::Exclamation, u"E-mail Program Not Found"_s);
-        else if (!m_shell.startProgram(Blanks::trimmed(*mailer), mailAddress(m_text, m_date)))
+            return;
+        }
+        const QString link = mailAddress(m_text, m_date);
+        const bool tooLong = link.size() > LongestMailLink;
+        if (!m_shell.startProgram(Blanks::trimmed(*mailer),
+                                  tooLong ? mailAddress({}, m_date) : link)) {
             m_dialogs.messageBox(u"The e-mail program could not be started."_s,
                                  Dialogs::Exclamation, u"E-mail Failed"_s);
+        } else if (tooLong) {
+            QGuiApplication::clipboard()->setText(m_text);
+            m_dialogs.messageBox(u"The list is too long to hand to the e-mail program, so it is on "
+                                 "the clipboard: paste it into the new message."_s,
+                                 Dialogs::Information, u"E-mail"_s);
+        }
     });
 }

@@ -23,8 +23,11 @@ public:
     SendToPhoneWindow(const QString& text, const QDate& date, Dialogs& dialogs, DesktopShell& shell,
                       QWidget* parent = nullptr);
 
+    // Mail programs and desktops cut longer mailto: links; a longer list goes by the clipboard.
+    static constexpr qsizetype LongestMailLink = 8000;
+
     // The mailto: address of a new message with the list: subject "Today's List" and the date,
-    // the text as its body with CR LF line breaks.
+    // the text as its body with CR LF line breaks; no body for no text.
     static QString mailAddress(const QString& text, const QDate& date);
 
 private:

@@ -32,7 +32,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString Caption = u"Brindlecove \"Vittlo!\" v.1.1"_s;
+const QString Caption = u"Brindlecove \"Vittlo!\" v."_s + QStringLiteral(VITTLO_VERSION);
 // How long a report stays in the status bar, in milliseconds.
 constexpr int StatusMessageTime = 15000;
 
@@ -126,9 +126,9 @@ void MainScreen::buildMenus() {
     toolTips->setChecked(true);
     connect(toolTips, &QAction::triggered, this,
             [this, toolTips] { m_shellMenu->switchOffToolTips(*toolTips); });
-    addMenuItem(options, u"MU_ShopOrder"_s, u"&Shop Order..."_s, this,
-                [this] { runCommand([this] { m_todaysCommands->editShopOrder(); }); })
-        ->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
+    addMenuItem(options, u"MU_ShopOrder"_s, u"&Shop Order..."_s, this, [this] {
+        runCommand([this] { m_todaysCommands->editShopOrder(); });
+    })->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
 
     QMenu* help = menuBar()->addMenu(u"&Help"_s);
     help->setObjectName(u"MU_Help"_s);

@@ -41,7 +41,7 @@ void ShellMenu::showHelp() {
 }
 
 void ShellMenu::showAbout() {
-    m_dialogs.messageBox(u"Version 1.1\r\n"_s + RightsNotice,
+    m_dialogs.messageBox(u"Version "_s + QStringLiteral(VITTLO_VERSION) + u"\r\n"_s + RightsNotice,
                          Dialogs::Exclamation + Dialogs::DefaultButton2, u"Vittlo!"_s);
 }
 

@@ -19,7 +19,7 @@ QCommandLineOption dataOption() {
 
 void CommandLine::describe(QCoreApplication& app) {
     app.setApplicationName(u"Vittlo!"_s);
-    app.setApplicationVersion(u"1.1"_s);
+    app.setApplicationVersion(QStringLiteral(VITTLO_VERSION));
 }
 
 bool CommandLine::asksForHelpOrVersion(int argc, char* argv[]) {

@@ -7,7 +7,7 @@
 using namespace Qt::StringLiterals;
 
 QString Dialogs::askText(const QString& prompt, const QString& title, const QString& defaultText,
-                          int maxLength) {
+                         int maxLength) {
     // A pasted line break would split the entry in two when its file is read again.
     static const QRegularExpression lineBreak(u"\\r\\n|\\r|\\n"_s);
     return inputText(prompt, title, defaultText, maxLength).replace(lineBreak, u" "_s);

@@ -28,7 +28,7 @@ public:
     // The text typed, on one line (each line break becomes a blank), or the empty string when the
     // box was cancelled. A maxLength above 0 is the most characters the box takes.
     QString askText(const QString& prompt, const QString& title, const QString& defaultText,
-                     int maxLength = 0);
+                    int maxLength = 0);
 
     // The "Nothing to do!" refusal, with its exclamation mark.
     void refuse(const QString& message);

@@ -647,7 +647,7 @@ private Q_SLOTS:
                               "%1pick an item (on the left) to delete.; input One-time item|*; "
                               "%1build a list to print.; Confirm YesNo Question default-No|Clear "
                               "Today's List and Start Over ?; Vittlo! OK Exclamation "
-                              "default-2|Version 1.1\r\nCopyright Brindlecove. All rights "
+                              "default-2|Version 1.2\r\nCopyright Brindlecove. All rights "
                               "reserved."_s.arg(refused),
                      .shows = u"MacroFrame= Available Recipes ; HelpWindow=Vittlo! Help; "
                               "printout="_s});

@@ -602,8 +602,11 @@ private Q_SLOTS:
         const QByteArray milk = "A\r\nC\r\nDairy\xb0 Milk\r\n";
         const QList<Change> changes{
             {"an item added", u"click CatList 0; dclick StdList 0"_s, {}, milk},
-            {"an item added before an Edit Cat",
-             u"click CatList 0; dclick StdList 0; do tbEditCat"_s, u"=Dairy"_s, milk},
+            {"an item added before Shop Order leaves the lists alphabetical",
+             u"click CatList 0; dclick StdList 0; do MU_ShopOrder; press AlphabeticalButton; "
+             "press OkButton"_s,
+             {},
+             milk},
             {"an entry taken off", u"click TmpList 0; key TmpList Delete"_s, {}, "C\r\n"},
             {"an entry retyped", u"click TmpList 1; key TmpList Return"_s, u"=Z"_s, "Z\r\nA\r\n"},
             {"a one-time item", u"do tbSpecial"_s, u"=B"_s, "A\r\nC\r\nspecial\xb0 B\r\n"},

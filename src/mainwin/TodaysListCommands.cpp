@@ -188,11 +188,14 @@ void TodaysListCommands::printPreview() {
     const int answer = askCategoryNames();
     if (answer == Dialogs::Cancel)
         return;
-    auto* preview = new QPrintPreviewDialog(m_listBox.window());
+    // A printer set up as Print's, of the same resolution, so that the pages laid out are the
+    // ones it prints.
+    auto* printer = new QPrinter(QPrinter::HighResolution);
+    PrinterTarget::setUp(*printer, m_dir.filePath(ListFiles::Printout));
+    auto* preview = new QPrintPreviewDialog(printer, m_listBox.window());
     preview->setObjectName(u"PrintPreview"_s);
     preview->setAttribute(Qt::WA_DeleteOnClose);
-    // The printer Print would use, so that the pages are the ones it prints.
-    PrinterTarget::setUp(*preview->printer(), m_dir.filePath(ListFiles::Printout));
+    connect(preview, &QObject::destroyed, [printer] { delete printer; });
     preview->printer()->setDocName(u"Vittlo! Today's List"_s);
     connect(preview, &QPrintPreviewDialog::paintRequested, preview,
             [this, entries = printoutEntries(), names = answer == Dialogs::Yes,

@@ -25,6 +25,8 @@ public:
 
     // Prints text at the current position and moves to the start of the next line.
     virtual void printLine(const QString& text) = 0;
+    // Whether a line printed now would begin a new sheet; never, where there are no sheets.
+    virtual bool nextLineStartsSheet() { return false; }
     virtual void newPage() = 0;
     virtual void endDocument() = 0;
 

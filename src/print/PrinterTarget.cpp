@@ -135,6 +135,15 @@ void PrinterTarget::printLine(const QString& text) {
     m_x = 0;
 }
 
+bool PrinterTarget::nextLineStartsSheet() {
+    if (m_pageBreakPending)
+        return true;
+    const QFontMetricsF metrics(m_font, &printer());
+    const double pageHeight =
+        printer().pageLayout().paintRectPixels(printer().resolution()).height();
+    return m_y > 0 && toDevice(m_y) + metrics.height() > pageHeight;
+}
+
 void PrinterTarget::newPage() {
     painter();
     if (m_pageBreakPending && !m_printer->newPage())

@@ -44,6 +44,7 @@ public:
     double textWidth(const QString& text) override;
 
     void printLine(const QString& text) override;
+    bool nextLineStartsSheet() override;
     void newPage() override;
     void endDocument() override;
     QString outputFile() const override { return m_outputFile; }

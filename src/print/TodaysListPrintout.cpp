@@ -18,6 +18,8 @@ void TodaysListPrintout::print(PrintTarget& target, const QList<Entry>& entries,
     target.printLine(QString());
 
     QString previousCategory;
+    // The heading printed last: a sheet that begins inside its aisle repeats it.
+    QString heading;
     for (const Entry& entry : entries) {
         const QString trimmed = Blanks::trimmed(entry.text);
         const qsizetype separator =
@@ -28,12 +30,16 @@ void TodaysListPrintout::print(PrintTarget& target, const QList<Entry>& entries,
             const QString category = trimmed.left(separator);
             if (category != previousCategory) {
                 target.printLine(QString());
-                if (includeCategories)
+                if (includeCategories) {
                     target.printLine(category + u"   "_s);
+                    heading = category;
+                }
                 previousCategory = category;
             }
             item = trimmed.mid(separator + 2);
         }
+        if (!heading.isEmpty() && target.nextLineStartsSheet())
+            target.printLine(heading + u" (continued)"_s);
         target.printLine((entry.checked ? u"   * "_s : u"     "_s) + item);
     }
 }

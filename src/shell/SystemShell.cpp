@@ -1,5 +1,7 @@
 #include "SystemShell.h"
 
+#include <QFile>
+
 #ifdef Q_OS_WIN
 
 #include <QDir>
@@ -35,137 +37,53 @@ bool SystemShell::startProgram(const QString& program, const QString& parameter)
 
 #else
 
-#include <QFile>
-#include <QProcess>
-#include <QStandardPaths>
+#include <gio/gdesktopappinfo.h>
+#include <gio/gio.h>
+#include <memory>
 
 namespace {
 
-// What xdg-mime answers, or the empty string when it cannot.
-QString askXdgMime(const QStringList& arguments) {
-    QProcess process;
-    process.start(QStringLiteral("xdg-mime"), arguments);
-    if (!process.waitForFinished(10000) || process.exitStatus() != QProcess::NormalExit ||
-        process.exitCode() != 0)
-        return {};
-    return QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed();
-}
+struct Unref {
+    void operator()(gpointer object) const { g_object_unref(object); }
+};
+using AppInfo = std::unique_ptr<GAppInfo, Unref>;
 
-// A desktop entry's value as its string rules read it: \s, \n, \t, \r and \\ stand for a blank,
-// a line break, a tab, a return and a backslash.
-QString unescaped(QStringView value) {
-    QString text;
-    for (qsizetype i = 0; i < value.size(); ++i) {
-        const QChar c = value[i];
-        if (c != u'\\' || i + 1 == value.size()) {
-            text += c;
-            continue;
-        }
-        const QChar next = value[++i];
-        const qsizetype known = QStringView(u"sntr\\").indexOf(next);
-        if (known < 0)
-            text += c;
-        text += known < 0 ? next : QStringView(u" \n\t\r\\")[known];
-    }
-    return text;
-}
-
-// The Exec line of a desktop entry, or the empty string.
-QString execLineOf(const QString& desktopEntry) {
-    QFile file(desktopEntry);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return {};
-    bool inEntry = false;
-    while (!file.atEnd()) {
-        const QString line = QString::fromUtf8(file.readLine()).trimmed();
-        if (line.startsWith(u'['))
-            inEntry = line == QLatin1String("[Desktop Entry]");
-        else if (inEntry && line.startsWith(QLatin1String("Exec=")))
-            return unescaped(QStringView(line).mid(5).trimmed());
-    }
-    return {};
-}
-
-// The words of an Exec line, as the desktop-entry rules read them: double quotes around a word
-// with blanks, a backslash before " ` $ and \ within them; %f %F %u %U become the page, %% a
-// percent sign, and the other field codes are dropped. A line without a code for the page gets
-// it at its end. Nothing when the line cannot be read.
-std::optional<QStringList> execArguments(const QString& exec, const QString& page) {
-    QStringList words;
-    QString word;
-    bool inWord = false;
-    bool quoted = false;
-    bool pageGiven = false;
-    for (qsizetype i = 0; i < exec.size(); ++i) {
-        const QChar c = exec[i];
-        if (quoted) {
-            if (c == u'"')
-                quoted = false;
-            else if (c == u'\\' && i + 1 < exec.size() &&
-                     QStringView(u"\"`$\\").contains(exec[i + 1]))
-                word += exec[++i];
-            else
-                word += c;
-        } else if (c == u' ' || c == u'\t') {
-            if (inWord)
-                words.append(std::exchange(word, QString()));
-            inWord = false;
-        } else if (c == u'"') {
-            quoted = inWord = true;
-        } else if (c == u'%' && i + 1 < exec.size()) {
-            const QChar code = exec[++i];
-            if (code == u'%') {
-                word += code;
-                inWord = true;
-            } else if (QStringView(u"fFuU").contains(code)) {
-                word += page;
-                inWord = pageGiven = true;
-            }
-        } else {
-            word += c;
-            inWord = true;
-        }
-    }
-    if (quoted)
+// The desktop entry's id of a program the desktop's own library named, such as
+// "browser.desktop"; nothing when there is none.
+std::optional<QString> idOf(GAppInfo* found) {
+    const AppInfo app(found);
+    const char* id = app ? g_app_info_get_id(app.get()) : nullptr;
+    if (!id)
         return std::nullopt;
-    if (inWord)
-        words.append(word);
-    if (!pageGiven)
-        words.append(page);
-    if (words.size() < 2 || words.first().isEmpty())
-        return std::nullopt;
-    return words;
-}
-
-// The command line of the desktop's program for the MIME type, when it can open argument.
-std::optional<QString> programFor(const QString& type, const QString& argument) {
-    const QString entry =
-        type.isEmpty() ? QString()
-                       : askXdgMime({QStringLiteral("query"), QStringLiteral("default"), type});
-    const QString path = entry.isEmpty()
-                             ? QString()
-                             : QStandardPaths::locate(QStandardPaths::ApplicationsLocation, entry);
-    const QString exec = path.isEmpty() ? QString() : execLineOf(path);
-    const std::optional<QStringList> words = execArguments(exec, argument);
-    if (!words || QStandardPaths::findExecutable(words->first()).isEmpty())
-        return std::nullopt;
-    return exec;
+    return QString::fromUtf8(id);
 }
 
 } // namespace
 
 std::optional<QString> SystemShell::findOpeningProgram(const QString& file) {
-    return programFor(askXdgMime({QStringLiteral("query"), QStringLiteral("filetype"), file}),
-                      file);
+    const QByteArray name = QFile::encodeName(file);
+    std::unique_ptr<gchar, decltype(&g_free)> type(
+        g_content_type_guess(name.constData(), nullptr, 0, nullptr), &g_free);
+    return type ? idOf(g_app_info_get_default_for_type(type.get(), FALSE)) : std::nullopt;
 }
 
 std::optional<QString> SystemShell::findUrlProgram(const QString& scheme) {
-    return programFor(QStringLiteral("x-scheme-handler/") + scheme, scheme + u':');
+    return idOf(g_app_info_get_default_for_uri_scheme(scheme.toUtf8().constData()));
 }
 
 bool SystemShell::startProgram(const QString& program, const QString& parameter) {
-    const std::optional<QStringList> words = execArguments(program, parameter);
-    return words && QProcess::startDetached(words->first(), words->mid(1));
+    // Started as its desktop entry says, with the desktop's rules for the Exec line; the library
+    // does not wait for the program.
+    const AppInfo app(G_APP_INFO(g_desktop_app_info_new(program.toUtf8().constData())));
+    if (!app)
+        return false;
+    const QByteArray uri = parameter.toUtf8();
+    GList uris{const_cast<char*>(uri.constData()), nullptr, nullptr};
+    GError* error = nullptr;
+    const bool started = g_app_info_launch_uris(app.get(), &uris, nullptr, &error);
+    if (error)
+        g_error_free(error);
+    return started;
 }
 
 #endif

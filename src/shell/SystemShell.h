@@ -2,9 +2,9 @@
 
 #include "DesktopShell.h"
 
-// The desktop of the system the program runs on: the shell's own functions on Windows, the
-// MIME database (xdg-mime) elsewhere, whose program is started as the Exec line of its desktop
-// entry says.
+// The desktop of the system the program runs on: the shell's own functions on Windows; elsewhere
+// the desktop's own library (GIO), which names a program by its desktop entry and starts it as
+// the entry says.
 class SystemShell final : public DesktopShell {
 public:
     std::optional<QString> findOpeningProgram(const QString& file) override;

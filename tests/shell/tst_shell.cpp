@@ -13,12 +13,14 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QSysInfo>
 #include <QTest>
 #include <QThread>
 #include <QTimer>
+#include <cstdio>
 #include <thread>
 
 using namespace Qt::StringLiterals;
@@ -73,45 +75,48 @@ private Q_SLOTS:
         }
     }
 
-    // The browser the desktop names for a web page is started as its desktop entry's Exec line
-    // says: quoted paths, programs such as env before it, field codes for the page and others.
-    void browserOfTheDesktop_data() {
-        QTest::addColumn<QString>("exec");       // %1: the browser's path
-        QTest::addColumn<QByteArray>("started"); // $WHO, then each argument, each before a "|"
-        QTest::newRow("a bare path") << u"%1 %u"_s << QByteArray("|PAGE|");
-        QTest::newRow("a quoted path with a blank")
-            << u"\"%1\" --new-window %U %i %c %%s"_s << QByteArray("|--new-window|PAGE|%s|");
-        QTest::newRow("through env, escaped in the entry")
-            << u"env \"WHO=me\\sthere\" %1 \"a \\\\\\\\\\\"b\" --url=%u"_s
-            << QByteArray("me there|a \\\"b|--url=PAGE|");
-        QTest::newRow("no code for the page") << u"%1"_s << QByteArray("|PAGE|");
+    // The desktop's own library names the program set up for a web page or an e-mail, and starts
+    // it as its desktop entry says; without one it names none. Each case runs in a process of its
+    // own, since the library reads the desktop's entries once a process.
+    void desktopPrograms_data() {
+        QTest::addColumn<QString>("asked"); // what is looked for, then the page started with it
+        QTest::addColumn<bool>("setUp");
+        QTest::newRow("a web page") << u"file|junk.HTM|https://www.brindlecove.example/"_s << true;
+        QTest::newRow("an e-mail")
+            << u"url|mailto|mailto:?subject=Today's%20List&body=a%26b"_s << true;
+        QTest::newRow("no e-mail program") << u"url|mailto|mailto:"_s << false;
     }
-    void browserOfTheDesktop() {
-        QFETCH(QString, exec);
-        QFETCH(QByteArray, started);
-        const QString browser =
-            m_dir.filePath(exec.contains(u"--new") ? u"My Browser/browser"_s : u"browser"_s);
-        TestFiles::writeAll(
-            m_dir, {{u"bin/xdg-mime"_s, "#!/bin/sh\ncase \"$2\" in filetype) echo text/html ;; "
-                                        "default) echo browser.desktop ;; esac\n"},
-                    {u"share/applications/browser.desktop"_s,
-                     "[Desktop Entry]\nType=Application\nName=Browser\nExec=" +
-                         exec.arg(browser).toUtf8() + '\n'},
-                    {QDir(m_dir).relativeFilePath(browser),
-                     "#!/bin/sh\nprintf '%s|' \"$WHO\" \"$@\" > \"$0.tmp\"\nmv \"$0.tmp\" "
-                     "\"$0.args\"\n"}});
-        for (const QString& program : {m_dir.filePath(u"bin/xdg-mime"_s), browser})
-            QFile::setPermissions(program, QFile::ReadOwner | QFile::ExeOwner);
-        setEnvironment("PATH", QFile::encodeName(m_dir.filePath(u"bin"_s)) + ':' + qgetenv("PATH"));
-        setEnvironment("XDG_DATA_HOME", QFile::encodeName(m_dir.filePath(u"share"_s)));
-        setEnvironment("WHO", {});
-        SystemShell shell;
-        const std::optional<QString> found = shell.findOpeningProgram(u"junk.HTM"_s);
-        QVERIFY(found);
-        QVERIFY(shell.startProgram(*found, u"PAGE"_s));
-        QTRY_VERIFY(QFile::exists(browser + u".args"_s));
-        QCOMPARE(TestFiles::read(m_dir, QDir(m_dir).relativeFilePath(browser + u".args"_s)),
-                 started);
+    void desktopPrograms() {
+        QFETCH(QString, asked);
+        QFETCH(bool, setUp);
+        const QString recorder = m_dir.filePath(u"record"_s);
+        if (setUp)
+            TestFiles::writeAll(
+                m_dir,
+                {{u"data/applications/recorder.desktop"_s,
+                  "[Desktop Entry]\nType=Application\nName=Recorder\nExec=" +
+                      QFile::encodeName(recorder) + " %u\n"},
+                 {u"config/mimeapps.list"_s, "[Default Applications]\ntext/html=recorder.desktop\n"
+                                             "x-scheme-handler/mailto=recorder.desktop\n"},
+                 {u"record"_s,
+                  "#!/bin/sh\nprintf '%s' \"$1\" > \"$0.tmp\"\nmv \"$0.tmp\" \"$0.args\"\n"}});
+        QFile::setPermissions(recorder, QFile::ReadOwner | QFile::ExeOwner);
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        // The system's own entries only where a program is set up, for its file types.
+        environment.insert(u"XDG_DATA_DIRS"_s,
+                           m_dir.filePath(u"data"_s) + (setUp ? u":/usr/share"_s : QString()));
+        environment.insert(u"XDG_DATA_HOME"_s, m_dir.filePath(u"data"_s));
+        environment.insert(u"XDG_CONFIG_HOME"_s, m_dir.filePath(u"config"_s));
+        environment.insert(u"VITTLO_DESKTOP_CHILD"_s, asked);
+        QProcess child;
+        child.setProcessEnvironment(environment);
+        child.start(QCoreApplication::applicationFilePath(), {});
+        QVERIFY(child.waitForFinished(20000));
+        QCOMPARE(child.readAllStandardOutput(), setUp ? "recorder.desktop started" : "none");
+        if (setUp) {
+            QTRY_VERIFY(QFile::exists(recorder + u".args"_s));
+            QCOMPARE(TestFiles::read(m_dir, u"record.args"_s), asked.section(u'|', 2).toUtf8());
+        }
     }
 
     // A lock names the copy that holds the folder: a living one here is refused; one on another
@@ -319,5 +324,24 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(ShellTest)
+int main(int argc, char* argv[]) {
+    // A child of desktopPrograms: "file|NAME|PAGE" or "url|SCHEME|PAGE" looked for and started.
+    if (const QStringList asked = qEnvironmentVariable("VITTLO_DESKTOP_CHILD").split(u'|');
+        asked.size() == 3) {
+        QCoreApplication app(argc, argv);
+        SystemShell shell;
+        const std::optional<QString> found = asked[0] == u"file"
+                                                 ? shell.findOpeningProgram(asked[1])
+                                                 : shell.findUrlProgram(asked[1]);
+        std::printf("%s", found ? qPrintable(*found + (shell.startProgram(*found, asked[2])
+                                                           ? u" started"_s
+                                                           : u" not started"_s))
+                                : "none");
+        return 0;
+    }
+    QApplication app(argc, argv);
+    ShellTest test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_shell.moc"

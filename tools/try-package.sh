@@ -30,7 +30,11 @@ version="$(vittlo --version)"
 home="$(mktemp -d)"
 as_root chown nobody "$home"
 data="$home/.local/share/vittlo"
-as_root setpriv --reuid=nobody --regid=nogroup --clear-groups \
+# Started directly (a shell function in the background would stand between), so that $! is the
+# program or the sudo that passes signals on to it.
+root=()
+[ "$(id -u)" -eq 0 ] || root=(sudo)
+"${root[@]}" setpriv --reuid=nobody --regid=nogroup --clear-groups \
     env -i HOME="$home" PATH=/usr/bin:/bin QT_QPA_PLATFORM=offscreen vittlo &
 program=$!
 for _ in $(seq 1 100); do
@@ -38,7 +42,7 @@ for _ in $(seq 1 100); do
     sleep 0.2
 done
 sleep 1
-as_root kill -TERM "$program"
+"${root[@]}" kill -TERM "$program"
 status=0
 wait "$program" || status=$?
 echo "The installed program ended with status $status; its data folder holds:"

@@ -92,8 +92,8 @@ std::optional<QList<Step>> stepsOf(const QDir& dir, QByteArrayView journal) {
     const bool checked = lines.first() == Heading;
     if (checked) {
         // The check line covers every byte before it.
-        const qsizetype checked = journal.size() - lines.last().size() - 1;
-        if (lines.size() < 3 || journal.sliced(checked) != checkLine(journal.first(checked)))
+        const qsizetype covered = journal.size() - lines.last().size() - 1;
+        if (lines.size() < 3 || journal.sliced(covered) != checkLine(journal.first(covered)))
             return std::nullopt;
         lines.removeLast();
     } else if (lines.first() != FirstHeading || lines.size() < 2) {

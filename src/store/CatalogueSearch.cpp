@@ -14,6 +14,7 @@
 #include <array>
 #include <cstring>
 #include <functional>
+#include <utility>
 
 namespace {
 
@@ -41,43 +42,96 @@ const std::array<char, 256>& foldedBytes() {
     return table;
 }
 
-// For each byte, its place in the lists' order (see ListOrder), one character at a time: first
-// by its letter without accent or case, then with its accent. Keys of these ranks compare as the
-// lists compare names. Rank 0 is kept for the end of a text.
-struct Ranks {
-    std::array<quint8, 256> primary;
-    std::array<quint8, 256> secondary;
-};
-
-std::array<quint8, 256> ranked(const std::array<QString, 256>& texts) {
-    std::array<int, 256> order;
-    for (int b = 0; b < 256; ++b)
-        order[b] = b;
-    std::stable_sort(order.begin(), order.end(),
-                     [&](int a, int b) { return ListOrder::lessThan(texts[a], texts[b]); });
-    std::array<quint8, 256> rank;
-    int current = 1;
-    for (int i = 0; i < 256; ++i) {
-        if (i > 0 && ListOrder::lessThan(texts[order[i - 1]], texts[order[i]]))
-            ++current;
-        rank[order[i]] = quint8(current);
-    }
+// For each byte, the place of its letter without accent or case in the lists' order (see
+// ListOrder), one character at a time. Rank 0 is kept for the end of a text.
+const std::array<quint8, 256>& primaryRanks() {
+    static const std::array<quint8, 256> rank = [] {
+        std::array<QString, 256> bases;
+        for (int b = 0; b < 256; ++b) {
+            const char base = foldedBytes()[b];
+            bases[b] = Windows1252::decode(QByteArrayView(&base, 1));
+        }
+        std::array<int, 256> order;
+        for (int b = 0; b < 256; ++b)
+            order[b] = b;
+        std::stable_sort(order.begin(), order.end(),
+                         [&](int a, int b) { return ListOrder::lessThan(bases[a], bases[b]); });
+        std::array<quint8, 256> made;
+        int current = 1;
+        for (int i = 0; i < 256; ++i) {
+            if (i > 0 && ListOrder::lessThan(bases[order[i - 1]], bases[order[i]]))
+                ++current;
+            made[order[i]] = quint8(current);
+        }
+        return made;
+    }();
     return rank;
 }
 
-const Ranks& ranks() {
-    static const Ranks table = [] {
-        std::array<QString, 256> bases;
-        std::array<QString, 256> characters;
+// Compares two records' folded names as "Category° Item" by the ranks of their letters: nearly
+// the lists' order, at a fraction of its cost. Letters that the lists take as two ("Æ" as "AE")
+// or whose accent decides are left for the lists' own order to settle.
+int comparePrimary(const char* a, const char* b) {
+    const auto& rank = primaryRanks();
+    const int separator = rank[quint8(Separator[0])];
+    bool aInItem = false;
+    bool bInItem = false;
+    for (;; ++a, ++b) {
+        const int ra = *a ? rank[quint8(*a)] : std::exchange(aInItem, true) ? 0 : separator;
+        const int rb = *b ? rank[quint8(*b)] : std::exchange(bInItem, true) ? 0 : separator;
+        if (ra != rb || ra == 0)
+            return ra - rb;
+    }
+}
+
+// A record's shown text, "Category° Item", decoded into a buffer of the caller's.
+QStringView shownText(QByteArrayView record, std::array<char16_t, 2 * Field + 2>& buffer) {
+    static const std::array<char16_t, 256> unicode = [] {
+        std::array<char16_t, 256> made;
         for (int b = 0; b < 256; ++b) {
             const char byte = char(b);
-            const char base = foldedBytes()[b];
-            characters[b] = Windows1252::decode(QByteArrayView(&byte, 1));
-            bases[b] = Windows1252::decode(QByteArrayView(&base, 1));
+            made[b] = Windows1252::decode(QByteArrayView(&byte, 1)).at(0).unicode();
         }
-        return Ranks{ranked(bases), ranked(characters)};
+        return made;
     }();
-    return table;
+    qsizetype at = 0;
+    const auto add = [&](QByteArrayView text) {
+        for (const char c : text)
+            buffer[at++] = unicode[quint8(c)];
+    };
+    add(Blanks::trimmed(record.first(Field)));
+    add(Separator);
+    add(Blanks::trimmed(record.sliced(Field, Field)));
+    return QStringView(buffer.data(), at);
+}
+
+// Puts records that are nearly in the lists' order into it exactly, with about two of its
+// comparisons a record: those out of place are taken out in pairs, put in order, and merged
+// back. Equal texts keep the order of their records.
+std::vector<quint32> inListOrder(std::vector<quint32> nearly, const QByteArray& records) {
+    std::array<char16_t, 2 * Field + 2> first;
+    std::array<char16_t, 2 * Field + 2> second;
+    const auto before = [&](quint32 a, quint32 b) {
+        const int order = ListOrder::compare(
+            shownText(QByteArrayView(records).sliced(a * Record, Record), first),
+            shownText(QByteArrayView(records).sliced(b * Record, Record), second));
+        return order != 0 ? order < 0 : a < b;
+    };
+    std::vector<quint32> apart;
+    size_t kept = 0;
+    for (const quint32 record : nearly) {
+        if (kept == 0 || before(nearly[kept - 1], record)) {
+            nearly[kept++] = record;
+        } else {
+            apart.push_back(nearly[--kept]);
+            apart.push_back(record);
+        }
+    }
+    nearly.resize(kept);
+    std::sort(apart.begin(), apart.end(), before);
+    std::vector<quint32> order(nearly.size() + apart.size());
+    std::merge(nearly.cbegin(), nearly.cend(), apart.cbegin(), apart.cend(), order.begin(), before);
+    return order;
 }
 
 // For each byte, whether it is a letter or a digit, which goes on a word.
@@ -94,22 +148,13 @@ const std::array<bool, 256>& wordBytes() {
 }
 
 // Where a folded name found ranks: 0 equal to the text, 1 starting with it, 2 with a word
-// starting with it, 3 holding it elsewhere. NULs stand for the blanks around the name.
-int matchRank(QByteArrayView field, QByteArrayView text, const std::array<bool, 256>& inWord) {
-    const char* name = field.data();
-    qsizetype size = field.size();
-    while (size > 0 && *name == '\0') {
-        ++name;
-        --size;
-    }
-    while (size > 0 && name[size - 1] == '\0')
-        --size;
-    const qsizetype length = text.size();
-    if (size >= length && std::memcmp(name, text.data(), length) == 0)
-        return size == length ? 0 : 1;
-    for (qsizetype at = 1; at + length <= size; ++at)
+// starting with it, 3 holding it elsewhere.
+int matchRank(QByteArrayView name, QByteArrayView text, const std::array<bool, 256>& inWord) {
+    if (name.startsWith(text))
+        return name.size() == text.size() ? 0 : 1;
+    for (qsizetype at = 1; at + text.size() <= name.size(); ++at)
         if (name[at] == text[0] && !inWord[quint8(name[at - 1])] &&
-            std::memcmp(name + at, text.data(), length) == 0)
+            std::memcmp(name.data() + at, text.data(), text.size()) == 0)
             return 2;
     return 3;
 }
@@ -157,7 +202,9 @@ void CatalogueSearch::read() {
     QSet<QByteArrayView> categories;
     for (qsizetype at = 0; at < names.size(); at += CategoryRecord::Size)
         categories.insert(QByteArrayView(names).sliced(at, CategoryRecord::Size));
+    // Room for the whole file at once: growing by steps would hold two copies for a moment.
     QByteArray records;
+    records.reserve(QFileInfo(m_dir.filePath(ListFiles::Items)).size());
     RecordFile(m_dir.filePath(ListFiles::Items), ItemRecord::Size)
         .forEachRun([&](QByteArrayView run) {
             for (qsizetype at = 0; at < run.size(); at += Record)
@@ -166,75 +213,59 @@ void CatalogueSearch::read() {
         });
     const qsizetype count = records.size() / Record;
 
-    // Folded, with the blanks around each name out of reach of any text.
-    QByteArray folded(records.size(), Qt::Uninitialized);
-    // Sort keys: the shown text in primary ranks, then in secondary ones, each filled up with 0.
-    constexpr qsizetype TextSize = 2 * Field + 2;
-    constexpr qsizetype KeySize = 2 * TextSize;
-    QByteArray keys(count * KeySize, '\0');
-    const auto& fold = foldedBytes();
-    const Ranks& rank = ranks();
-    for (qsizetype r = 0; r < count; ++r) {
-        char* key = keys.data() + r * KeySize;
-        qsizetype at = 0;
-        const auto addRanks = [&](QByteArrayView text) {
-            for (const char c : text) {
-                key[at] = char(rank.primary[quint8(c)]);
-                key[TextSize + at++] = char(rank.secondary[quint8(c)]);
-            }
-        };
-        for (int field = 0; field < 2; ++field) {
-            const qsizetype start = r * Record + field * Field;
-            const QByteArrayView name = QByteArrayView(records).sliced(start, Field);
-            const QByteArrayView trimmed = Blanks::trimmed(name);
-            const qsizetype lead = trimmed.data() - name.data();
-            for (qsizetype i = 0; i < Field; ++i) {
-                const bool inside = i >= lead && i < lead + trimmed.size();
-                folded[start + i] = inside ? fold[quint8(name[i])] : '\0';
-            }
-            addRanks(trimmed);
-            if (field == 0)
-                addRanks(Separator);
-        }
-    }
-    std::vector<quint32> order(count);
+    const auto name = [&](qsizetype r, int field) {
+        return Blanks::trimmed(QByteArrayView(records).sliced(r * Record + field * Field, Field));
+    };
+    std::vector<quint32> starts(count + 1);
     for (qsizetype r = 0; r < count; ++r)
-        order[r] = quint32(r);
-    const char* const base = keys.constData();
-    std::stable_sort(order.begin(), order.end(), [base](quint32 a, quint32 b) {
-        return std::memcmp(base + a * KeySize, base + b * KeySize, KeySize) < 0;
+        starts[r + 1] = quint32(starts[r] + name(r, 0).size() + name(r, 1).size() + 2);
+    QByteArray folded(starts[count], Qt::Uninitialized);
+    const auto& fold = foldedBytes();
+    char* to = folded.data();
+    for (qsizetype r = 0; r < count; ++r)
+        for (int field = 0; field < 2; ++field) {
+            for (const char c : name(r, field))
+                *to++ = fold[quint8(c)];
+            *to++ = '\0';
+        }
+
+    std::vector<quint32> nearly(count);
+    for (qsizetype r = 0; r < count; ++r)
+        nearly[r] = quint32(r);
+    const char* const base = folded.constData();
+    std::sort(nearly.begin(), nearly.end(), [&](quint32 a, quint32 b) {
+        const int order = comparePrimary(base + starts[a], base + starts[b]);
+        return order != 0 ? order < 0 : a < b;
     });
+    m_order = inListOrder(std::move(nearly), records);
     m_records = std::move(records);
     m_folded = std::move(folded);
-    m_order = std::move(order);
+    m_starts = std::move(starts);
 }
 
 std::vector<quint32> CatalogueSearch::find(const QString& text) const {
     const QByteArray query = foldedQuery(text);
-    if (query.isEmpty())
+    // A NUL ends a name, and no name holds one.
+    if (query.isEmpty() || query.contains('\0'))
         return {};
     const char* const all = m_folded.constData();
     const char* const end = all + m_folded.size();
     const std::boyer_moore_horspool_searcher searcher(query.cbegin(), query.cend());
     // Each record's rank (see matchRank), taken while its bytes are at hand; NotFound for the rest.
     constexpr quint8 NotFound = 4;
-    std::vector<quint8> ranks(m_folded.size() / Record, NotFound);
+    std::vector<quint8> ranks(m_order.size(), NotFound);
     const auto& inWord = wordBytes();
+    size_t record = 0;
     for (const char* from = all; from < end;) {
         const char* at = std::search(from, end, searcher);
         if (at == end)
             break;
-        const qsizetype offset = at - all;
-        const qsizetype record = offset / Record;
-        // Within one name, not across the two.
-        const qsizetype fieldEnd = record * Record + (offset % Record < Field ? Field : Record);
-        if (offset + query.size() <= fieldEnd) {
-            ranks[record] = quint8(
-                matchRank(QByteArrayView(all + record * Record + Field, Field), query, inWord));
-            from = all + (record + 1) * Record;
-        } else {
-            from = at + 1;
-        }
+        while (all + m_starts[record + 1] <= at)
+            ++record;
+        const char* item = all + m_starts[record];
+        item += std::strlen(item) + 1;
+        from = all + m_starts[record + 1];
+        ranks[record] = quint8(matchRank(QByteArrayView(item, from - 1), query, inWord));
     }
     // The best matches of the item's name first, each rank in the lists' order.
     std::vector<quint32> ranked[NotFound];

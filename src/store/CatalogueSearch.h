@@ -41,10 +41,13 @@ private:
 
     QDir m_dir;
     Stamp m_stamps[2];
-    // The records of items that have a category, as stored and with case and accents folded
-    // away (blanks around a name become NUL, so that no text matches them).
+    // The records of items that have a category, as stored.
     QByteArray m_records;
+    // Each record's category and item, trimmed of blanks, with case and accents folded away and
+    // each followed by a NUL, one record after the other; where each record's begin, and where
+    // the last one ends.
     QByteArray m_folded;
+    std::vector<quint32> m_starts;
     // Record numbers in the order they are shown.
     std::vector<quint32> m_order;
 };

@@ -19,6 +19,6 @@ const QCollator& collator() {
 
 } // namespace
 
-bool ListOrder::lessThan(const QString& a, const QString& b) {
-    return collator().compare(a, b) < 0;
+int ListOrder::compare(QStringView a, QStringView b) {
+    return collator().compare(a, b);
 }

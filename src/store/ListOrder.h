@@ -7,5 +7,7 @@
 // (the C locale) sorts as English does.
 class ListOrder final {
 public:
-    static bool lessThan(const QString& a, const QString& b);
+    static bool lessThan(const QString& a, const QString& b) { return compare(a, b) < 0; }
+    // Below 0 when a comes first, 0 when neither does, above 0 when b does.
+    static int compare(QStringView a, QStringView b);
 };

@@ -539,22 +539,28 @@ private Q_SLOTS:
                               u"; TmpList=>Bakery\u00b0 CREME brioche~17|Dairy\u00b0 cr\u00e8me "
                               "fra\u00eeche~17; FindItems=Find Items"_s});
         // The item named so first, then names that start so, names with a word that does, and
-        // the rest, each in the lists' order (without regard to case); the text may end a name
-        // of 30 characters.
-        addScenario("the best match first",
-                    {.before = {{Cat, cats({"Baby", "Dairy", "Milky Way"})},
-                                {Std, items({{"Baby", "Powdered formula of whole milk"},
-                                             {"Baby", "formula milk"},
-                                             {"Baby", "buttermilk"},
-                                             {"Baby", "UHT-milk"},
-                                             {"Dairy", "milk shake"},
-                                             {"Milky Way", "bar"},
-                                             {"Dairy", "Milk"}})}},
-                     .steps = u"do Find; type FindBox milk; key FindBox Return"_s,
-                     .after = {{Today, "Dairy\xb0 Milk\r\n"}},
-                     .shows = u"FindList=>Dairy\u00b0 Milk|Dairy\u00b0 milk shake|Baby\u00b0 "
-                              "formula milk|Baby\u00b0 Powdered formula of whole milk|Baby\u00b0 "
-                              "UHT-milk|Baby\u00b0 buttermilk|Milky Way\u00b0 bar"_s});
+        // the rest, each in the lists' order ("Æ" as "AE", "ß" as "ss", without regard to case);
+        // the text may end a name of 30 characters.
+        addScenario(
+            "the best match first",
+            {.before = {{Cat, cats({"Baby", "Dairy", "Milky Way"})},
+                        {Std, items({{"Baby", "Powdered formula of whole milk"},
+                                     {"Baby", "Strasz milk"},
+                                     {"Baby", "Stra\xdf\x65 milk"},
+                                     {"Baby", "Af milk"},
+                                     {"Baby", "\xc6\x62le milk"},
+                                     {"Baby", "buttermilk"},
+                                     {"Baby", "UHT-milk"},
+                                     {"Dairy", "milk shake"},
+                                     {"Milky Way", "bar"},
+                                     {"Dairy", "Milk"}})}},
+             .steps = u"do Find; type FindBox milk; key FindBox Return"_s,
+             .after = {{Today, "Dairy\xb0 Milk\r\n"}},
+             .shows =
+                 u"FindList=>Dairy\u00b0 Milk|Dairy\u00b0 milk shake|Baby\u00b0 \u00c6ble milk|"
+                 "Baby\u00b0 Af milk|Baby\u00b0 Powdered formula of whole milk|Baby\u00b0 "
+                 "Stra\u00dfe milk|Baby\u00b0 Strasz milk|Baby\u00b0 UHT-milk|Baby\u00b0 "
+                 "buttermilk|Milky Way\u00b0 bar"_s});
         // Del Cat takes the highlighted item's category away, so Enter adds the first one; New
         // Cat brings an item in above the highlight, which stays on its item.
         Files orphans = shop;

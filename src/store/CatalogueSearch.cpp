@@ -14,7 +14,6 @@
 #include <array>
 #include <cstring>
 #include <functional>
-#include <utility>
 
 namespace {
 
@@ -44,8 +43,8 @@ const std::array<char, 256>& foldedBytes() {
 
 // For each byte, the place of its letter without accent or case in the lists' order (see
 // ListOrder), one character at a time. Rank 0 is kept for the end of a text.
-const std::array<quint8, 256>& primaryRanks() {
-    static const std::array<quint8, 256> rank = [] {
+const std::array<char, 256>& primaryRanks() {
+    static const std::array<char, 256> rank = [] {
         std::array<QString, 256> bases;
         for (int b = 0; b < 256; ++b) {
             const char base = foldedBytes()[b];
@@ -56,32 +55,16 @@ const std::array<quint8, 256>& primaryRanks() {
             order[b] = b;
         std::stable_sort(order.begin(), order.end(),
                          [&](int a, int b) { return ListOrder::lessThan(bases[a], bases[b]); });
-        std::array<quint8, 256> made;
+        std::array<char, 256> made;
         int current = 1;
         for (int i = 0; i < 256; ++i) {
             if (i > 0 && ListOrder::lessThan(bases[order[i - 1]], bases[order[i]]))
                 ++current;
-            made[order[i]] = quint8(current);
+            made[order[i]] = char(std::min(current, 255));
         }
         return made;
     }();
     return rank;
-}
-
-// Compares two records' folded names as "Category° Item" by the ranks of their letters: nearly
-// the lists' order, at a fraction of its cost. Letters that the lists take as two ("Æ" as "AE")
-// or whose accent decides are left for the lists' own order to settle.
-int comparePrimary(const char* a, const char* b) {
-    const auto& rank = primaryRanks();
-    const int separator = rank[quint8(Separator[0])];
-    bool aInItem = false;
-    bool bInItem = false;
-    for (;; ++a, ++b) {
-        const int ra = *a ? rank[quint8(*a)] : std::exchange(aInItem, true) ? 0 : separator;
-        const int rb = *b ? rank[quint8(*b)] : std::exchange(bInItem, true) ? 0 : separator;
-        if (ra != rb || ra == 0)
-            return ra - rb;
-    }
 }
 
 // A record's shown text, "Category° Item", decoded into a buffer of the caller's.
@@ -219,24 +202,30 @@ void CatalogueSearch::read() {
     std::vector<quint32> starts(count + 1);
     for (qsizetype r = 0; r < count; ++r)
         starts[r + 1] = quint32(starts[r] + name(r, 0).size() + name(r, 1).size() + 2);
+    // The buffer first holds each record's "Category° Item" in the ranks of its letters, to put
+    // the records nearly in the lists' order at the cost of comparing bytes; then the names
+    // folded, in the same places.
     QByteArray folded(starts[count], Qt::Uninitialized);
-    const auto& fold = foldedBytes();
-    char* to = folded.data();
-    for (qsizetype r = 0; r < count; ++r)
-        for (int field = 0; field < 2; ++field) {
-            for (const char c : name(r, field))
-                *to++ = fold[quint8(c)];
-            *to++ = '\0';
-        }
-
+    const auto fill = [&](const std::array<char, 256>& byteOf, char separator) {
+        char* to = folded.data();
+        for (qsizetype r = 0; r < count; ++r)
+            for (int field = 0; field < 2; ++field) {
+                for (const char c : name(r, field))
+                    *to++ = byteOf[quint8(c)];
+                *to++ = field == 0 ? separator : '\0';
+            }
+    };
+    const auto& rank = primaryRanks();
+    fill(rank, rank[quint8(Separator[0])]);
     std::vector<quint32> nearly(count);
     for (qsizetype r = 0; r < count; ++r)
         nearly[r] = quint32(r);
     const char* const base = folded.constData();
     std::sort(nearly.begin(), nearly.end(), [&](quint32 a, quint32 b) {
-        const int order = comparePrimary(base + starts[a], base + starts[b]);
+        const int order = std::strcmp(base + starts[a], base + starts[b]);
         return order != 0 ? order < 0 : a < b;
     });
+    fill(foldedBytes(), '\0');
     m_order = inListOrder(std::move(nearly), records);
     m_records = std::move(records);
     m_folded = std::move(folded);

@@ -549,6 +549,8 @@ private Q_SLOTS:
                                      {"Baby", "Stra\xdf\x65 milk"},
                                      {"Baby", "Af milk"},
                                      {"Baby", "\xc6\x62le milk"},
+                                     {"Baby", "Of milk"},
+                                     {"Baby", "\x8cuf milk"},
                                      {"Baby", "buttermilk"},
                                      {"Baby", "UHT-milk"},
                                      {"Dairy", "milk shake"},
@@ -558,7 +560,8 @@ private Q_SLOTS:
              .after = {{Today, "Dairy\xb0 Milk\r\n"}},
              .shows =
                  u"FindList=>Dairy\u00b0 Milk|Dairy\u00b0 milk shake|Baby\u00b0 \u00c6ble milk|"
-                 "Baby\u00b0 Af milk|Baby\u00b0 Powdered formula of whole milk|Baby\u00b0 "
+                 "Baby\u00b0 Af milk|Baby\u00b0 \u0152uf milk|Baby\u00b0 Of milk|Baby\u00b0 "
+                 "Powdered formula of whole milk|Baby\u00b0 "
                  "Stra\u00dfe milk|Baby\u00b0 Strasz milk|Baby\u00b0 UHT-milk|Baby\u00b0 "
                  "buttermilk|Milky Way\u00b0 bar"_s});
         // Del Cat takes the highlighted item's category away, so Enter adds the first one; New

@@ -448,7 +448,7 @@ BENCHMARK(printANote)->Arg(1'000)->Arg(2'000)->Unit(benchmark::kMillisecond);
 // The QR codes of a Today's List of 1,000 entries in 100 categories, all made and drawn as the
 // Send to Phone window draws them at 1x scale.
 void drawPhoneCodes(benchmark::State& state) {
-    QList<TodaysListPrintout::Entry> entries;
+    QList<TodaysListPrintout::Line> entries;
     for (int i = 0; i < 1'000; ++i)
         entries.append(
             {QStringLiteral("Category %1\u00b0 Item number %2").arg(i % 100).arg(i), i % 7 == 0});

@@ -32,7 +32,7 @@ void ListBox::showList(TodaysList& list) {
     m_shown = &list;
     connect(&list, &TodaysList::inserted, this, [this](int index) {
         const QScopedValueRollback guard(m_userMove, false);
-        const TodaysList::Entry& entry = m_shown->at(index);
+        const TodaysList::Row& entry = m_shown->at(index);
         insertItem(index, makeItem(entry.text, entry.checked));
     });
     connect(&list, &TodaysList::removed, this, &ListBox::removeEntry);
@@ -40,7 +40,7 @@ void ListBox::showList(TodaysList& list) {
         const QScopedValueRollback guard(m_userMove, false);
         setUpdatesEnabled(false);
         clear();
-        for (const TodaysList::Entry& entry : m_shown->entries())
+        for (const TodaysList::Row& entry : m_shown->entries())
             addItem(makeItem(entry.text, entry.checked));
         setUpdatesEnabled(true);
     });

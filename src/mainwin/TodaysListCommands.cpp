@@ -5,6 +5,7 @@
 #include "Catalogue.h"
 #include "CommandRunner.h"
 #include "Dialogs.h"
+#include "Entry.h"
 #include "ListBox.h"
 #include "ListFiles.h"
 #include "PrintTarget.h"
@@ -25,12 +26,6 @@
 #include <QUndoStack>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-const QChar Separator = ListFiles::EntrySeparator;
-
-} // namespace
 
 TodaysListCommands::TodaysListCommands(const QDir& dir, TodaysList& list, ListBox& listBox,
                                        Dialogs& dialogs, PrintTarget& printTarget,
@@ -74,7 +69,7 @@ void TodaysListCommands::addEntry(const QString& entry) {
 }
 
 QString TodaysListCommands::addItem(const QString& category, const QString& item) {
-    const QString entry = Blanks::trimmed(category) + Separator + u' ' + item;
+    const QString entry = Entry::ofCategory(category, item).text();
     addEntry(entry);
     return entry;
 }
@@ -106,7 +101,7 @@ void TodaysListCommands::addOneTimeItem() {
         storedEntry(m_dialogs.askText(u"Special item..."_s, u"One-time item"_s, QString()));
     if (answer.isEmpty())
         return;
-    const QString entry = u"special"_s + Separator + u' ' + answer;
+    const QString entry = Entry::oneTime(answer).text();
     addEntry(entry);
     showEntry(entry);
 }
@@ -209,10 +204,10 @@ void TodaysListCommands::printPreview() {
     preview->open();
 }
 
-QList<TodaysListPrintout::Entry> TodaysListCommands::printoutEntries() const {
-    QList<TodaysListPrintout::Entry> entries;
+QList<TodaysListPrintout::Line> TodaysListCommands::printoutEntries() const {
+    QList<TodaysListPrintout::Line> entries;
     entries.reserve(m_list.count());
-    for (const TodaysList::Entry& entry : m_list.entries())
+    for (const TodaysList::Row& entry : m_list.entries())
         entries.append({entry.text, entry.checked});
     return entries;
 }

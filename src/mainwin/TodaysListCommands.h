@@ -84,7 +84,7 @@ private:
     // The entry an input box gave, as its file will hold it, once the user agreed to "?" for
     // characters that cannot be stored; empty when the command is to stop.
     QString storedEntry(const QString& answer);
-    QList<TodaysListPrintout::Entry> printoutEntries() const;
+    QList<TodaysListPrintout::Line> printoutEntries() const;
     // Shows the refusal of an empty list; true when the list is empty.
     bool refuseEmptyList();
     // Asks whether to print with category names: Dialogs::Yes, No or Cancel.

@@ -1,13 +1,13 @@
 #include "TodaysListPrintout.h"
 
 #include "Blanks.h"
-#include "ListFiles.h"
+#include "Entry.h"
 #include "PrintTarget.h"
 #include "TextTarget.h"
 
 using namespace Qt::StringLiterals;
 
-void TodaysListPrintout::print(PrintTarget& target, const QList<Entry>& entries,
+void TodaysListPrintout::print(PrintTarget& target, const QList<Line>& entries,
                                bool includeCategories, const QDate& date) {
     target.setFontName(u"Courier New"_s);
     target.setFontBold(true);
@@ -20,14 +20,11 @@ void TodaysListPrintout::print(PrintTarget& target, const QList<Entry>& entries,
     QString previousCategory;
     // The heading printed last: a sheet that begins inside its aisle repeats it.
     QString heading;
-    for (const Entry& entry : entries) {
-        const QString trimmed = Blanks::trimmed(entry.text);
-        const qsizetype separator =
-            trimmed.left(ListFiles::SeparatorSearchLength).indexOf(ListFiles::EntrySeparator);
-        // An entry without a separator (a retyped one) prints whole, under the group before it.
-        QString item = trimmed;
-        if (separator >= 0) {
-            const QString category = trimmed.left(separator);
+    for (const Line& entry : entries) {
+        const Entry line(entry.text);
+        // An entry without a category (a retyped one) prints whole, under the group before it.
+        if (line.hasCategory()) {
+            const QString category = line.category();
             if (category != previousCategory) {
                 target.printLine(QString());
                 if (includeCategories) {
@@ -36,15 +33,14 @@ void TodaysListPrintout::print(PrintTarget& target, const QList<Entry>& entries,
                 }
                 previousCategory = category;
             }
-            item = trimmed.mid(separator + 2);
         }
         if (!heading.isEmpty() && target.nextLineStartsSheet())
             target.printLine(heading + u" (continued)"_s);
-        target.printLine((entry.checked ? u"   * "_s : u"     "_s) + item);
+        target.printLine((entry.checked ? u"   * "_s : u"     "_s) + line.item());
     }
 }
 
-QString TodaysListPrintout::text(const QList<Entry>& entries, const QDate& date) {
+QString TodaysListPrintout::text(const QList<Line>& entries, const QDate& date) {
     TextTarget printout;
     print(printout, entries, true, date);
     QString text;

@@ -10,15 +10,15 @@ class PrintTarget;
 // part, ticked ones marked with an asterisk.
 class TodaysListPrintout final {
 public:
-    struct Entry {
+    struct Line {
         QString text;
         bool checked = false;
     };
 
     // Prints the lines; the caller ends the document.
-    static void print(PrintTarget& target, const QList<Entry>& entries, bool includeCategories,
+    static void print(PrintTarget& target, const QList<Line>& entries, bool includeCategories,
                       const QDate& date);
     // The printout with category names as plain text, less its two empty lines at the top: each
     // line without its trailing blanks, and ended by a line break.
-    static QString text(const QList<Entry>& entries, const QDate& date);
+    static QString text(const QList<Line>& entries, const QDate& date);
 };

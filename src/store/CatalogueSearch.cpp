@@ -2,6 +2,7 @@
 
 #include "Blanks.h"
 #include "CategoryRecord.h"
+#include "Entry.h"
 #include "ItemRecord.h"
 #include "ListFiles.h"
 #include "ListOrder.h"
@@ -274,6 +275,6 @@ QString CatalogueSearch::entry(quint32 found, ItemName name) const {
     const QByteArrayView record = QByteArrayView(m_records).sliced(found * Record, Record);
     const QByteArrayView item =
         name == ItemName::Trimmed ? Blanks::trimmed(record.last(Field)) : record.last(Field);
-    return Windows1252::decode(Blanks::trimmed(record.first(Field))) + ListFiles::EntrySeparator +
-           u' ' + Windows1252::decode(item);
+    return Entry::ofCategory(Windows1252::decode(record.first(Field)), Windows1252::decode(item))
+        .text();
 }

@@ -1,6 +1,7 @@
 #include "TodaysList.h"
 
 #include "Blanks.h"
+#include "Entry.h"
 #include "EntryListFile.h"
 #include "FileError.h"
 #include "ListFiles.h"
@@ -39,23 +40,21 @@ void TodaysList::load() {
 QStringList TodaysList::texts() const {
     QStringList texts;
     texts.reserve(m_entries.size());
-    for (const Entry& entry : m_entries)
+    for (const Row& entry : m_entries)
         texts.append(entry.text);
     return texts;
 }
 
 int TodaysList::aisleOf(const QString& text) const {
-    const QStringView trimmed = Blanks::trimmedView(text);
-    const qsizetype separator =
-        trimmed.left(ListFiles::SeparatorSearchLength).indexOf(ListFiles::EntrySeparator);
-    if (separator < 0)
+    const Entry entry(text);
+    if (!entry.hasCategory())
         return int(m_aisles.size()) + 1;
-    const auto aisle = m_aisles.constFind(trimmed.left(separator).toString());
+    const auto aisle = m_aisles.constFind(entry.category());
     if (aisle != m_aisles.cend())
         return *aisle;
     // Categories without a place come after the placed ones; one-time entries come last, with
     // entries of no category.
-    return int(m_aisles.size()) + (trimmed.left(separator) == u"special" ? 1 : 0);
+    return int(m_aisles.size()) + (entry.isOneTime() ? 1 : 0);
 }
 
 bool TodaysList::before(const QString& a, const QString& b) const {
@@ -78,7 +77,7 @@ bool TodaysList::setShopOrder(const QStringList& aisles) {
     // Every entry goes to its place in the new order; nothing of the list changes, so nothing
     // is written.
     std::stable_sort(m_entries.begin(), m_entries.end(),
-                     [this](const Entry& a, const Entry& b) { return before(a.text, b.text); });
+                     [this](const Row& a, const Row& b) { return before(a.text, b.text); });
     Q_EMIT replaced();
     return true;
 }
@@ -103,21 +102,21 @@ int TodaysList::add(const QString& text) {
     return index;
 }
 
-void TodaysList::insert(int index, const Entry& entry) {
+void TodaysList::insert(int index, const Row& entry) {
     index = std::clamp(index, 0, count());
     m_entries.insert(index, entry);
     Q_EMIT inserted(index);
     changed();
 }
 
-TodaysList::Entry TodaysList::takeAt(int index) {
-    const Entry entry = m_entries.takeAt(index);
+TodaysList::Row TodaysList::takeAt(int index) {
+    const Row entry = m_entries.takeAt(index);
     Q_EMIT removed(index, entry);
     changed();
     return entry;
 }
 
-void TodaysList::replaceAll(const QList<Entry>& entries) {
+void TodaysList::replaceAll(const QList<Row>& entries) {
     m_entries = entries;
     Q_EMIT replaced();
     changed();

@@ -20,10 +20,10 @@ class TodaysList final : public QObject {
     Q_DISABLE_COPY_MOVE(TodaysList)
 
 public:
-    struct Entry {
+    struct Row {
         QString text;
         bool checked = false;
-        friend bool operator==(const Entry&, const Entry&) = default;
+        friend bool operator==(const Row&, const Row&) = default;
     };
     static constexpr int SaveDelay = 1000; // milliseconds after the last change
 
@@ -38,16 +38,16 @@ public:
     void adopt() { m_fileRead = true; }
 
     int count() const { return int(m_entries.size()); }
-    const Entry& at(int index) const { return m_entries.at(index); }
-    const QList<Entry>& entries() const { return m_entries; }
+    const Row& at(int index) const { return m_entries.at(index); }
+    const QList<Row>& entries() const { return m_entries; }
     QStringList texts() const;
 
     // Adds the entry at its sorted place and returns its index.
     int add(const QString& text);
-    void insert(int index, const Entry& entry);
-    Entry takeAt(int index);
+    void insert(int index, const Row& entry);
+    Row takeAt(int index);
     // Puts every entry in place of those there, in the order given.
-    void replaceAll(const QList<Entry>& entries);
+    void replaceAll(const QList<Row>& entries);
     // Ticks and unticks: no change of the list, nothing is written.
     void setChecked(int index, bool checked);
     // Sorts the entries by the shop's order of the categories (none: alphabetically), as
@@ -69,7 +69,7 @@ public:
 
 Q_SIGNALS:
     void inserted(int index);
-    void removed(int index, const TodaysList::Entry& entry);
+    void removed(int index, const TodaysList::Row& entry);
     void replaced();
     void checkedChanged(int index);
     void countChanged(int count);
@@ -85,7 +85,7 @@ private:
     void changed();
 
     QDir m_dir;
-    QList<Entry> m_entries;
+    QList<Row> m_entries;
     // Each placed category's place in the shop; empty without an order.
     QHash<QString, int> m_aisles;
     QTimer* m_saveTimer;

@@ -9,14 +9,14 @@ TodaysListEdit::TodaysListEdit(TodaysList& list, const QString& text)
 std::unique_ptr<TodaysListEdit> TodaysListEdit::make(TodaysList& list, const QString& text,
                                                      const std::function<void()>& change) {
     std::unique_ptr<TodaysListEdit> edit(new TodaysListEdit(list, text));
-    QList<TodaysList::Entry> current = list.entries();
+    QList<TodaysList::Row> current = list.entries();
     QObject noting; // the connections end with it, whatever the change does
     QObject::connect(&list, &TodaysList::inserted, &noting, [&](int index) {
         edit->m_steps.append({Step::Kind::Insert, index, list.at(index), {}, {}});
         current.insert(index, list.at(index));
     });
     QObject::connect(&list, &TodaysList::removed, &noting,
-                     [&](int index, const TodaysList::Entry& entry) {
+                     [&](int index, const TodaysList::Row& entry) {
                          edit->m_steps.append({Step::Kind::Remove, index, entry, {}, {}});
                          current.removeAt(index);
                      });

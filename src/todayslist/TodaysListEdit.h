@@ -25,9 +25,9 @@ private:
     struct Step {
         enum class Kind { Insert, Remove, Replace } kind;
         int index = 0;
-        TodaysList::Entry entry;
-        QList<TodaysList::Entry> before;
-        QList<TodaysList::Entry> after;
+        TodaysList::Row entry;
+        QList<TodaysList::Row> before;
+        QList<TodaysList::Row> after;
     };
 
     TodaysListEdit(TodaysList& list, const QString& text);

@@ -17,7 +17,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-using Entries = QList<TodaysListPrintout::Entry>;
+using Entries = QList<TodaysListPrintout::Line>;
 
 const QDate Christmas(1998, 12, 25);
 

@@ -1,5 +1,6 @@
 #include "Catalogue.h"
 #include "CatalogueJournal.h"
+#include "Entry.h"
 #include "EntryListFile.h"
 #include "FileError.h"
 #include "ImportFile.h"
@@ -181,6 +182,36 @@ private Q_SLOTS:
         const QString came = text.lossy ? u"?"_s : problem;
         QVERIFY2(outcome.isEmpty() ? came.isEmpty() : came.startsWith(outcome), qPrintable(came));
         TestFiles::verifyAll(m_dir, after);
+    }
+
+    // A line of a list read as its parts: the category only before a degree sign and a blank
+    // within the first 31 characters. One with a category is written back as it was read.
+    void entries_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("parts"); // "one-time ", then "category|", then the item
+        const QString y30(30, u'y');
+        const QString z30(30, u'z');
+        QTest::newRow("category") << u"Dairy\u00b0 Milk"_s << u"Dairy|Milk"_s;
+        QTest::newRow("blanks") << u"  Fish\u00b0  Cod  "_s << u"Fish| Cod"_s;
+        QTest::newRow("none") << u" bread rolls "_s << u"bread rolls"_s;
+        QTest::newRow("no blank after") << u"Pizza 180\u00b0C"_s << u"Pizza 180\u00b0C"_s;
+        QTest::newRow("at the end") << u"Dairy\u00b0 "_s << u"Dairy\u00b0"_s;
+        QTest::newRow("the first") << u"Pizza 180\u00b0C\u00b0 hot"_s << u"Pizza 180\u00b0C|hot"_s;
+        QTest::newRow("60 characters") << y30 + u"\u00b0 "_s + z30 << y30 + u'|' + z30;
+        QTest::newRow("too far") << y30 + u"y\u00b0 z"_s << y30 + u"y\u00b0 z"_s;
+        QTest::newRow("one-time") << u"special\u00b0 eggs"_s << u"one-time special|eggs"_s;
+        QTest::newRow("one-time, case") << u"Special\u00b0 eggs"_s << u"Special|eggs"_s;
+    }
+    void entries() {
+        QFETCH(QString, text);
+        QFETCH(QString, parts);
+        const Entry entry(text);
+        QCOMPARE((entry.isOneTime() ? u"one-time "_s : QString()) +
+                     (entry.hasCategory() ? entry.category() + u'|' : QString()) + entry.item(),
+                 parts);
+        if (entry.hasCategory())
+            QCOMPARE(Entry::ofCategory(u" "_s + entry.category() + u' ', entry.item()).text(),
+                     text.trimmed());
     }
 
     // A text file is read up to the size limit; one byte more is refused before it is read.

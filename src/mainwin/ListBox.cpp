@@ -2,94 +2,72 @@
 
 #include "FocusFrame.h"
 #include "ListOrder.h"
-#include "TodaysList.h"
+#include "TodaysListModel.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScopedValueRollback>
+#include <QStringListModel>
 #include <QStyle>
 #include <QStyleOptionViewItem>
 #include <algorithm>
 
 ListBox::ListBox(const QString& name, CheckBoxes checkBoxes, QWidget* parent)
-    : QListWidget(parent)
+    : QListView(parent)
     , m_checkBoxes(checkBoxes) {
     setObjectName(name);
-    setSortingEnabled(false);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setUniformItemSizes(true);
     FocusFrame::install(this);
-    connect(this, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (m_userMove && row >= 0)
-            Q_EMIT picked(row);
-    });
-    connect(this, &QListWidget::itemDoubleClicked, this,
-            [this](QListWidgetItem* item) { Q_EMIT entryDoubleClicked(row(item)); });
+    connect(this, &QAbstractItemView::doubleClicked, this,
+            [this](const QModelIndex& index) { Q_EMIT entryDoubleClicked(index.row()); });
+    if (checkBoxes == CheckBoxes::None) {
+        m_texts = new QStringListModel(this);
+        show(m_texts);
+    }
+}
+
+void ListBox::show(QAbstractItemModel* model) {
+    setModel(model);
+    // Each model comes with a selection model of its own.
+    connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) {
+                if (m_userMove && current.isValid())
+                    Q_EMIT picked(current.row());
+            });
 }
 
 void ListBox::showList(TodaysList& list) {
-    m_shown = &list;
-    connect(&list, &TodaysList::inserted, this, [this](int index) {
-        const QScopedValueRollback guard(m_userMove, false);
-        const TodaysList::Row& entry = m_shown->at(index);
-        insertItem(index, makeItem(entry.text, entry.checked));
-    });
-    connect(&list, &TodaysList::removed, this, &ListBox::removeEntry);
-    connect(&list, &TodaysList::replaced, this, [this] {
-        const QScopedValueRollback guard(m_userMove, false);
-        setUpdatesEnabled(false);
-        clear();
-        for (const TodaysList::Row& entry : m_shown->entries())
-            addItem(makeItem(entry.text, entry.checked));
-        setUpdatesEnabled(true);
-    });
-    connect(&list, &TodaysList::checkedChanged, this, [this](int index) {
-        item(index)->setCheckState(m_shown->at(index).checked ? Qt::Checked : Qt::Unchecked);
-    });
-    connect(this, &QListWidget::itemChanged, this, [this](QListWidgetItem* changed) {
-        if (m_shown)
-            m_shown->setChecked(row(changed), changed->checkState() == Qt::Checked);
-    });
-}
-
-QListWidgetItem* ListBox::makeItem(const QString& text, bool checked) const {
-    auto* item = new QListWidgetItem(text);
-    if (m_checkBoxes == CheckBoxes::OnEveryEntry) {
-        item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
-        item->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
-    }
-    return item;
+    show(new TodaysListModel(list, this));
 }
 
 void ListBox::showEntries(const QStringList& texts) {
-    clearEntries();
     // A stable sort puts equal entries in the order they came.
     QStringList sorted = texts;
     std::stable_sort(sorted.begin(), sorted.end(), ListOrder::lessThan);
     const QScopedValueRollback guard(m_userMove, false);
-    setUpdatesEnabled(false);
-    for (const QString& text : std::as_const(sorted))
-        addItem(makeItem(text));
-    setUpdatesEnabled(true);
+    m_texts->setStringList(sorted);
     // A list filled afresh shows its first entries, not the place the last filling was scrolled
     // to.
     scrollToTop();
 }
 
-void ListBox::removeEntry(int index) {
-    const QScopedValueRollback guard(m_userMove, false);
-    delete takeItem(index);
-}
-
 void ListBox::clearEntries() {
     const QScopedValueRollback guard(m_userMove, false);
-    clear();
+    m_texts->setStringList({});
+}
+
+int ListBox::count() const {
+    return model()->rowCount();
 }
 
 QString ListBox::entryText(int index) const {
-    const QListWidgetItem* entry = item(index);
-    return entry ? entry->text() : QString();
+    return model()->index(index, 0).data().toString();
+}
+
+int ListBox::currentRow() const {
+    return currentIndex().row();
 }
 
 QString ListBox::currentText() const {
@@ -98,9 +76,10 @@ QString ListBox::currentText() const {
 
 void ListBox::setCurrentEntry(int index) {
     const QScopedValueRollback guard(m_userMove, false);
-    setCurrentRow(index);
-    if (QListWidgetItem* entry = item(index))
-        scrollToItem(entry);
+    const QModelIndex entry = model()->index(index, 0);
+    setCurrentIndex(entry);
+    if (entry.isValid())
+        scrollTo(entry);
 }
 
 void ListBox::setCurrentText(const QString& text) {
@@ -122,7 +101,7 @@ void ListBox::focusInEvent(QFocusEvent* event) {
     // Tabbing into the list must not pick its first entry by itself.
     const QScopedValueRollback guard(m_userMove, false);
     const bool hadCurrent = currentRow() >= 0;
-    QListWidget::focusInEvent(event);
+    QListView::focusInEvent(event);
     if (!hadCurrent && currentRow() >= 0)
         clearCurrent();
 }
@@ -132,7 +111,7 @@ void ListBox::keyPressEvent(QKeyEvent* event) {
         Q_EMIT enterPressed();
         return;
     }
-    QListWidget::keyPressEvent(event);
+    QListView::keyPressEvent(event);
 }
 
 void ListBox::mousePressEvent(QMouseEvent* event) {
@@ -142,7 +121,7 @@ void ListBox::mousePressEvent(QMouseEvent* event) {
         return;
     }
     const int before = currentRow();
-    QListWidget::mousePressEvent(event);
+    QListView::mousePressEvent(event);
     // A click on the entry that is current already picks it again.
     if (before >= 0 && currentRow() == before &&
         indexAt(event->position().toPoint()).row() == before)
@@ -158,7 +137,7 @@ void ListBox::mouseDoubleClickEvent(QMouseEvent* event) {
         mousePressEvent(&press);
         return;
     }
-    QListWidget::mouseDoubleClickEvent(event);
+    QListView::mouseDoubleClickEvent(event);
 }
 
 bool ListBox::onCheckBox(const QPoint& position) const {

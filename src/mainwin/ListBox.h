@@ -1,15 +1,15 @@
 #pragma once
 
-#include <QListWidget>
-#include <QPointer>
+#include <QListView>
 #include <QStringList>
 
+class QStringListModel;
 class TodaysList;
 
 // A list box that shows its entries in alphabetical order without regard to case, or Today's List
 // in its own order. At most one entry is current; Today's List also gives every entry a check
 // box.
-class ListBox final : public QListWidget {
+class ListBox final : public QListView {
     Q_OBJECT
 
 public:
@@ -24,10 +24,11 @@ public:
     // Empties the list and shows the entries in alphabetical order without regard to case,
     // equal ones in the order given.
     void showEntries(const QStringList& texts);
-    void removeEntry(int index);
     void clearEntries();
 
+    int count() const;
     QString entryText(int index) const;
+    int currentRow() const;
     // The current entry's text, or the empty string when there is none.
     QString currentText() const;
     void setCurrentEntry(int index);
@@ -52,10 +53,11 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
-    QListWidgetItem* makeItem(const QString& text, bool checked = false) const;
+    void show(QAbstractItemModel* model);
     bool onCheckBox(const QPoint& position) const;
 
     CheckBoxes m_checkBoxes;
-    QPointer<TodaysList> m_shown;
+    // The entries of a list in alphabetical order; Today's List has a model of its own.
+    QStringListModel* m_texts = nullptr;
     bool m_userMove = true;
 };

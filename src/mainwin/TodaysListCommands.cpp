@@ -75,13 +75,13 @@ QString TodaysListCommands::addItem(const QString& category, const QString& item
 }
 
 void TodaysListCommands::showEntry(const QString& text) {
-    const int count = m_listBox.count();
+    const int count = m_list.count();
     if (count == 0)
         return;
     const QString wanted = Blanks::trimmed(text);
     int found = count - 1;
     for (int i = 0; i < count; ++i) {
-        if (Blanks::trimmed(m_listBox.entryText(i)) == wanted) {
+        if (Blanks::trimmed(m_list.at(i).text) == wanted) {
             found = i;
             break;
         }
@@ -121,7 +121,7 @@ void TodaysListCommands::retypeCurrentEntry() {
         return;
     // The entry without its trailing blanks, which its file does not keep either.
     const QString answer = m_dialogs.askText(u"Modify item..."_s, u"Make changes"_s,
-                                             Blanks::withoutTrailing(m_listBox.currentText()));
+                                             Blanks::withoutTrailing(m_list.at(current).text));
     const QString text = storedEntry(answer);
     if (text.isEmpty())
         return;

@@ -30,6 +30,7 @@ void TodaysList::load() {
     // Into an empty list in one go: a stable sort keeps equal entries in the file's order.
     std::stable_sort(lines.begin(), lines.end(),
                      [this](const QString& a, const QString& b) { return before(a, b); });
+    Q_EMIT aboutToReplace();
     m_entries.reserve(lines.size());
     for (const QString& line : std::as_const(lines))
         m_entries.append({line, false});
@@ -76,6 +77,7 @@ bool TodaysList::setShopOrder(const QStringList& aisles) {
     m_aisles = places;
     // Every entry goes to its place in the new order; nothing of the list changes, so nothing
     // is written.
+    Q_EMIT aboutToReplace();
     std::stable_sort(m_entries.begin(), m_entries.end(),
                      [this](const Row& a, const Row& b) { return before(a.text, b.text); });
     Q_EMIT replaced();
@@ -104,12 +106,14 @@ int TodaysList::add(const QString& text) {
 
 void TodaysList::insert(int index, const Row& entry) {
     index = std::clamp(index, 0, count());
+    Q_EMIT aboutToInsert(index);
     m_entries.insert(index, entry);
     Q_EMIT inserted(index);
     changed();
 }
 
 TodaysList::Row TodaysList::takeAt(int index) {
+    Q_EMIT aboutToRemove(index);
     const Row entry = m_entries.takeAt(index);
     Q_EMIT removed(index, entry);
     changed();
@@ -117,6 +121,7 @@ TodaysList::Row TodaysList::takeAt(int index) {
 }
 
 void TodaysList::replaceAll(const QList<Row>& entries) {
+    Q_EMIT aboutToReplace();
     m_entries = entries;
     Q_EMIT replaced();
     changed();
@@ -135,6 +140,7 @@ void TodaysList::clearAndRemoveFile() {
     if (m_fileRead)
         EntryListFile(m_dir, ListFiles::TodaysList).remove();
     m_saveTimer->stop();
+    Q_EMIT aboutToReplace();
     m_entries.clear();
     m_unsaved = false;
     m_failing = false;

@@ -68,8 +68,13 @@ public:
     void setSaveDelay(int milliseconds);
 
 Q_SIGNALS:
+    // Each change is told before and after it is made, so that a model over the list can tell
+    // its views as Qt's models do.
+    void aboutToInsert(int index);
     void inserted(int index);
+    void aboutToRemove(int index);
     void removed(int index, const TodaysList::Row& entry);
+    void aboutToReplace();
     void replaced();
     void checkedChanged(int index);
     void countChanged(int count);

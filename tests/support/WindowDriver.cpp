@@ -6,6 +6,8 @@
 
 #define ZX_USE_UTF8
 #include <QAbstractButton>
+#include <QAbstractItemModelTester>
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -14,7 +16,6 @@
 #include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QKeySequence>
-#include <QListWidget>
 #include <QStatusBar>
 #include <QTest>
 #include <QToolBar>
@@ -27,6 +28,10 @@ WindowDriver::WindowDriver(const QDir& dir, Dialogs& dialogs)
     , m_window(std::make_unique<MainScreen>(dir, dialogs, m_printout, m_shell)) {
     // Changes reach todays.lst sooner than for a person, so that a test need not wait long.
     m_window->todaysList().setSaveDelay(20);
+    // Every change of Today's List must reach its view as Qt's models tell changes.
+    new QAbstractItemModelTester(m_window->findChild<QAbstractItemView*>(u"TmpList"_s)->model(),
+                                 QAbstractItemModelTester::FailureReportingMode::Fatal,
+                                 m_window.get());
     m_window->show();
     if (!QTest::qWaitForWindowExposed(m_window.get()))
         QTest::qFail("the main window was never shown", __FILE__, __LINE__);

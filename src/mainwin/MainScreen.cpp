@@ -219,6 +219,18 @@ void MainScreen::buildLists() {
     remove->setShortcutContext(Qt::WidgetShortcut);
     m_todaysListBox->addAction(remove);
     connect(remove, &QAction::triggered, this, &MainScreen::removeCurrentEntry);
+    // + and - (or Ctrl+Up and Ctrl+Down) raise and lower the current entry's count.
+    for (const int by : {1, -1}) {
+        auto* count = new QAction(m_todaysListBox);
+        count->setShortcuts(by > 0 ? QList<QKeySequence>{Qt::Key_Plus, Qt::CTRL | Qt::Key_Up}
+                                   : QList<QKeySequence>{Qt::Key_Minus, Qt::CTRL | Qt::Key_Down});
+        count->setShortcutContext(Qt::WidgetShortcut);
+        m_todaysListBox->addAction(count);
+        connect(count, &QAction::triggered, this, [this, by] {
+            if (m_todaysCommands->changeCurrentCount(by))
+                m_catalogue->forgetPickedItem();
+        });
+    }
     // The standard copy keys put Today's List on the clipboard as text; boxes being typed in
     // take them for themselves.
     auto* copy = new QAction(this);
@@ -439,5 +451,5 @@ void MainScreen::showShopOrder() {
 }
 
 void MainScreen::showTodaysListCount() {
-    m_statusPanels->showTodaysListCount(m_todaysList->count());
+    m_statusPanels->showTodaysListCount(m_todaysList->items());
 }

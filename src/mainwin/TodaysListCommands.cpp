@@ -15,6 +15,7 @@
 #include "ShopOrderDialog.h"
 #include "TodaysList.h"
 #include "TodaysListEdit.h"
+#include "TodaysListModel.h"
 #include "WaitCursor.h"
 #include "Windows1252.h"
 
@@ -115,23 +116,43 @@ bool TodaysListCommands::removeCurrentEntry() {
     return true;
 }
 
+bool TodaysListCommands::changeCurrentCount(int by) {
+    const int current = m_listBox.currentRow();
+    if (current < 0)
+        return false;
+    const int count = m_list.at(current).count + by;
+    if (count < 1)
+        return removeCurrentEntry();
+    change(by > 0 ? u"Raise a count"_s : u"Lower a count"_s,
+           [&] { m_list.setCount(current, count); });
+    return false;
+}
+
 void TodaysListCommands::retypeCurrentEntry() {
     const int current = m_listBox.currentRow();
     if (current < 0)
         return;
-    // The entry without its trailing blanks, which its file does not keep either.
+    // The entry itself, never the text shown with its count; without its trailing blanks,
+    // which its file does not keep either.
+    const Entry entry = m_listBox.currentIndex().data(TodaysListModel::EntryRole).value<Entry>();
     const QString answer = m_dialogs.askText(u"Modify item..."_s, u"Make changes"_s,
-                                             Blanks::withoutTrailing(m_list.at(current).text));
+                                             Blanks::withoutTrailing(entry.text()));
     const QString text = storedEntry(answer);
     if (text.isEmpty())
         return;
+    int shown = 0;
     change(u"Retype an entry"_s, [&] {
         m_list.takeAt(current);
         m_listBox.clearCurrent();
-        // With no current entry, "one after the current" is the top of the list.
-        m_list.insert(0, {text});
+        // Retyped as an entry the list holds, it is counted with it; otherwise it goes where
+        // "one after the current" is with no current entry: the top of the list.
+        shown = Blanks::trimmedView(text).isEmpty() ? -1 : m_list.find(text);
+        if (shown >= 0)
+            m_list.setCount(shown, m_list.at(shown).count + entry.count());
+        else
+            m_list.insert(shown = 0, {text, entry.count()});
     });
-    m_listBox.setCurrentEntry(0);
+    m_listBox.setCurrentEntry(shown);
 }
 
 bool TodaysListCommands::clear() {
@@ -208,7 +229,7 @@ QList<TodaysListPrintout::Line> TodaysListCommands::printoutEntries() const {
     QList<TodaysListPrintout::Line> entries;
     entries.reserve(m_list.count());
     for (const TodaysList::Row& entry : m_list.entries())
-        entries.append({entry.text, entry.checked});
+        entries.append({entry.text, entry.checked, entry.count});
     return entries;
 }
 
@@ -272,6 +293,5 @@ void TodaysListCommands::editShopOrder() {
 }
 
 void TodaysListCommands::applyShopOrder() {
-    if (m_list.setShopOrder(AisleOrder(m_dir).read()))
-        m_undo->clear();
+    m_list.setShopOrder(AisleOrder(m_dir).read());
 }

@@ -45,7 +45,10 @@ public:
     void addOneTimeItem();
     // Takes the current entry off; false when there is none.
     bool removeCurrentEntry();
-    // Asks for the current entry's new text and puts it on top of the list.
+    // Raises or lowers the current entry's count; lowered from 1, the entry is taken off, and
+    // true says so.
+    bool changeCurrentCount(int by);
+    // Asks for the current entry's new text and puts it on top of the list, with its count.
     void retypeCurrentEntry();
     // Asks, then empties the list and deletes its file; false when the user said No.
     bool clear();
@@ -74,8 +77,8 @@ public:
 
     // Lets the user put the catalogue's categories in the shop's order, and keeps it.
     void editShopOrder();
-    // Puts the list in the shop's order as its file keeps it. The changes so far can no longer
-    // be undone when the order changed: their places in the list are gone.
+    // Puts the list in the shop's order as its file keeps it; the changes so far can still be
+    // undone.
     void applyShopOrder();
 
 private:

@@ -36,7 +36,9 @@ void TodaysListPrintout::print(PrintTarget& target, const QList<Line>& entries,
         }
         if (!heading.isEmpty() && target.nextLineStartsSheet())
             target.printLine(heading + u" (continued)"_s);
-        target.printLine((entry.checked ? u"   * "_s : u"     "_s) + line.item());
+        target.printLine(
+            (entry.checked ? u"   * "_s : u"     "_s) + line.item() +
+            (entry.count > 1 ? u" \u00d7"_s + QString::number(entry.count) : QString()));
     }
 }
 

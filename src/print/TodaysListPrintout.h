@@ -7,12 +7,13 @@
 class PrintTarget;
 
 // Today's List on paper: a heading with the date, then the entries grouped by their category
-// part, ticked ones marked with an asterisk.
+// part, ticked ones marked with an asterisk, and " ×N" after an entry to be bought N times.
 class TodaysListPrintout final {
 public:
     struct Line {
         QString text;
         bool checked = false;
+        int count = 1;
     };
 
     // Prints the lines; the caller ends the document.

@@ -12,8 +12,9 @@ const QString OneTime = u"special"_s;
 
 } // namespace
 
-Entry::Entry(QString text)
-    : m_text(std::move(text)) {
+Entry::Entry(QString text, int count)
+    : m_text(std::move(text))
+    , m_count(count) {
     const QStringView trimmed = Blanks::trimmedView(m_text);
     m_begin = trimmed.data() - m_text.constData();
     m_end = m_begin + trimmed.size();

@@ -5,11 +5,12 @@
 
 // One line of Today's List or a recipe, as stored: "Category° Item", the degree sign followed by
 // a blank, or a text of its own without a category ("bread rolls", a retyped "Pizza 180°C").
-// One-time entries are those of the category "special". The text is kept as given, blanks
-// included, so that it is written back byte for byte.
+// One-time entries are those of the category "special". An entry may stand for several of it. The
+// text is kept as given, blanks included, so that it is written back byte for byte.
 class Entry final {
 public:
-    explicit Entry(QString text);
+    Entry() = default;
+    explicit Entry(QString text, int count = 1);
     // "Category° Item": the category trimmed of blanks, the item as given.
     static Entry ofCategory(QStringView category, QStringView item);
     // "special° text".
@@ -22,6 +23,8 @@ public:
     QString category() const;
     // What follows the separator and its blank, or the whole text trimmed of blanks.
     QString item() const;
+    // How many of it are to be bought: the file holds the line this many times.
+    int count() const { return m_count; }
 
 private:
     QString m_text;
@@ -29,4 +32,5 @@ private:
     qsizetype m_begin = 0;
     qsizetype m_end = 0;
     qsizetype m_separator = -1;
+    int m_count = 1;
 };

@@ -32,18 +32,45 @@ void TodaysList::load() {
                      [this](const QString& a, const QString& b) { return before(a, b); });
     Q_EMIT aboutToReplace();
     m_entries.reserve(lines.size());
-    for (const QString& line : std::as_const(lines))
-        m_entries.append({line, false});
+    QHash<QStringView, qsizetype> rows;
+    for (const QString& line : std::as_const(lines)) {
+        const QStringView stored = Blanks::trimmedView(line);
+        if (!stored.isEmpty()) {
+            const auto row = rows.constFind(stored);
+            if (row != rows.cend()) {
+                ++m_entries[*row].count;
+                continue;
+            }
+            rows.insert(stored, m_entries.size());
+        }
+        m_entries.append({line});
+    }
     Q_EMIT replaced();
-    Q_EMIT countChanged(count());
+    Q_EMIT countChanged(items());
+}
+
+int TodaysList::items() const {
+    int items = 0;
+    for (const Row& entry : m_entries)
+        items += entry.count;
+    return items;
 }
 
 QStringList TodaysList::texts() const {
     QStringList texts;
-    texts.reserve(m_entries.size());
+    texts.reserve(items());
     for (const Row& entry : m_entries)
-        texts.append(entry.text);
+        for (int line = 0; line < entry.count; ++line)
+            texts.append(entry.text);
     return texts;
+}
+
+int TodaysList::find(QStringView text) const {
+    const QStringView stored = Blanks::trimmedView(text);
+    for (int index = 0; index < count(); ++index)
+        if (Blanks::trimmedView(m_entries.at(index).text) == stored)
+            return index;
+    return -1;
 }
 
 int TodaysList::aisleOf(const QString& text) const {
@@ -98,17 +125,30 @@ int TodaysList::sortedPlace(const QString& text) const {
     return low;
 }
 
-int TodaysList::add(const QString& text) {
+int TodaysList::add(const QString& text, int count) {
+    // Blank entries are no line of the file, and are not counted together.
+    const int found = Blanks::trimmedView(text).isEmpty() ? -1 : find(text);
+    if (found >= 0) {
+        setCount(found, m_entries.at(found).count + count);
+        return found;
+    }
     const int index = sortedPlace(text);
-    insert(index, {text, false});
+    insertAt(index, {text, count}, true);
     return index;
 }
 
 void TodaysList::insert(int index, const Row& entry) {
-    index = std::clamp(index, 0, count());
+    insertAt(std::clamp(index, 0, this->count()), entry, false);
+}
+
+void TodaysList::putBack(const Row& entry) {
+    insertAt(sortedPlace(entry.text), entry, true);
+}
+
+void TodaysList::insertAt(int index, const Row& entry, bool sorted) {
     Q_EMIT aboutToInsert(index);
     m_entries.insert(index, entry);
-    Q_EMIT inserted(index);
+    Q_EMIT inserted(index, sorted);
     changed();
 }
 
@@ -120,9 +160,33 @@ TodaysList::Row TodaysList::takeAt(int index) {
     return entry;
 }
 
+void TodaysList::setCount(int index, int count) {
+    if (count < 1) {
+        takeAt(index);
+        return;
+    }
+    Row entry = m_entries.at(index);
+    // More of it is to be bought.
+    if (count > entry.count)
+        entry.checked = false;
+    entry.count = count;
+    restore(index, entry);
+}
+
+void TodaysList::restore(int index, const Row& entry) {
+    const Row before = m_entries.at(index);
+    m_entries[index].count = entry.count;
+    m_entries[index].checked = entry.checked;
+    Q_EMIT rowChanged(index, before);
+    if (entry.count != before.count)
+        changed();
+}
+
 void TodaysList::replaceAll(const QList<Row>& entries) {
     Q_EMIT aboutToReplace();
     m_entries = entries;
+    std::stable_sort(m_entries.begin(), m_entries.end(),
+                     [this](const Row& a, const Row& b) { return before(a.text, b.text); });
     Q_EMIT replaced();
     changed();
 }
@@ -130,8 +194,9 @@ void TodaysList::replaceAll(const QList<Row>& entries) {
 void TodaysList::setChecked(int index, bool checked) {
     if (m_entries.at(index).checked == checked)
         return;
+    const Row before = m_entries.at(index);
     m_entries[index].checked = checked;
-    Q_EMIT checkedChanged(index);
+    Q_EMIT rowChanged(index, before);
 }
 
 void TodaysList::clearAndRemoveFile() {
@@ -151,7 +216,7 @@ void TodaysList::clearAndRemoveFile() {
 void TodaysList::changed() {
     m_unsaved = true;
     m_saveTimer->start();
-    Q_EMIT countChanged(count());
+    Q_EMIT countChanged(items());
 }
 
 void TodaysList::save() {

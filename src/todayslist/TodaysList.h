@@ -9,8 +9,9 @@
 
 class QTimer;
 
-// Today's List: its entries in order, their ticks, and its file "todays.lst". Entries go in at
-// their place in alphabetical order without regard to case, after equal ones, unless put at an
+// Today's List: its entries in order, their counts and ticks, and its file "todays.lst". Entries
+// the file would hold as the same line are one row with a count, stored as that many equal lines.
+// Entries go in at their place in alphabetical order without regard to case, unless put at an
 // explicit position, where they stay. With a shop order, entries are grouped by aisle first:
 // the placed categories in their order, then the others alphabetically, then one-time entries
 // and entries without a category. Every change is written to the file a moment after the
@@ -22,6 +23,7 @@ class TodaysList final : public QObject {
 public:
     struct Row {
         QString text;
+        int count = 1;
         bool checked = false;
         friend bool operator==(const Row&, const Row&) = default;
     };
@@ -37,16 +39,29 @@ public:
     // The user agreed to replace a file that could not be read with the list.
     void adopt() { m_fileRead = true; }
 
+    // The rows, and the lines the file holds for them: what is to be bought.
     int count() const { return int(m_entries.size()); }
+    int items() const;
     const Row& at(int index) const { return m_entries.at(index); }
     const QList<Row>& entries() const { return m_entries; }
+    // The lines of the file: each row's text as many times as its count.
     QStringList texts() const;
+    // The row the file would hold as the same line as the text, or -1.
+    int find(QStringView text) const;
 
-    // Adds the entry at its sorted place and returns its index.
-    int add(const QString& text);
+    // Adds the entry: to the count of the row that holds it, which is then to be bought again
+    // and loses its tick, or as a new row at its sorted place. Returns the row's index.
+    int add(const QString& text, int count = 1);
+    // Puts the row at the index given, where it stays.
     void insert(int index, const Row& entry);
+    // Puts the row at its sorted place, with its count and tick.
+    void putBack(const Row& entry);
     Row takeAt(int index);
-    // Puts every entry in place of those there, in the order given.
+    // A count raised unticks the row; a count of 0 is no row, and is taken off instead.
+    void setCount(int index, int count);
+    // The row's count and tick as they were.
+    void restore(int index, const Row& entry);
+    // Puts every entry in place of those there, in the list's order.
     void replaceAll(const QList<Row>& entries);
     // Ticks and unticks: no change of the list, nothing is written.
     void setChecked(int index, bool checked);
@@ -71,19 +86,22 @@ Q_SIGNALS:
     // Each change is told before and after it is made, so that a model over the list can tell
     // its views as Qt's models do.
     void aboutToInsert(int index);
-    void inserted(int index);
+    // sorted: put at its sorted place, not at an index given.
+    void inserted(int index, bool sorted);
     void aboutToRemove(int index);
     void removed(int index, const TodaysList::Row& entry);
     void aboutToReplace();
     void replaced();
-    void checkedChanged(int index);
-    void countChanged(int count);
+    // The row's count or tick changed from what it was before.
+    void rowChanged(int index, const TodaysList::Row& before);
+    void countChanged(int items);
     void saved();
     // A write after a change failed; said once until a write succeeds again.
     void saveFailed(const QString& fileName, const QString& message);
 
 private:
     int sortedPlace(const QString& text) const;
+    void insertAt(int index, const Row& entry, bool sorted);
     // Where an entry's category comes in the shop: its place in the order, or after them all.
     int aisleOf(const QString& text) const;
     bool before(const QString& a, const QString& b) const;

@@ -9,23 +9,30 @@ TodaysListEdit::TodaysListEdit(TodaysList& list, const QString& text)
 std::unique_ptr<TodaysListEdit> TodaysListEdit::make(TodaysList& list, const QString& text,
                                                      const std::function<void()>& change) {
     std::unique_ptr<TodaysListEdit> edit(new TodaysListEdit(list, text));
-    QList<TodaysList::Row> current = list.entries();
+    QList<Step>& steps = edit->m_steps;
+    QList<TodaysList::Row> replaced;
     QObject noting; // the connections end with it, whatever the change does
-    QObject::connect(&list, &TodaysList::inserted, &noting, [&](int index) {
-        edit->m_steps.append({Step::Kind::Insert, index, list.at(index), {}, {}});
-        current.insert(index, list.at(index));
+    QObject::connect(&list, &TodaysList::inserted, &noting, [&](int index, bool sorted) {
+        steps.append({.kind = Step::Kind::Insert,
+                      .sorted = sorted,
+                      .index = index,
+                      .after = list.at(index)});
     });
-    QObject::connect(&list, &TodaysList::removed, &noting,
-                     [&](int index, const TodaysList::Row& entry) {
-                         edit->m_steps.append({Step::Kind::Remove, index, entry, {}, {}});
-                         current.removeAt(index);
-                     });
+    QObject::connect(&list, &TodaysList::removed, &noting, [&](int, const TodaysList::Row& entry) {
+        steps.append({.kind = Step::Kind::Remove, .before = entry});
+    });
+    QObject::connect(
+        &list, &TodaysList::rowChanged, &noting, [&](int index, const TodaysList::Row& before) {
+            steps.append({.kind = Step::Kind::Change, .before = before, .after = list.at(index)});
+        });
+    QObject::connect(&list, &TodaysList::aboutToReplace, &noting,
+                     [&] { replaced = list.entries(); });
     QObject::connect(&list, &TodaysList::replaced, &noting, [&] {
-        edit->m_steps.append({Step::Kind::Replace, 0, {}, current, list.entries()});
-        current = list.entries();
+        steps.append(
+            {.kind = Step::Kind::Replace, .listBefore = replaced, .listAfter = list.entries()});
     });
     change();
-    if (edit->m_steps.isEmpty())
+    if (steps.isEmpty())
         return nullptr;
     return edit;
 }
@@ -34,13 +41,18 @@ void TodaysListEdit::undo() {
     for (auto step = m_steps.crbegin(); step != m_steps.crend(); ++step) {
         switch (step->kind) {
         case Step::Kind::Insert:
-            m_list.takeAt(step->index);
+            if (const int index = m_list.find(step->after.text); index >= 0)
+                m_list.takeAt(index);
             break;
         case Step::Kind::Remove:
-            m_list.insert(step->index, step->entry);
+            m_list.putBack(step->before);
+            break;
+        case Step::Kind::Change:
+            if (const int index = m_list.find(step->before.text); index >= 0)
+                m_list.restore(index, step->before);
             break;
         case Step::Kind::Replace:
-            m_list.replaceAll(step->before);
+            m_list.replaceAll(step->listBefore);
             break;
         }
     }
@@ -52,13 +64,21 @@ void TodaysListEdit::redo() {
     for (const Step& step : std::as_const(m_steps)) {
         switch (step.kind) {
         case Step::Kind::Insert:
-            m_list.insert(step.index, step.entry);
+            if (step.sorted)
+                m_list.putBack(step.after);
+            else
+                m_list.insert(step.index, step.after);
             break;
         case Step::Kind::Remove:
-            m_list.takeAt(step.index);
+            if (const int index = m_list.find(step.before.text); index >= 0)
+                m_list.takeAt(index);
+            break;
+        case Step::Kind::Change:
+            if (const int index = m_list.find(step.after.text); index >= 0)
+                m_list.restore(index, step.after);
             break;
         case Step::Kind::Replace:
-            m_list.replaceAll(step.after);
+            m_list.replaceAll(step.listAfter);
             break;
         }
     }

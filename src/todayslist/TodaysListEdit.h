@@ -7,10 +7,11 @@
 #include <functional>
 #include <memory>
 
-// One change of Today's List as the user made it (an entry added or taken off, retyped, the list
-// cleared, a recipe's ingredients added), to be undone and done again. It notes the entries
-// inserted and taken off at their places, so that undoing it leaves the rest of the list, ticks
-// included, as it is.
+// One change of Today's List as the user made it (an entry added or taken off, a count changed,
+// an entry retyped, the list cleared, a recipe's ingredients added), to be undone and done
+// again. It notes the entries it changed, not their places, so that undoing it leaves the rest
+// of the list, ticks included, as it is, and an entry comes back where the list's order puts it
+// now, whatever the shop's order was then.
 class TodaysListEdit final : public QUndoCommand {
 public:
     // Makes the change and notes what it did; nothing when it changed nothing. A change that
@@ -23,11 +24,14 @@ public:
 
 private:
     struct Step {
-        enum class Kind { Insert, Remove, Replace } kind;
+        enum class Kind { Insert, Remove, Change, Replace } kind;
+        // Insert: put at its sorted place; otherwise at index, where it stays.
+        bool sorted = true;
         int index = 0;
-        TodaysList::Row entry;
-        QList<TodaysList::Row> before;
-        QList<TodaysList::Row> after;
+        TodaysList::Row before = {};
+        TodaysList::Row after = {};
+        QList<TodaysList::Row> listBefore = {};
+        QList<TodaysList::Row> listAfter = {};
     };
 
     TodaysListEdit(TodaysList& list, const QString& text);

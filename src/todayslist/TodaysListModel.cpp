@@ -1,6 +1,10 @@
 #include "TodaysListModel.h"
 
+#include "Blanks.h"
+#include "Entry.h"
 #include "TodaysList.h"
+
+using namespace Qt::StringLiterals;
 
 TodaysListModel::TodaysListModel(TodaysList& list, QObject* parent)
     : QAbstractListModel(parent)
@@ -13,8 +17,10 @@ TodaysListModel::TodaysListModel(TodaysList& list, QObject* parent)
     connect(&list, &TodaysList::removed, this, &TodaysListModel::endRemoveRows);
     connect(&list, &TodaysList::aboutToReplace, this, &TodaysListModel::beginResetModel);
     connect(&list, &TodaysList::replaced, this, &TodaysListModel::endResetModel);
-    connect(&list, &TodaysList::checkedChanged, this,
-            [this](int row) { Q_EMIT dataChanged(index(row), index(row), {Qt::CheckStateRole}); });
+    connect(&list, &TodaysList::rowChanged, this, [this](int row) {
+        Q_EMIT dataChanged(index(row), index(row),
+                           {Qt::DisplayRole, Qt::CheckStateRole, EntryRole});
+    });
 }
 
 int TodaysListModel::rowCount(const QModelIndex& parent) const {
@@ -27,7 +33,11 @@ QVariant TodaysListModel::data(const QModelIndex& index, int role) const {
     const TodaysList::Row& row = m_list.at(index.row());
     switch (role) {
     case Qt::DisplayRole:
-        return row.text;
+        return row.count > 1
+                   ? Blanks::withoutTrailing(row.text) + u" \u00d7"_s + QString::number(row.count)
+                   : row.text;
+    case EntryRole:
+        return QVariant::fromValue(Entry(row.text, row.count));
     case Qt::CheckStateRole:
         return row.checked ? Qt::Checked : Qt::Unchecked;
     default:

@@ -4,7 +4,8 @@
 
 class TodaysList;
 
-// Today's List as rows for a view: each entry's text and its tick. Every
+// Today's List as rows for a view: each entry's text with its count ("Dairy° Milk ×2"),
+// its tick, and the entry itself. Every
 // change of the list reaches the views as what it is: a row put in or taken off, a tick, or the
 // whole list anew.
 class TodaysListModel final : public QAbstractListModel {
@@ -12,6 +13,9 @@ class TodaysListModel final : public QAbstractListModel {
     Q_DISABLE_COPY_MOVE(TodaysListModel)
 
 public:
+    // The row's Entry, with its count.
+    enum Role { EntryRole = Qt::UserRole };
+
     explicit TodaysListModel(TodaysList& list, QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = {}) const override;

@@ -587,21 +587,53 @@ private Q_SLOTS:
     }
     void find() { runScenario(); }
 
+    // An entry the list holds already is counted with it, by a double-click, a recipe, or the
+    // keys; the file holds it as many times. A count raised is to be bought again and unticks its
+    // entry; lowered, the tick stays, and from 1 the entry goes. A retype keeps the count.
+    void quantities_data() {
+        addScenarioColumns();
+        Files counted = shop("Dairy\xb0 Milk\r\n");
+        counted[u"Soup.rcp"_s] = "Eggs\r\nDairy\xb0 Milk\r\nEggs\r\n";
+        addScenario(
+            "added again, from a recipe and by the keys",
+            {.before = counted,
+             .steps = u"click CatList 1; dclick StdList 1; do tbMakeList; click File1 0; press "
+                      "RunMacro; tick TmpList 1; click TmpList 1; key TmpList +; key TmpList "
+                      "Ctrl+Up; key TmpList -; tick TmpList 0; key TmpList Ctrl+C"_s,
+             .answers = u"Yes"_s,
+             .boxes = u"*"_s,
+             .after = {{Today, QByteArray("Dairy\xb0 Milk\r\n").repeated(3) +
+                                   QByteArray("Eggs\r\n").repeated(3)}},
+             .shows = u"TmpList=+Dairy\u00b0 Milk \u00d73|>Eggs \u00d73; sb_today=6 Items: "
+                      "Today's List~7; clipboard=Vittlo! DATE|||Dairy|   * Milk \u00d73|     Eggs "
+                      "\u00d73|"_s});
+        addScenario("a retype keeps the count; lowered from 1, the entry goes",
+                    {.before = {{Today, "A\r\nB\r\nB\r\n"}},
+                     .steps = u"click TmpList 1; key TmpList Return; tick TmpList 0; key TmpList "
+                              "-; click TmpList 1; key TmpList Ctrl+Down"_s,
+                     .answers = u"=C"_s,
+                     .boxes = u"input Make changes|Modify item...|B"_s,
+                     .after = {{Today, "C\r\n"}},
+                     .shows = u"TmpList=+C; sb_today=1 Items: Today's List~7"_s});
+    }
+    void quantities() { runScenario(); }
+
     // Each change of Today's List undone, then done again; the file follows, and ticks of other
     // entries stay.
     void undo_data() {
         addScenarioColumns();
         const Files before{{Cat, cats({"Dairy"})},
                            {Std, items({{"Dairy", "Milk"}})},
-                           {Today, "A\r\nC\r\n"},
-                           {u"Soup.rcp"_s, "B\r\n"}};
+                           {Today, "A\r\nC\r\nC\r\n"},
+                           {u"Soup.rcp"_s, "B\r\nC\r\n"}};
         struct Change {
             const char* name;
             QString steps;
             QString answers;
             QByteArray changed;
         };
-        const QByteArray milk = "A\r\nC\r\nDairy\xb0 Milk\r\n";
+        const QByteArray milk = "A\r\nC\r\nC\r\nDairy\xb0 Milk\r\n";
+        // An undone step puts its entry where the order of the moment puts it.
         const QList<Change> changes{
             {"an item added", u"click CatList 0; dclick StdList 0"_s, {}, milk},
             {"an item added before Shop Order leaves the lists alphabetical",
@@ -609,12 +641,19 @@ private Q_SLOTS:
              "press OkButton"_s,
              {},
              milk},
-            {"an entry taken off", u"click TmpList 0; key TmpList Delete"_s, {}, "C\r\n"},
-            {"an entry retyped", u"click TmpList 1; key TmpList Return"_s, u"=Z"_s, "Z\r\nA\r\n"},
-            {"a one-time item", u"do tbSpecial"_s, u"=B"_s, "A\r\nC\r\nspecial\xb0 B\r\n"},
+            {"an item added before a shop order",
+             u"click CatList 0; dclick StdList 0; do MU_ShopOrder; press OkButton"_s,
+             {},
+             "Dairy\xb0 Milk\r\nA\r\nC\r\nC\r\n"},
+            {"an entry taken off", u"click TmpList 1; key TmpList Delete"_s, {}, "A\r\n"},
+            {"a count raised", u"click TmpList 0; key TmpList +"_s, {}, "A\r\nA\r\nC\r\nC\r\n"},
+            {"a count lowered", u"click TmpList 1; key TmpList -"_s, {}, "A\r\nC\r\n"},
+            {"an entry retyped", u"click TmpList 1; key TmpList Return"_s, u"=Z"_s,
+             "Z\r\nZ\r\nA\r\n"},
+            {"a one-time item", u"do tbSpecial"_s, u"=B"_s, "A\r\nC\r\nC\r\nspecial\xb0 B\r\n"},
             {"Clear", u"do tbClear"_s, u"Yes"_s, ""},
             {"a recipe's ingredients", u"do tbMakeList; click File1 0; press RunMacro"_s, u"Yes"_s,
-             "A\r\nB\r\nC\r\n"},
+             "A\r\nB\r\nC\r\nC\r\nC\r\n"},
             {"a found item", u"do Find; type FindBox milk; key FindBox Return"_s, {}, milk}};
         const QString undo = u"; tick TmpList 0; key TmpList Ctrl+Z; wait"_s;
         for (const Change& change : changes) {
@@ -623,7 +662,7 @@ private Q_SLOTS:
                          .steps = change.steps + undo,
                          .answers = change.answers,
                          .boxes = u"*"_s.repeated(change.answers.isEmpty() ? 0 : 1),
-                         .after = {{Today, "A\r\nC\r\n"}}});
+                         .after = {{Today, "A\r\nC\r\nC\r\n"}}});
             addScenario(qPrintable(QLatin1String(change.name) + u" done again"_s),
                         {.before = before,
                          .steps = change.steps + undo + u"; key TmpList Ctrl+Shift+Z"_s,

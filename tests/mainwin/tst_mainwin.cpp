@@ -593,7 +593,7 @@ private Q_SLOTS:
     void quantities_data() {
         addScenarioColumns();
         Files counted = shop("Dairy\xb0 Milk\r\n");
-        counted[u"Soup.rcp"_s] = "Eggs\r\nDairy\xb0 Milk\r\nEggs\r\n";
+        counted[u"Soup.rcp"_s] = "Eggs\r\nEggs\r\n";
         addScenario(
             "added again, from a recipe and by the keys",
             {.before = counted,
@@ -602,10 +602,10 @@ private Q_SLOTS:
                       "Ctrl+Up; key TmpList -; tick TmpList 0; key TmpList Ctrl+C"_s,
              .answers = u"Yes"_s,
              .boxes = u"*"_s,
-             .after = {{Today, QByteArray("Dairy\xb0 Milk\r\n").repeated(3) +
+             .after = {{Today, QByteArray("Dairy\xb0 Milk\r\n").repeated(2) +
                                    QByteArray("Eggs\r\n").repeated(3)}},
-             .shows = u"TmpList=+Dairy\u00b0 Milk \u00d73|>Eggs \u00d73; sb_today=6 Items: "
-                      "Today's List~7; clipboard=Vittlo! DATE|||Dairy|   * Milk \u00d73|     Eggs "
+             .shows = u"TmpList=+Dairy\u00b0 Milk \u00d72|>Eggs \u00d73; sb_today=5 Items: "
+                      "Today's List~7; clipboard=Vittlo! DATE|||Dairy|   * Milk \u00d72|     Eggs "
                       "\u00d73|"_s});
         addScenario("a retype keeps the count; lowered from 1, the entry goes",
                     {.before = {{Today, "A\r\nB\r\nB\r\n"}},

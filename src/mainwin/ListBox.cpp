@@ -59,7 +59,7 @@ void ListBox::clearEntries() {
 }
 
 int ListBox::count() const {
-    return model()->rowCount();
+    return model() ? model()->rowCount() : 0;
 }
 
 QString ListBox::entryText(int index) const {

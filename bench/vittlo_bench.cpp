@@ -18,6 +18,7 @@
 #include "PhoneCodes.h"
 #include "PrinterTarget.h"
 #include "QrCodeView.h"
+#include "ShopList.h"
 #include "TodaysList.h"
 #include "TodaysListPrintout.h"
 #include "UpgradeMerge.h"
@@ -280,12 +281,11 @@ void addInShopOrder(benchmark::State& state) {
     write(dir, QStringLiteral("todays.lst"), todaysListBytes(1, 10'000, 1'000));
     TodaysList list(dir);
     list.setSaveDelay(3'600'000);
-    if (state.range(0) == 1) {
-        QStringList aisles;
-        for (int i = 999; i >= 0; --i)
-            aisles.append(QStringLiteral("Aisle %1").arg(i));
-        list.setShopOrder(aisles);
-    }
+    Shop shop{QStringLiteral("Market"), {}, {}};
+    for (int i = 999; i >= 0; --i)
+        shop.aisles.append(QStringLiteral("Aisle %1").arg(i));
+    if (state.range(0) == 1)
+        list.setShop(&shop);
     list.load();
     ListBox box(QStringLiteral("TmpList"), ListBox::CheckBoxes::OnEveryEntry);
     box.showList(list);
@@ -294,6 +294,42 @@ void addInShopOrder(benchmark::State& state) {
         list.add(QStringLiteral("Aisle 7\u00b0 New %1").arg(++added));
 }
 BENCHMARK(addInShopOrder)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The shop picked for the trip changed, with a Today's List of 10,000 entries in 1,000 aisles
+// and 20 shops of the 1,000 aisles each in its own order, 50 of them not sold (1); against the
+// same list put back in alphabetical order, no shop picked (0).
+void switchShop(benchmark::State& state) {
+    QTemporaryDir tmp;
+    const QDir dir(tmp.path());
+    write(dir, QStringLiteral("todays.lst"), todaysListBytes(1));
+    TodaysList list(dir);
+    list.load();
+    ListBox box(QStringLiteral("TmpList"), ListBox::CheckBoxes::OnEveryEntry);
+    box.showList(list);
+    QList<Shop> shops;
+    for (int s = 0; s < 20; ++s) {
+        Shop shop{QStringLiteral("Shop %1").arg(s), {}, {}};
+        for (int i = 0; i < 1'000; ++i)
+            shop.aisles.append(QStringLiteral("Aisle %1").arg((i * (s + 7)) % 1'000));
+        shop.aisles.removeDuplicates();
+        for (int i = 0; i < 50; ++i)
+            shop.notSold.insert(shop.aisles.at(i * 20));
+        shops.append(shop);
+    }
+    int next = 0;
+    for (auto _ : state) {
+        if (state.range(0) == 1) {
+            list.setShop(&shops.at(next++ % 20));
+        } else {
+            // From a shop's order each time, so that there is something to sort.
+            state.PauseTiming();
+            list.setShop(&shops.at(0));
+            state.ResumeTiming();
+            list.setShop(nullptr);
+        }
+    }
+}
+BENCHMARK(switchShop)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // OK in Shop Order over an order file of 1,000 categories and N names the catalogue lacks, each
 // kept after the name it followed: the order merged, as the file will hold it.

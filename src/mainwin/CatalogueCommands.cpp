@@ -1,6 +1,5 @@
 #include "CatalogueCommands.h"
 
-#include "AisleOrder.h"
 #include "Blanks.h"
 #include "Catalogue.h"
 #include "CatalogueHost.h"
@@ -11,6 +10,7 @@
 #include "ItemRecord.h"
 #include "ListFiles.h"
 #include "OrphanPurge.h"
+#include "ShopList.h"
 #include "WaitCursor.h"
 
 #include <QFileInfo>
@@ -92,13 +92,16 @@ void CatalogueCommands::editCategory() {
     // The renamed category stays picked, under its new name.
     pickCategory(renamed);
     m_host.showPickedCategory();
-    // The catalogue is renamed whatever becomes of the shop's order, whose trouble is its own.
+    // The catalogue is renamed whatever becomes of the shops, whose trouble is their own.
     try {
-        if (AisleOrder(m_dir).rename(picked, renamed))
+        ShopList shops = ShopList::read(m_dir);
+        if (shops.renameCategory(picked, renamed)) {
+            shops.write(m_dir);
             m_host.showShopOrder();
+        }
     } catch (const FileError& error) {
-        m_dialogs.messageBox(u"%1 is renamed %2, but the shop's order could not be changed and "
-                             "was left as it was.\n\n%3"_s.arg(
+        m_dialogs.messageBox(u"%1 is renamed %2, but the shops could not be changed and were "
+                             "left as they were.\n\n%3"_s.arg(
                                  Blanks::trimmed(picked), Blanks::trimmed(renamed), error.text()),
                              Dialogs::OkOnly + Dialogs::Exclamation, error.title());
     }

@@ -12,6 +12,7 @@
 #include "NotesEditor.h"
 #include "RecipePanel.h"
 #include "ShellMenu.h"
+#include "ShopList.h"
 #include "StatusPanels.h"
 #include "TodaysList.h"
 #include "TodaysListCommands.h"
@@ -22,16 +23,20 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QDateTime>
 #include <QMenuBar>
 #include <QScopeGuard>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QStatusBar>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
+// The picker's first choice: no shop, the list alphabetical.
+const QString AllShops = u"All shops"_s;
 const QString Caption = u"Brindlecove \"Vittlo!\" v."_s + QStringLiteral(VITTLO_VERSION);
 // How long a report stays in the status bar, in milliseconds.
 constexpr int StatusMessageTime = 15000;
@@ -126,8 +131,8 @@ void MainScreen::buildMenus() {
     toolTips->setChecked(true);
     connect(toolTips, &QAction::triggered, this,
             [this, toolTips] { m_shellMenu->switchOffToolTips(*toolTips); });
-    addMenuItem(options, u"MU_ShopOrder"_s, u"&Shop Order..."_s, this, [this] {
-        runCommand([this] { m_todaysCommands->editShopOrder(); });
+    addMenuItem(options, u"MU_Shops"_s, u"&Shops..."_s, this, [this] {
+        runCommand([this] { m_todaysCommands->editShops(); });
     })->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
 
     QMenu* help = menuBar()->addMenu(u"&Help"_s);
@@ -174,6 +179,30 @@ void MainScreen::buildToolbar() {
             if (m_todaysCommands->clear())
                 m_catalogue->forgetPickedItem();
         });
+    // The shop for this trip, after the commands.
+    m_shopPicker = new QComboBox(m_toolbar);
+    m_shopPicker->setObjectName(u"ShopPicker"_s);
+    m_shopPicker->setAccessibleName(u"Shop for this trip"_s);
+    m_shopPicker->setToolTip(u"the shop for this trip: Today's List in the order of its aisles"_s);
+    m_shopPicker->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    m_shopPicker->setMinimumContentsLength(10);
+    m_shopPicker->addItem(AllShops);
+    m_toolbar->addSeparator();
+    m_toolbar->addWidget(m_shopPicker);
+    connect(m_shopPicker, &QComboBox::activated, this, [this](int index) {
+        runCommand([this, index] {
+            m_todaysCommands->pickShop(index == 0 ? QString() : m_shopPicker->itemText(index));
+        });
+    });
+}
+
+void MainScreen::showShops(const ShopList& shops) {
+    const QSignalBlocker quiet(m_shopPicker);
+    m_shopPicker->clear();
+    m_shopPicker->addItem(AllShops);
+    for (const Shop& shop : shops.shops)
+        m_shopPicker->addItem(shop.name);
+    m_shopPicker->setCurrentIndex(std::max(0, m_shopPicker->findText(shops.picked)));
 }
 
 void MainScreen::buildLists() {
@@ -202,6 +231,8 @@ void MainScreen::buildLists() {
             [this] { m_toolbar->setButtonsEnabled(1, 9, true); });
     setTabOrder(m_itemList, m_todaysListBox);
     setTabOrder(m_todaysListBox, m_categoryList);
+    setTabOrder(m_categoryList, m_shopPicker);
+    connect(m_todaysCommands, &TodaysListCommands::shopsChanged, this, &MainScreen::showShops);
 
     connect(m_categoryList, &ListBox::picked, this, &MainScreen::pickCategory);
     connect(m_itemList, &ListBox::picked, this, &MainScreen::pickItem);
@@ -281,7 +312,7 @@ void MainScreen::readFilesAtStart() {
         offerUpgradeMerge();
     m_categoryList->clearEntries();
     runCommand([this] { showCategories(); });
-    runCommand([this] { m_todaysCommands->applyShopOrder(); });
+    runCommand([this] { m_todaysCommands->applyShop(); });
     runCommand([this] {
         m_todaysList->load();
         showTodaysListCount();
@@ -447,7 +478,7 @@ void MainScreen::showStatusMessage(const QString& message) {
 }
 
 void MainScreen::showShopOrder() {
-    m_todaysCommands->applyShopOrder();
+    m_todaysCommands->applyShop();
 }
 
 void MainScreen::showTodaysListCount() {

@@ -17,8 +17,10 @@ class FindWindow;
 class ListBox;
 class NotesEditor;
 class PrintTarget;
+class QComboBox;
 class RecipePanel;
 class ShellMenu;
+class ShopList;
 class StatusPanels;
 class TodaysList;
 class TodaysListCommands;
@@ -87,6 +89,8 @@ private:
     void showStatusMessage(const QString& message) override;
     void showTodaysListCount() override;
     void showShopOrder() override;
+    // The shops in the toolbar's picker, the one picked chosen.
+    void showShops(const ShopList& shops);
 
     QDir m_dir;
     Dialogs& m_dialogs;
@@ -99,6 +103,7 @@ private:
     CatalogueCommands* m_catalogue = nullptr;
     TodaysListCommands* m_todaysCommands = nullptr;
     CommandToolbar* m_toolbar = nullptr;
+    QComboBox* m_shopPicker = nullptr;
     StatusPanels* m_statusPanels = nullptr;
     NotesEditor* m_notesEditor = nullptr;
     RecipePanel* m_recipePanel = nullptr;

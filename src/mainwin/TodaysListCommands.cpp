@@ -1,18 +1,18 @@
 #include "TodaysListCommands.h"
 
-#include "AisleOrder.h"
 #include "Blanks.h"
 #include "Catalogue.h"
 #include "CommandRunner.h"
 #include "Dialogs.h"
 #include "Entry.h"
+#include "FileError.h"
 #include "ListBox.h"
 #include "ListFiles.h"
 #include "PrintTarget.h"
 #include "PrinterTarget.h"
 #include "RecipeFiles.h"
 #include "SendToPhoneWindow.h"
-#include "ShopOrderDialog.h"
+#include "ShopsDialog.h"
 #include "TodaysList.h"
 #include "TodaysListEdit.h"
 #include "TodaysListModel.h"
@@ -24,6 +24,7 @@
 #include <QGuiApplication>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QScopeGuard>
 #include <QUndoStack>
 
 using namespace Qt::StringLiterals;
@@ -187,10 +188,14 @@ bool TodaysListCommands::printTodaysList() {
     if (answer == Dialogs::Cancel)
         return false;
     m_listBox.clearCurrent();
+    // A note printed alone goes where it always went.
+    const auto alone =
+        qScopeGuard([this] { m_printTarget.setPdfPath(m_dir.filePath(ListFiles::Printout)); });
     {
         WaitCursor wait;
+        m_printTarget.setPdfPath(pdfPath());
         TodaysListPrintout::print(m_printTarget, printoutEntries(), answer == Dialogs::Yes,
-                                  m_today());
+                                  m_today(), m_list.shopName());
         m_printTarget.endDocument();
     }
     m_listBox.clearCurrent();
@@ -207,34 +212,47 @@ void TodaysListCommands::printPreview() {
     // A printer set up as Print's, of the same resolution, so that the pages laid out are the
     // ones it prints.
     auto* printer = new QPrinter(QPrinter::HighResolution);
-    PrinterTarget::setUp(*printer, m_dir.filePath(ListFiles::Printout));
+    PrinterTarget::setUp(*printer, pdfPath());
     auto* preview = new QPrintPreviewDialog(printer, m_listBox.window());
     preview->setObjectName(u"PrintPreview"_s);
     preview->setAttribute(Qt::WA_DeleteOnClose);
     connect(preview, &QObject::destroyed, [printer] { delete printer; });
     preview->printer()->setDocName(u"Vittlo! Today's List"_s);
     connect(preview, &QPrintPreviewDialog::paintRequested, preview,
-            [this, entries = printoutEntries(), names = answer == Dialogs::Yes,
-             date = m_today()](QPrinter* printer) {
+            [this, entries = printoutEntries(), names = answer == Dialogs::Yes, date = m_today(),
+             shop = m_list.shopName()](QPrinter* printer) {
                 CommandRunner::run(m_dialogs, [&] {
                     PrinterTarget target(*printer);
-                    TodaysListPrintout::print(target, entries, names, date);
+                    TodaysListPrintout::print(target, entries, names, date, shop);
                     target.endDocument();
                 });
             });
     preview->open();
 }
 
+QString TodaysListCommands::pdfPath() const {
+    // The shop's name, made a plain file name as a recipe's must be.
+    QString shop;
+    for (const QChar c : m_list.shopName())
+        shop += c.unicode() < 32 || c == u'\x7f' || u"\\/:*?\"<>|"_s.contains(c) ? u'_' : c;
+    shop = Blanks::trimmed(shop.left(120));
+    while (shop.endsWith(u'.'))
+        shop.chop(1);
+    return m_dir.filePath(shop.isEmpty() ? QString(ListFiles::Printout)
+                                         : u"printout "_s + shop + u".pdf"_s);
+}
+
 QList<TodaysListPrintout::Line> TodaysListCommands::printoutEntries() const {
     QList<TodaysListPrintout::Line> entries;
     entries.reserve(m_list.count());
     for (const TodaysList::Row& entry : m_list.entries())
-        entries.append({entry.text, entry.checked, entry.count});
+        entries.append(
+            {entry.text, entry.checked, entry.count, m_list.notSoldAt(int(entries.size()))});
     return entries;
 }
 
 QString TodaysListCommands::text() const {
-    return TodaysListPrintout::text(printoutEntries(), m_today());
+    return TodaysListPrintout::text(printoutEntries(), m_today(), m_list.shopName());
 }
 
 void TodaysListCommands::copy() {
@@ -274,24 +292,41 @@ void TodaysListCommands::save() {
     m_listBox.setCurrentEntry(m_list.count() - 1);
 }
 
-void TodaysListCommands::editShopOrder() {
-    const QStringList previous = AisleOrder(m_dir).read();
-    auto* dialog = new ShopOrderDialog(
-        AisleOrder::arranged(Catalogue(m_dir).categories(), previous), m_listBox.window());
+void TodaysListCommands::editShops() {
+    const ShopList shops = ShopList::read(m_dir);
+    auto* dialog =
+        new ShopsDialog(shops, Catalogue(m_dir).categories(), m_dialogs, m_listBox.window());
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog, &QDialog::accepted, this, [this, dialog, previous] {
+    connect(dialog, &QDialog::accepted, this, [this, dialog, shops] {
         CommandRunner::run(m_dialogs, [&] {
-            // Alphabetical is no order at all: the lists are as they were before any was set.
-            // Any other order keeps the places of the names the catalogue lacks.
-            const QStringList order = dialog->order();
-            AisleOrder(m_dir).write(dialog->alphabetical() ? QStringList()
-                                                           : AisleOrder::merged(order, previous));
-            applyShopOrder();
+            // Nothing changed writes nothing: without a shop, no file is made.
+            const ShopList changed = dialog->shops();
+            if (changed == shops)
+                return;
+            changed.write(m_dir);
+            applyShop();
         });
     });
     dialog->open();
 }
 
-void TodaysListCommands::applyShopOrder() {
-    m_list.setShopOrder(AisleOrder(m_dir).read());
+void TodaysListCommands::applyShop() {
+    ShopList shops;
+    try {
+        shops = ShopList::read(m_dir);
+    } catch (const FileError&) {
+        // A file that cannot be read is no shop: the list is alphabetical.
+        m_list.setShop(nullptr);
+        Q_EMIT shopsChanged({});
+        throw;
+    }
+    m_list.setShop(shops.pickedShop());
+    Q_EMIT shopsChanged(shops);
+}
+
+void TodaysListCommands::pickShop(const QString& name) {
+    ShopList shops = ShopList::read(m_dir);
+    shops.picked = shops.find(name) ? name : QString();
+    shops.write(m_dir);
+    m_list.setShop(shops.pickedShop());
 }

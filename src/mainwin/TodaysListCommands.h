@@ -1,6 +1,7 @@
 #pragma once
 
 #include "RecipeHost.h"
+#include "ShopList.h"
 #include "TodaysListPrintout.h"
 
 #include <QDate>
@@ -75,12 +76,20 @@ public:
     // Writes the list's file now, and makes its last entry current.
     void save();
 
-    // Lets the user put the catalogue's categories in the shop's order, and keeps it.
-    void editShopOrder();
-    // Puts the list in the shop's order as its file keeps it; the changes so far can still be
-    // undone.
-    void applyShopOrder();
+    // Lets the user manage the shops and their aisles, and keeps them.
+    void editShops();
+    // Puts the list in the order of the shop picked, as the shops file keeps it; the changes so
+    // far can still be undone. Throws FileError, and leaves the list alphabetical, for a shops
+    // file that cannot be read.
+    void applyShop();
+    // The shop for this trip (an empty name: all shops), kept in the shops file and nowhere else.
+    void pickShop(const QString& name);
 
+Q_SIGNALS:
+    // The shops and the one picked, as the file now holds them.
+    void shopsChanged(const ShopList& shops);
+
+public:
 private:
     // Makes a change of the list that can be undone; what names it.
     void change(const QString& what, const std::function<void()>& change);
@@ -88,6 +97,8 @@ private:
     // characters that cannot be stored; empty when the command is to stop.
     QString storedEntry(const QString& answer);
     QList<TodaysListPrintout::Line> printoutEntries() const;
+    // Where a printout goes without a printer: "printout.pdf", or "printout <shop>.pdf".
+    QString pdfPath() const;
     // Shows the refusal of an empty list; true when the list is empty.
     bool refuseEmptyList();
     // Asks whether to print with category names: Dialogs::Yes, No or Cancel.

@@ -14,6 +14,8 @@ public:
     virtual void setFontBold(bool bold) = 0;
     // The name a print queue shows for the next document.
     virtual void setDocName(const QString& name) = 0;
+    // Where the next document goes when there is no printer to take it.
+    virtual void setPdfPath(const QString& path) = 0;
 
     virtual double pageWidth() = 0;
     virtual double currentX() const = 0;

@@ -35,6 +35,7 @@ public:
     void setFontSize(double points) override;
     void setFontBold(bool bold) override;
     void setDocName(const QString& name) override;
+    void setPdfPath(const QString& path) override { m_pdfPath = path; }
 
     double pageWidth() override;
     double currentX() const override { return m_x; }

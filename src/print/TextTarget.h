@@ -13,6 +13,7 @@ public:
     void setFontSize(double) override {}
     void setFontBold(bool) override {}
     void setDocName(const QString&) override {}
+    void setPdfPath(const QString&) override {}
     double pageWidth() override { return 0; }
     double currentX() const override { return 0; }
     void setCurrentX(double) override {}

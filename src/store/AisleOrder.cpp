@@ -28,27 +28,6 @@ QStringList AisleOrder::read() const {
     return names;
 }
 
-void AisleOrder::write(const QStringList& names) const {
-    EntryListFile file(m_dir, ListFiles::Aisles);
-    if (names.isEmpty())
-        file.remove();
-    else
-        file.write(names);
-}
-
-bool AisleOrder::rename(const QString& from, const QString& to) const {
-    QStringList names = read();
-    const QString old = Blanks::trimmed(from);
-    const QString renamed = Blanks::trimmed(to);
-    const qsizetype at = names.indexOf(old);
-    if (at < 0 || old == renamed)
-        return false;
-    names.insert(at, renamed);
-    names.removeDuplicates();
-    write(names);
-    return true;
-}
-
 QStringList AisleOrder::arranged(const QStringList& categories, const QStringList& aisles) {
     QStringList ordered;
     QStringList others;

@@ -4,9 +4,9 @@
 #include <QString>
 #include <QStringList>
 
-// The order of the shop's aisles for this data folder, kept in "aisles.lst" beside the lists: one
-// category name a line, outer blanks removed, Windows-1252, CR LF. Without the file there is no
-// order, and every list is alphabetical. The catalogue's own files never change for it.
+// The order of a shop's aisles: the categories in it, and how an order is kept when the
+// catalogue changes. An earlier version kept one in "aisles.lst" beside the lists: one category
+// name a line, outer blanks removed, Windows-1252, CR LF; it is read once, for the first shop.
 class AisleOrder final {
 public:
     // Some 30,000 aisles; a larger file is no order of ours, and is neither read nor replaced.
@@ -17,12 +17,6 @@ public:
     // The names in the file, trimmed, with empty and repeated lines left out; none without the
     // file. Throws FileError.
     QStringList read() const;
-    // Replaces the file in one step; no names delete it, and the lists are alphabetical again.
-    void write(const QStringList& names) const;
-    // Gives a renamed category the old name's place, and keeps the old name right after it, so
-    // that entries made under it stay in their aisle. False, and nothing written, when the file
-    // does not name it. Throws FileError.
-    bool rename(const QString& from, const QString& to) const;
 
     // The categories (trimmed, without repeats) in shop order: those aisles names, in its order,
     // then the others alphabetically.

@@ -13,8 +13,10 @@ inline constexpr QLatin1String CategoriesScratch("category.tmp");
 inline constexpr QLatin1String ItemsScratch("std_item.tmp");
 inline constexpr QLatin1String CategoriesUpgrade("category.new");
 inline constexpr QLatin1String ItemsUpgrade("std_item.new");
-// The shop's order of the categories, when one is set.
+// The order of the categories an earlier version kept for its one shop; read once, never written.
 inline constexpr QLatin1String Aisles("aisles.lst");
+// The shops, their aisles and the one picked.
+inline constexpr QLatin1String Shops("shops.lst");
 // Where a printout goes when no printer is installed.
 inline constexpr QLatin1String Printout("printout.pdf");
 // Between the category and the item of a Today's List entry: the degree sign.

@@ -6,6 +6,7 @@
 #include "FileError.h"
 #include "ListFiles.h"
 #include "ListOrder.h"
+#include "ShopList.h"
 
 #include <QTimer>
 #include <algorithm>
@@ -49,6 +50,11 @@ void TodaysList::load() {
     Q_EMIT countChanged(items());
 }
 
+bool TodaysList::notSoldAt(int index) const {
+    const Entry entry(m_entries.at(index).text);
+    return entry.hasCategory() && m_notSold.contains(entry.category());
+}
+
 int TodaysList::items() const {
     int items = 0;
     for (const Row& entry : m_entries)
@@ -77,6 +83,9 @@ int TodaysList::aisleOf(const QString& text) const {
     const Entry entry(text);
     if (!entry.hasCategory())
         return int(m_aisles.size()) + 1;
+    // What the shop does not sell comes after everything it does.
+    if (m_notSold.contains(entry.category()))
+        return int(m_aisles.size()) + 2;
     const auto aisle = m_aisles.constFind(entry.category());
     if (aisle != m_aisles.cend())
         return *aisle;
@@ -86,7 +95,7 @@ int TodaysList::aisleOf(const QString& text) const {
 }
 
 bool TodaysList::before(const QString& a, const QString& b) const {
-    if (!m_aisles.isEmpty()) {
+    if (!m_shopName.isEmpty()) {
         const int aisleA = aisleOf(a);
         const int aisleB = aisleOf(b);
         if (aisleA != aisleB)
@@ -95,13 +104,18 @@ bool TodaysList::before(const QString& a, const QString& b) const {
     return ListOrder::lessThan(a, b);
 }
 
-bool TodaysList::setShopOrder(const QStringList& aisles) {
+bool TodaysList::setShop(const Shop* shop) {
     QHash<QString, int> places;
-    for (const QString& aisle : aisles)
-        places.insert(aisle, int(places.size()));
-    if (places == m_aisles)
+    if (shop)
+        for (const QString& aisle : shop->aisles)
+            places.insert(aisle, int(places.size()));
+    const QString name = shop ? shop->name : QString();
+    const QSet<QString> notSold = shop ? shop->notSold : QSet<QString>();
+    if (places == m_aisles && name == m_shopName && notSold == m_notSold)
         return false;
     m_aisles = places;
+    m_shopName = name;
+    m_notSold = notSold;
     // Every entry goes to its place in the new order; nothing of the list changes, so nothing
     // is written.
     Q_EMIT aboutToReplace();

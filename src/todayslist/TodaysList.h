@@ -4,10 +4,12 @@
 #include <QHash>
 #include <QList>
 #include <QObject>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
 class QTimer;
+struct Shop;
 
 // Today's List: its entries in order, their counts and ticks, and its file "todays.lst". Entries
 // the file would hold as the same line are one row with a count, stored as that many equal lines.
@@ -65,10 +67,14 @@ public:
     void replaceAll(const QList<Row>& entries);
     // Ticks and unticks: no change of the list, nothing is written.
     void setChecked(int index, bool checked);
-    // Sorts the entries by the shop's order of the categories (none: alphabetically), as
-    // entries added later will be. No change of the list: nothing is written.
-    // False when the order is the one set already.
-    bool setShopOrder(const QStringList& aisles);
+    // Sorts the entries by the shop's order of the categories, what it does not sell last
+    // (no shop: alphabetically), as entries added later will be. No change of the list: nothing
+    // is written. False when the shop is the one set already, as it was.
+    bool setShop(const Shop* shop);
+    // The shop's name; empty for all shops.
+    const QString& shopName() const { return m_shopName; }
+    // Whether the entry's category is one the shop does not sell.
+    bool notSoldAt(int index) const;
 
     // Empties the list and deletes its file, unless the file could not be read; a file that
     // cannot be deleted throws FileError and leaves the list as it was.
@@ -111,6 +117,8 @@ private:
     QList<Row> m_entries;
     // Each placed category's place in the shop; empty without an order.
     QHash<QString, int> m_aisles;
+    QString m_shopName;
+    QSet<QString> m_notSold;
     QTimer* m_saveTimer;
     bool m_fileRead = false;
     bool m_unsaved = false;

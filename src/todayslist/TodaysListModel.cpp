@@ -4,6 +4,9 @@
 #include "Entry.h"
 #include "TodaysList.h"
 
+#include <QGuiApplication>
+#include <QPalette>
+
 using namespace Qt::StringLiterals;
 
 TodaysListModel::TodaysListModel(TodaysList& list, QObject* parent)
@@ -18,8 +21,9 @@ TodaysListModel::TodaysListModel(TodaysList& list, QObject* parent)
     connect(&list, &TodaysList::aboutToReplace, this, &TodaysListModel::beginResetModel);
     connect(&list, &TodaysList::replaced, this, &TodaysListModel::endResetModel);
     connect(&list, &TodaysList::rowChanged, this, [this](int row) {
-        Q_EMIT dataChanged(index(row), index(row),
-                           {Qt::DisplayRole, Qt::CheckStateRole, EntryRole});
+        Q_EMIT dataChanged(
+            index(row), index(row),
+            {Qt::DisplayRole, Qt::AccessibleTextRole, Qt::CheckStateRole, EntryRole});
     });
 }
 
@@ -31,11 +35,19 @@ QVariant TodaysListModel::data(const QModelIndex& index, int role) const {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
         return {};
     const TodaysList::Row& row = m_list.at(index.row());
+    const QString shown = row.count > 1 ? Blanks::withoutTrailing(row.text) + u" \u00d7"_s +
+                                              QString::number(row.count)
+                                        : row.text;
     switch (role) {
     case Qt::DisplayRole:
-        return row.count > 1
-                   ? Blanks::withoutTrailing(row.text) + u" \u00d7"_s + QString::number(row.count)
-                   : row.text;
+        return shown;
+    // What the shop does not sell is drawn greyed, and said so.
+    case Qt::ForegroundRole:
+        return m_list.notSoldAt(index.row())
+                   ? QGuiApplication::palette().brush(QPalette::Disabled, QPalette::Text)
+                   : QVariant();
+    case Qt::AccessibleTextRole:
+        return m_list.notSoldAt(index.row()) ? shown + u", not at "_s + m_list.shopName() : shown;
     case EntryRole:
         return QVariant::fromValue(Entry(row.text, row.count));
     case Qt::CheckStateRole:

@@ -272,16 +272,16 @@ private Q_SLOTS:
                                    {Std, items({{name, "Milk"}})},
                                    {Today, entry + "\r\nA\r\n"}}});
         // The order's file is trouble of its own: the rename is done, shown and told.
-        addScenario("Edit Cat beside a shop order that cannot be read",
+        addScenario("Edit Cat beside shops that cannot be read",
                     {.before = {{Cat, cats({"Bakery", "Dairy"})},
                                 {Std, items({{"Dairy", "Milk"}})},
-                                {u"aisles.lst"_s, "<dir>"}},
+                                {u"shops.lst"_s, "<dir>"}},
                      .steps = u"click CatList 1; do tbEditCat; do tbNewItem"_s,
                      .answers = u"OK; =Milk Products; OK; =rye"_s,
                      .boxes =
-                         u"File Error OK Stop|aisles.lst\n\n*; input New Category|*; File Error OK "
-                         "Exclamation|Dairy is renamed Milk Products, but the shop's order "
-                         "could not be changed and was left as it was.\n\naisles.lst\n\n*; "
+                         u"File Error OK Stop|shops.lst\n\n*; input New Category|*; File Error OK "
+                         "Exclamation|Dairy is renamed Milk Products, but the shops could not be "
+                         "changed and were left as they were.\n\nshops.lst\n\n*; "
                          "input New item|New item for category: Milk Products~17|"_s,
                      .after = {{Cat, cats({"Bakery", "Milk Products"})},
                                {Std, items({{"Milk Products", "Milk"}, {"Milk Products", "rye"}})}},
@@ -637,14 +637,14 @@ private Q_SLOTS:
         const QList<Change> changes{
             {"an item added", u"click CatList 0; dclick StdList 0"_s, {}, milk},
             {"an item added before Shop Order leaves the lists alphabetical",
-             u"click CatList 0; dclick StdList 0; do MU_ShopOrder; press AlphabeticalButton; "
+             u"click CatList 0; dclick StdList 0; do MU_Shops; press AlphabeticalButton; "
              "press OkButton"_s,
              {},
              milk},
-            {"an item added before a shop order",
-             u"click CatList 0; dclick StdList 0; do MU_ShopOrder; press OkButton"_s,
-             {},
-             "Dairy\xb0 Milk\r\nA\r\nC\r\nC\r\n"},
+            {"an item added before a shop is picked",
+             u"click CatList 0; dclick StdList 0; do MU_Shops; press AddShopButton; press "
+             "OkButton; key ShopPicker Down"_s,
+             u"=Market"_s, "Dairy\xb0 Milk\r\nA\r\nC\r\nC\r\n"},
             {"an entry taken off", u"click TmpList 1; key TmpList Delete"_s, {}, "A\r\n"},
             {"a count raised", u"click TmpList 0; key TmpList +"_s, {}, "A\r\nA\r\nC\r\nC\r\n"},
             {"a count lowered", u"click TmpList 1; key TmpList -"_s, {}, "A\r\nC\r\n"},
@@ -701,94 +701,164 @@ private Q_SLOTS:
     // With the shop's order of the aisles set, Today's List, its printout and its copy group the
     // entries by aisle in that order; unplaced categories follow alphabetically, then one-time
     // entries and entries of no category. Today's List's file is no change of it.
-    void shopOrder_data() {
+    void shops_data() {
         addScenarioColumns();
-        const QString aisles = u"aisles.lst"_s;
+        const QString shops = u"shops.lst"_s;
         const QByteArray list =
             "Bakery\xb0 Bread\r\nDairy\xb0 Milk\r\nZoo\r\nspecial\xb0 "
             "Candles\r\nProduce\xb0 Apples\r\nFish\xb0 Cod\r\nTins\xb0 Peas\r\n";
+        // A shop added is not picked until the picker says so; then the list, the copy and the
+        // printout follow its aisles.
         addScenario(
-            "set with the keys",
+            "added and set with the keys, then picked",
             {.before = {{Cat, cats({"Bakery", "Dairy", "Produce"})}, {Today, list}},
-             .steps = u"key TmpList Ctrl+Shift+O; key AisleList End; key AisleList Alt+Up; key "
-                      "AisleList Alt+Up; press OkButton; key TmpList Ctrl+C; do tbPrint; do "
-                      "tbSpecial"_s,
-             .answers = u"Yes; =Eggs"_s,
-             .boxes = u"Ready to print... YesNoCancel Question default-No|*; input *"_s,
-             .after = {{aisles, "Produce\r\nBakery\r\nDairy\r\n"}},
+             .steps = u"key TmpList Ctrl+Shift+O; press AddShopButton; key AisleList End; key "
+                      "AisleList Alt+Up; key AisleList Alt+Up; press OkButton; key ShopPicker "
+                      "Down; key TmpList Ctrl+C; do tbPrint; do tbSpecial"_s,
+             .answers = u"=  [Market] -1 ; Yes; =Eggs"_s,
+             .boxes = u"input New Shop|New shop's name...|; Ready to print... YesNoCancel "
+                      "Question default-No|*; input *"_s,
+             .after = {{shops, "> [Market] -1\r\n= [Market] -1\r\n+ Produce\r\n+ Bakery\r\n+ "
+                               "Dairy\r\n"}},
              .shows =
-                 u"TmpList=Produce\u00b0 Apples|Bakery\u00b0 Bread|Dairy\u00b0 Milk|Fish\u00b0 "
-                 "Cod|Tins\u00b0 Peas|special\u00b0 Candles|>special\u00b0 Eggs|Zoo; "
-                 "clipboard=Vittlo! DATE|||Produce|     Apples||Bakery|     Bread||Dairy|     "
-                 "Milk||Fish|     Cod||Tins|     Peas||special|     Candles|     Zoo|; "
-                 "printout=||Vittlo! DATE|||Produce~3|     Apples||Bakery~3|     Bread||Dairy~3|"
-                 "     Milk||Fish~3|     Cod||Tins~3|     Peas||special~3|     Candles|     "
-                 "Zoo|#end"_s});
-        // The catalogue's order of its categories is not alphabetical here.
-        const QByteArray damaged = "  Dairy \r\n\r\nGone\r\n\x01\xff\r\nBakery\r\nDairy\r\n";
+                 u"ShopPicker=[Market] -1; TmpList=Produce\u00b0 Apples|Bakery\u00b0 "
+                 "Bread|Dairy\u00b0 Milk|Fish\u00b0 Cod|Tins\u00b0 Peas|special\u00b0 "
+                 "Candles|>special\u00b0 Eggs|Zoo; clipboard=Vittlo! DATE - [Market] "
+                 "-1|||Produce|     Apples||Bakery|     Bread||Dairy|     Milk||Fish|     "
+                 "Cod||Tins|     Peas||special|     Candles|     Zoo|; printout=||Vittlo! DATE - "
+                 "[Market] -1|||Produce~3|     Apples||Bakery~3|     Bread||Dairy~3|     "
+                 "Milk||Fish~3|     Cod||Tins~3|     Peas||special~3|     Candles|     Zoo|#end"_s});
+        // What the shop does not sell comes last, greyed and said so, under its own heading, with
+        // category names or without; the PDF is named after the shop. "All shops" is no order.
+        QByteArray fish = list;
+        fish.replace("Fish", "- Fish");
+        const Files two{{Cat, cats({"Bakery", "Dairy", "- Fish", "Produce"})},
+                        {shops, "> Market\r\n= Market\r\n+ - Fish\r\n+ Dairy\r\n= Corner/shop\r\n+ "
+                                "Dairy\r\n- - Fish\r\n"},
+                        {Today, fish}};
         addScenario(
-            "read from a file with unknown names, empty and damaged lines",
-            {.before = {{Cat, cats({"Produce", "Fish", "Dairy", "Bakery"})},
-                        {Std, items({{"Dairy", "Butter"}})},
-                        {aisles, damaged},
-                        {Today, list}},
-             .steps = u"click CatList 1; dclick StdList 0; do MU_ShopOrder"_s,
-             .after = {{aisles, damaged}},
-             .shows = u"AisleList=>Dairy|Bakery|Fish|Produce; TmpList=>Dairy\u00b0 Butter~24|Dairy"
-                      "\u00b0 Milk|Bakery\u00b0 Bread|Fish\u00b0 Cod|Produce\u00b0 "
-                      "Apples|Tins\u00b0 Peas|special\u00b0 Candles|Zoo"_s});
+            "switching shops",
+            {.before = two,
+             .steps = u"key ShopPicker Down; key TmpList Ctrl+C; noprinter; do tbPrint"_s,
+             .answers = u"No; OK"_s,
+             .boxes = u"Ready to print*; Printed to a file OK Information|No printer is "
+                      "installed, so the printout was saved as\n*printout Corner_shop.pdf"_s,
+             .after = {{shops, "> Corner/shop\r\n= Market\r\n+ - Fish\r\n+ Dairy\r\n= "
+                               "Corner/shop\r\n+ Dairy\r\n- - Fish\r\n"},
+                       {Today, fish}},
+             .shows = u"TmpList=Dairy\u00b0 Milk|Bakery\u00b0 Bread|Produce\u00b0 "
+                      "Apples|Tins\u00b0 Peas|special\u00b0 Candles|Zoo|-- Fish\u00b0 Cod, "
+                      "not at Corner/shop; clipboard=Vittlo! DATE - Corner/shop|||Dairy|  "
+                      "   Milk||Bakery|     Bread||Produce|     Apples||Tins|     "
+                      "Peas||special|     Candles|     Zoo||Not at Corner/shop||- Fish|     "
+                      "Cod|; printout=||Vittlo! DATE - Corner/shop|||     Milk||     "
+                      "Bread||     Apples||     Peas||     Candles|     Zoo||Not at "
+                      "Corner/shop||     Cod|#end"_s});
+        addScenario("all shops",
+                    {.before = two,
+                     .steps = u"key ShopPicker Up; key ShopPicker Up; do Undo"_s,
+                     .after = {{shops, "= Market\r\n+ - Fish\r\n+ Dairy\r\n= Corner/shop\r\n+ "
+                                       "Dairy\r\n- - Fish\r\n"},
+                               {Today, fish}},
+                     .shows = u"ShopPicker=All shops; TmpList=- Fish\u00b0 Cod|Bakery\u00b0 "
+                              "Bread|Dairy\u00b0 Milk|Produce\u00b0 Apples|special\u00b0 "
+                              "Candles|Tins\u00b0 Peas|Zoo"_s});
+        // Told once at the start, the list alphabetical; never written over.
+        const Files damaged{
+            {Cat, cats({"Dairy"})}, {shops, "= Market\r\n+ Dairy\r\nDairy\r\n"}, {Today, list}};
+        addScenario("a damaged file",
+                    {.before = damaged,
+                     .steps = u"do MU_Shops"_s,
+                     .answers = u"OK; OK"_s,
+                     .boxes = u"File Error OK Stop|shops.lst\n\nLine 3 is no shop, aisle or pick "
+                              "of Vittlo!'s. The file is left as it is, and the lists are "
+                              "alphabetical.; File Error*"_s,
+                     .after = damaged,
+                     .shows = u"ShopPicker=All shops; TmpList=Bakery\u00b0 Bread|Dairy\u00b0 "
+                              "Milk|Fish\u00b0 Cod|Produce\u00b0 Apples|special\u00b0 "
+                              "Candles|Tins\u00b0 Peas|Zoo"_s});
         // An item added under the new name goes to the aisle at once; the old name keeps it too,
-        // for the entries made under it.
+        // for the entries made under it, in every shop. The shop picked is shown first.
         addScenario(
             "kept by Edit Cat and Del Cat, and a deleted category's place by a new order",
             {.before = {{Cat, cats({"Bakery", "Dairy", "Produce", "Tins"})},
                         {Std, items({{"Dairy", "Milk"}})},
-                        {aisles, "Produce\r\nDairy\r\nBakery\r\n"},
+                        {shops, "= Corner\r\n- Dairy\r\n\r\n= Market\r\n+ Produce\r\n+ Dairy\r\n+ "
+                                "Bakery\r\n> Market\r\n"},
                         {Today, "Bakery\xb0 Bread\r\nTins\xb0 Peas\r\nDairy\xb0 Cream\r\n"}},
              .steps = u"click CatList 1; do tbEditCat; dclick StdList 0; key TmpList Ctrl+C; "
-                      "click CatList 0; do tbDeleteCat; do MU_ShopOrder; key AisleList "
+                      "click CatList 0; do tbDeleteCat; do MU_Shops; key AisleList "
                       "End; key AisleList Alt+Up; press OkButton"_s,
              .answers = u"=Milk Products; Yes"_s,
              .boxes = u"input *; Confirm *"_s,
-             .after = {{aisles, "Produce\r\nTins\r\nMilk Products\r\nDairy\r\nBakery\r\n"}},
-             .shows = u"clipboard=Vittlo! DATE|||Milk Products|     Milk||Dairy|     "
+             .after = {{shops, "> Market\r\n= Corner\r\n- Milk Products\r\n- Dairy\r\n= "
+                               "Market\r\n+ Produce\r\n+ Tins\r\n+ Milk Products\r\n+ Dairy\r\n+ "
+                               "Bakery\r\n"}},
+             .shows = u"clipboard=Vittlo! DATE - Market|||Milk Products|     Milk||Dairy|     "
                       "Cream||Bakery|     Bread||Tins|     Peas|"_s});
-        // OK keeps the places of names the catalogue lacks, though the order reads alphabetical.
-        addScenario("OK keeps what the order remembers",
-                    {.before = {{Cat, cats({"Bakery", "Dairy"})}, {aisles, "Gone\r\n"}},
-                     .steps = u"do MU_ShopOrder; press OkButton"_s,
-                     .after = {{aisles, "Gone\r\nBakery\r\nDairy\r\n"}}});
+        // A shop renamed stays picked; one deleted, nothing is; OK keeps the places of names the
+        // catalogue lacks.
+        addScenario("renamed, deleted, and OK keeps what an order remembers",
+                    {.before = {{Cat, cats({"Bakery", "Dairy"})},
+                                {shops, "> Market\r\n= Corner\r\n= Market\r\n+ Gone\r\n"}},
+                     .steps = u"do MU_Shops; press RenameShopButton; click ShopNames 0; press "
+                              "DeleteShopButton; tick AisleList 0; press OkButton"_s,
+                     .answers = u"=Stall; Yes"_s,
+                     .boxes = u"input Rename Shop|Change shop's name...|Market; Confirm YesNo "
+                              "Question default-No|Delete Shop: Corner ?"_s,
+                     .after = {{shops, "> Stall\r\n= Stall\r\n+ Gone\r\n- Bakery\r\n+ Dairy\r\n"}},
+                     .shows = u"ShopPicker=Stall"_s});
+        addScenario("an imported category is sold, after the ordered aisles",
+                    {.before = {{Cat, cats({"Bakery", "Dairy"})},
+                                {shops, "> Market\r\n= Market\r\n+ Dairy\r\n- Bakery\r\n"},
+                                {u"import.txt"_s, "[!]Apples\r\nGreen"}},
+                     .steps = u"do MU_Import; do MU_Shops"_s,
+                     .answers = u"Yes"_s,
+                     .boxes = u"Ready to import*"_s,
+                     .shows = u"AisleList=>+Dairy|Bakery|+Apples"_s});
         // At most 1 MB: a longer file is told once at the start, never read nor written over.
         for (const qsizetype size : {1 << 20, (1 << 20) + 1}) {
-            QByteArray order = "Produce\r\nBakery\r\n";
-            for (int i = 0; i < 60000; ++i)
-                order += "Gone " + QByteArray::number(100000 + i) + "\r\n";
-            order += QByteArray(size - order.size() - 2, 'x') + "\r\n";
+            QByteArray order = "> Market\r\n= Market\r\n+ Produce\r\n+ Bakery\r\n";
+            for (int i = 0; i < 50000; ++i)
+                order += "+ Gone " + QByteArray::number(100000 + i) + "\r\n";
+            order += "+ " + QByteArray(size - order.size() - 4, 'x') + "\r\n";
             const bool over = size > 1 << 20;
-            addScenario(over ? "one byte over 1 MB" : "1 MB, 60,000 names the catalogue lacks",
+            addScenario(over ? "one byte over 1 MB" : "1 MB, 50,000 names the catalogue lacks",
                         {.before = {{Cat, cats({"Bakery", "Produce"})},
-                                    {aisles, order},
+                                    {shops, order},
                                     {Today, "Bakery\xb0 Bread\r\nProduce\xb0 Apples\r\n"}},
-                         .steps = over ? QString() : u"do MU_ShopOrder; press OkButton"_s,
+                         .steps = over ? QString() : u"do MU_Shops; press OkButton"_s,
                          .answers = over ? u"OK"_s : QString(),
-                         .boxes = over ? u"File Error OK Stop|aisles.lst\n\nThe file is larger "
+                         .boxes = over ? u"File Error OK Stop|shops.lst\n\nThe file is larger "
                                          "than 1 MB, too large to read."_s
                                        : QString(),
-                         .after = {{aisles, order}},
+                         .after = {{shops, order}},
                          .shows = over ? u"TmpList=Bakery\u00b0 Bread|Produce\u00b0 Apples"_s
                                        : u"TmpList=Produce\u00b0 Apples|Bakery\u00b0 Bread"_s});
         }
-        addScenario("Alphabetical is no order",
-                    {.before = {{Cat, cats({"Bakery", "Dairy", "Produce"})},
-                                {aisles, "Produce\r\nDairy\r\n"},
-                                {Today, list}},
-                     .steps = u"do MU_ShopOrder; press AlphabeticalButton; press OkButton"_s,
-                     .after = {{aisles, "<missing>"}, {Today, list}},
-                     .shows =
-                         u"TmpList=Bakery\u00b0 Bread|Dairy\u00b0 Milk|Fish\u00b0 "
-                         "Cod|Produce\u00b0 Apples|special\u00b0 Candles|Tins\u00b0 Peas|Zoo"_s});
+        // Once: the order of an earlier version becomes "My Shop", picked; its file stays for
+        // that version. Without any shop left, it does not come back.
+        const Files earlier{{Cat, cats({"Bakery", "Dairy", "Produce"})},
+                            {u"aisles.lst"_s, "Produce\r\nDairy\r\n"},
+                            {Today, list}};
+        addScenario("the order of an earlier version, then every shop deleted",
+                    {.before = earlier,
+                     .steps = u"do MU_Shops; press AlphabeticalButton; press OkButton; key "
+                              "TmpList Ctrl+C; do MU_Shops; press DeleteShopButton; press "
+                              "OkButton"_s,
+                     .answers = u"Yes"_s,
+                     .boxes = u"Confirm *"_s,
+                     .after = {{u"aisles.lst"_s, "Produce\r\nDairy\r\n"}, {shops, ""}},
+                     .shows = u"ShopPicker=All shops; clipboard=Vittlo! DATE - My "
+                              "Shop|||Bakery|     Bread||Dairy|     Milk||Produce|     "
+                              "Apples||Fish|     Cod||Tins|     Peas||special|     Candles|     "
+                              "Zoo|"_s});
+        Files none = earlier;
+        none[shops] = "";
+        addScenario("no shop comes back",
+                    {.before = none, .after = {{shops, ""}}, .shows = u"ShopPicker=All shops"_s});
     }
-    void shopOrder() { runScenario(); }
+    void shops() { runScenario(); }
 
     // What Ctrl+C copies reaches the phone whole: the codes' bytes, read back from the screen by
     // a QR decoder, are its UTF-8 and join to it part by part; so is a new e-mail's body.

@@ -6,6 +6,7 @@
 #include "ImportFile.h"
 #include "OrphanPurge.h"
 #include "RecipeFiles.h"
+#include "ShopList.h"
 #include "TempDirTest.h"
 #include "TextFile.h"
 #include "UpgradeMerge.h"
@@ -212,6 +213,46 @@ private Q_SLOTS:
         if (entry.hasCategory())
             QCOMPARE(Entry::ofCategory(u" "_s + entry.category() + u' ', entry.item()).text(),
                      text.trimmed());
+    }
+
+    // The shops file as a person may have mended it: each line a sign, a blank and a name kept
+    // as it stands, less blanks at its end. Read, written back and read again, it is the same;
+    // a line of another kind is the file damaged, told by its number.
+    void shopsFile_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("shops"); // "picked|shop:+sold,-not sold|..." or "Line N"
+        QTest::newRow("names with signs and blanks")
+            << QByteArray("= [Market]\r\n+ - Fish\r\n- [Deli]\r\n\r\n=  Stall  \r\n>  Stall\r\n")
+            << u" Stall|[Market]:+- Fish,-[Deli]| Stall:"_s;
+        QTest::newRow("an aisle twice, a pick of no shop")
+            << QByteArray("> B\r\n= A\r\n+ x\r\n- x\r\n") << u"|A:+x"_s;
+        QTest::newRow("an aisle before any shop") << QByteArray("+ x\r\n= A\r\n") << u"Line 1"_s;
+        QTest::newRow("a shop twice") << QByteArray("= A\r\n+ x\r\n= A\r\n") << u"Line 3"_s;
+        QTest::newRow("two picks") << QByteArray("> A\r\n= A\r\n> A\r\n") << u"Line 3"_s;
+        QTest::newRow("no blank after the sign") << QByteArray("= A\r\n+x\r\n") << u"Line 2"_s;
+        QTest::newRow("no name") << QByteArray("= A\r\n+   \r\n") << u"Line 2"_s;
+        QTest::newRow("another sign") << QByteArray("= A\r\n* x\r\n") << u"Line 2"_s;
+    }
+    void shopsFile() {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, shops);
+        TestFiles::write(m_dir, u"shops.lst"_s, file);
+        try {
+            const ShopList read = ShopList::read(m_dir);
+            QStringList shown{read.picked};
+            for (const Shop& shop : read.shops) {
+                QStringList aisles;
+                for (const QString& aisle : shop.aisles)
+                    aisles.append((shop.notSold.contains(aisle) ? u"-"_s : u"+"_s) + aisle);
+                shown.append(shop.name + u':' + aisles.join(u','));
+            }
+            QCOMPARE(shown.join(u'|'), shops);
+            read.write(m_dir);
+            QCOMPARE(ShopList::read(m_dir), read);
+        } catch (const FileError& error) {
+            QCOMPARE(error.message().section(u' ', 0, 1), shops);
+            QCOMPARE(TestFiles::read(m_dir, u"shops.lst"_s), file);
+        }
     }
 
     // A text file is read up to the size limit; one byte more is refused before it is read.

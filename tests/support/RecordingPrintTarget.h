@@ -20,6 +20,10 @@ public:
     void setFontSize(double points) override { m_font[1] = QString::number(points); }
     void setFontBold(bool bold) override { m_font[2] = bold ? QStringLiteral(" bold") : QString(); }
     void setDocName(const QString& name) override { docName = name; }
+    void setPdfPath(const QString& path) override {
+        if (!pdfFile.isEmpty())
+            pdfFile = path;
+    }
     double pageWidth() override { return 12000; }
     double currentX() const override { return m_x; }
     void setCurrentX(double twips) override { m_x = twips; }

@@ -19,6 +19,7 @@
 #include <QStatusBar>
 #include <QTest>
 #include <QToolBar>
+#include <QToolButton>
 #include <ZXing/ReadBarcode.h>
 
 using namespace Qt::StringLiterals;
@@ -140,16 +141,22 @@ QString WindowDriver::probe(const QString& name) const {
         const QAbstractItemModel* model = box->model();
         for (int i = 0; i < model->rowCount(); ++i) {
             const QModelIndex index = model->index(i, 0);
-            entries.append((i == box->currentIndex().row() ? u">"_s : QString()) +
-                           (index.data(Qt::CheckStateRole) == Qt::Checked ? u"+"_s : QString()) +
-                           TestFiles::shortBlanks(index.data().toString()));
+            // A greyed entry shows "-" and what a screen reader says of it.
+            const QVariant said = index.data(Qt::AccessibleTextRole);
+            entries.append(
+                (i == box->currentIndex().row() ? u">"_s : QString()) +
+                (index.data(Qt::CheckStateRole) == Qt::Checked ? u"+"_s : QString()) +
+                (index.data(Qt::ForegroundRole).isValid() ? u"-"_s : QString()) +
+                TestFiles::shortBlanks(said.isValid() ? said.toString() : index.data().toString()));
         }
         return entries.join(u'|');
     }
     if (const auto* bar = qobject_cast<const QToolBar*>(widget)) {
         QString enabled;
-        for (const QAction* action : bar->actions())
-            enabled += action->isEnabled() ? u'1' : u'0';
+        // The commands' buttons, not the shop picker after them.
+        for (QAction* action : bar->actions())
+            if (qobject_cast<const QToolButton*>(bar->widgetForAction(action)))
+                enabled += action->isEnabled() ? u'1' : u'0';
         return enabled;
     }
     if (!widget)
@@ -158,7 +165,8 @@ QString WindowDriver::probe(const QString& name) const {
         return u"hidden"_s;
     // Labels, edit boxes and buttons show their text, frames and windows their title.
     QString shown = widget->property("text").toString() + widget->property("plainText").toString() +
-                    widget->property("title").toString();
+                    widget->property("title").toString() +
+                    widget->property("currentText").toString();
     if (widget->isWindow())
         shown = widget->windowTitle();
     return TestFiles::shortBlanks(shown) + (widget->isEnabled() ? QString() : u" (disabled)"_s);

@@ -200,9 +200,13 @@ void MainScreen::showShops(const ShopList& shops) {
     const QSignalBlocker quiet(m_shopPicker);
     m_shopPicker->clear();
     m_shopPicker->addItem(AllShops);
-    for (const Shop& shop : shops.shops)
+    // By place, not by name: a shop may be called "All shops" too.
+    m_shopPicker->setCurrentIndex(0);
+    for (const Shop& shop : shops.shops) {
         m_shopPicker->addItem(shop.name);
-    m_shopPicker->setCurrentIndex(std::max(0, m_shopPicker->findText(shops.picked)));
+        if (shop.name == shops.picked)
+            m_shopPicker->setCurrentIndex(m_shopPicker->count() - 1);
+    }
 }
 
 void MainScreen::buildLists() {

@@ -137,6 +137,7 @@ void ShopsDialog::display(int row) {
         auto* item = new QListWidgetItem(category, m_aisles);
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
         item->setCheckState(shop.notSold.contains(category) ? Qt::Unchecked : Qt::Checked);
+        item->setToolTip(u"ticked: sold here"_s);
     }
     m_aisles->setCurrentRow(0);
 }

@@ -10,6 +10,7 @@
 
 #include <QTimer>
 #include <algorithm>
+#include <vector>
 
 TodaysList::TodaysList(const QDir& dir, QObject* parent)
     : QObject(parent)
@@ -29,8 +30,7 @@ void TodaysList::load() {
         return;
     }
     // Into an empty list in one go: a stable sort keeps equal entries in the file's order.
-    std::stable_sort(lines.begin(), lines.end(),
-                     [this](const QString& a, const QString& b) { return before(a, b); });
+    sortInOrder(lines, [](const QString& line) -> const QString& { return line; });
     Q_EMIT aboutToReplace();
     m_entries.reserve(lines.size());
     QHash<QStringView, qsizetype> rows;
@@ -104,6 +104,25 @@ bool TodaysList::before(const QString& a, const QString& b) const {
     return ListOrder::lessThan(a, b);
 }
 
+template <typename T, typename Text>
+void TodaysList::sortInOrder(QList<T>& list, const Text& text) const {
+    // Each entry's aisle is found once, not at every comparison; the language's order is asked
+    // only within an aisle.
+    std::vector<std::pair<int, qsizetype>> places(size_t(list.size()));
+    for (qsizetype i = 0; i < list.size(); ++i)
+        places[size_t(i)] = {m_shopName.isEmpty() ? 0 : aisleOf(text(list.at(i))), i};
+    std::stable_sort(places.begin(), places.end(), [&](const auto& a, const auto& b) {
+        if (a.first != b.first)
+            return a.first < b.first;
+        return ListOrder::lessThan(text(list.at(a.second)), text(list.at(b.second)));
+    });
+    QList<T> sorted;
+    sorted.reserve(list.size());
+    for (const auto& place : places)
+        sorted.append(list.at(place.second));
+    list = std::move(sorted);
+}
+
 bool TodaysList::setShop(const Shop* shop) {
     QHash<QString, int> places;
     if (shop)
@@ -119,8 +138,7 @@ bool TodaysList::setShop(const Shop* shop) {
     // Every entry goes to its place in the new order; nothing of the list changes, so nothing
     // is written.
     Q_EMIT aboutToReplace();
-    std::stable_sort(m_entries.begin(), m_entries.end(),
-                     [this](const Row& a, const Row& b) { return before(a.text, b.text); });
+    sortInOrder(m_entries, [](const Row& row) -> const QString& { return row.text; });
     Q_EMIT replaced();
     return true;
 }
@@ -199,8 +217,7 @@ void TodaysList::restore(int index, const Row& entry) {
 void TodaysList::replaceAll(const QList<Row>& entries) {
     Q_EMIT aboutToReplace();
     m_entries = entries;
-    std::stable_sort(m_entries.begin(), m_entries.end(),
-                     [this](const Row& a, const Row& b) { return before(a.text, b.text); });
+    sortInOrder(m_entries, [](const Row& row) -> const QString& { return row.text; });
     Q_EMIT replaced();
     changed();
 }

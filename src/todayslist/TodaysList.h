@@ -111,6 +111,8 @@ private:
     // Where an entry's category comes in the shop: its place in the order, or after them all.
     int aisleOf(const QString& text) const;
     bool before(const QString& a, const QString& b) const;
+    // Sorts as before() does, stably.
+    template <typename T, typename Text> void sortInOrder(QList<T>& list, const Text& text) const;
     void changed();
 
     QDir m_dir;

@@ -77,7 +77,7 @@ void ShopList::write(const QDir& dir) const {
     if (size > LargestFile)
         throw FileError(ListFiles::Shops,
                         u"The shops and their aisles would take more than 1 MB, too much for the "
-                        "file; it is left as it was."_s);
+                        "file, which is left as it was."_s);
     EntryListFile(dir, ListFiles::Shops).write(lines);
 }
 

@@ -184,8 +184,9 @@ void MainScreen::buildToolbar() {
     m_shopPicker->setObjectName(u"ShopPicker"_s);
     m_shopPicker->setAccessibleName(u"Shop for this trip"_s);
     m_shopPicker->setToolTip(u"the shop for this trip: Today's List in the order of its aisles"_s);
-    m_shopPicker->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    m_shopPicker->setMinimumContentsLength(10);
+    // Of one width whatever the names, so that the toolbar does not move; the list opens wider.
+    m_shopPicker->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_shopPicker->setMinimumContentsLength(14);
     m_shopPicker->addItem(AllShops);
     m_toolbar->addSeparator();
     m_toolbar->addWidget(m_shopPicker);

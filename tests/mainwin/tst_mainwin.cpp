@@ -641,10 +641,10 @@ private Q_SLOTS:
              "press OkButton"_s,
              {},
              milk},
-            {"an item added before a shop is picked",
+            {"an item added before a shop is picked and its aisle renamed",
              u"click CatList 0; dclick StdList 0; do MU_Shops; press AddShopButton; press "
-             "OkButton; key ShopPicker Down"_s,
-             u"=Market"_s, "Dairy\xb0 Milk\r\nA\r\nC\r\nC\r\n"},
+             "OkButton; key ShopPicker Down; do tbEditCat"_s,
+             u"=Market; =Milk Products"_s, "Dairy\xb0 Milk\r\nA\r\nC\r\nC\r\n"},
             {"an entry taken off", u"click TmpList 1; key TmpList Delete"_s, {}, "A\r\n"},
             {"a count raised", u"click TmpList 0; key TmpList +"_s, {}, "A\r\nA\r\nC\r\nC\r\n"},
             {"a count lowered", u"click TmpList 1; key TmpList -"_s, {}, "A\r\nC\r\n"},
@@ -657,18 +657,24 @@ private Q_SLOTS:
             {"a found item", u"do Find; type FindBox milk; key FindBox Return"_s, {}, milk}};
         const QString undo = u"; tick TmpList 0; key TmpList Ctrl+Z; wait"_s;
         for (const Change& change : changes) {
-            addScenario(qPrintable(QLatin1String(change.name) + u" undone"_s),
-                        {.before = before,
-                         .steps = change.steps + undo,
-                         .answers = change.answers,
-                         .boxes = u"*"_s.repeated(change.answers.isEmpty() ? 0 : 1),
-                         .after = {{Today, "A\r\nC\r\nC\r\n"}}});
-            addScenario(qPrintable(QLatin1String(change.name) + u" done again"_s),
-                        {.before = before,
-                         .steps = change.steps + undo + u"; key TmpList Ctrl+Shift+Z"_s,
-                         .answers = change.answers,
-                         .boxes = u"*"_s.repeated(change.answers.isEmpty() ? 0 : 1),
-                         .after = {{Today, change.changed}}});
+            addScenario(
+                qPrintable(QLatin1String(change.name) + u" undone"_s),
+                {.before = before,
+                 .steps = change.steps + undo,
+                 .answers = change.answers,
+                 .boxes =
+                     QStringList(change.answers.count(u';') + !change.answers.isEmpty(), u"*"_s)
+                         .join(u"; "),
+                 .after = {{Today, "A\r\nC\r\nC\r\n"}}});
+            addScenario(
+                qPrintable(QLatin1String(change.name) + u" done again"_s),
+                {.before = before,
+                 .steps = change.steps + undo + u"; key TmpList Ctrl+Shift+Z"_s,
+                 .answers = change.answers,
+                 .boxes =
+                     QStringList(change.answers.count(u';') + !change.answers.isEmpty(), u"*"_s)
+                         .join(u"; "),
+                 .after = {{Today, change.changed}}});
         }
     }
     void undo() { runScenario(); }
@@ -730,8 +736,7 @@ private Q_SLOTS:
                  "Milk||Fish~3|     Cod||Tins~3|     Peas||special~3|     Candles|     Zoo|#end"_s});
         // What the shop does not sell comes last, greyed and said so, under its own heading, with
         // category names or without; the PDF is named after the shop. "All shops" is no order.
-        QByteArray fish = list;
-        fish.replace("Fish", "- Fish");
+        const QByteArray fish = QByteArray(list).replace("Fish", "- Fish");
         const Files two{{Cat, cats({"Bakery", "Dairy", "- Fish", "Produce"})},
                         {shops, "> Market\r\n= Market\r\n+ - Fish\r\n+ Dairy\r\n= Corner/shop\r\n+ "
                                 "Dairy\r\n- - Fish\r\n"},

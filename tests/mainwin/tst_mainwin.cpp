@@ -437,10 +437,9 @@ private Q_SLOTS:
         QTest::addColumn<QString>("answers");
         QTest::addColumn<Files>("after");
         const Files milk{{Today, "A\r\nspecial\xb0 Milk\r\n"}};
-        QTest::newRow("SIGTERM, SIGHUP and SIGINT")
-            << QList<int>{SIGTERM, SIGHUP, SIGINT} << u"do tbSpecial"_s << u"=Milk"_s << milk;
-        QTest::newRow("SIGKILL a second after")
-            << QList<int>{SIGKILL} << u"do tbSpecial"_s << u"=Milk"_s << milk;
+        QTest::newRow("SIGTERM, SIGHUP, SIGINT, and SIGKILL a second after")
+            << QList<int>{SIGTERM, SIGHUP, SIGINT, SIGKILL} << u"do tbSpecial"_s << u"=Milk"_s
+            << milk;
         QTest::newRow("SIGTERM with a note typed")
             << QList<int>{SIGTERM}
             << u"do tbMakeList; click File1 0; press NoteButton; type EditorBox Simmer"_s
@@ -656,26 +655,19 @@ private Q_SLOTS:
              "A\r\nB\r\nC\r\nC\r\nC\r\n"},
             {"a found item", u"do Find; type FindBox milk; key FindBox Return"_s, {}, milk}};
         const QString undo = u"; tick TmpList 0; key TmpList Ctrl+Z; wait"_s;
-        for (const Change& change : changes) {
-            addScenario(
-                qPrintable(QLatin1String(change.name) + u" undone"_s),
-                {.before = before,
-                 .steps = change.steps + undo,
-                 .answers = change.answers,
-                 .boxes =
-                     QStringList(change.answers.count(u';') + !change.answers.isEmpty(), u"*"_s)
-                         .join(u"; "),
-                 .after = {{Today, "A\r\nC\r\nC\r\n"}}});
-            addScenario(
-                qPrintable(QLatin1String(change.name) + u" done again"_s),
-                {.before = before,
-                 .steps = change.steps + undo + u"; key TmpList Ctrl+Shift+Z"_s,
-                 .answers = change.answers,
-                 .boxes =
-                     QStringList(change.answers.count(u';') + !change.answers.isEmpty(), u"*"_s)
-                         .join(u"; "),
-                 .after = {{Today, change.changed}}});
-        }
+        for (const Change& change : changes)
+            for (const bool again : {false, true})
+                addScenario(
+                    qPrintable(QLatin1String(change.name) +
+                               (again ? u" done again"_s : u" undone"_s)),
+                    {.before = before,
+                     .steps = change.steps + undo +
+                              (again ? u"; key TmpList Ctrl+Shift+Z"_s : QString()),
+                     .answers = change.answers,
+                     .boxes =
+                         u"*; "_s.repeated(change.answers.count(u';') + !change.answers.isEmpty())
+                             .chopped(change.answers.isEmpty() ? 0 : 2),
+                     .after = {{Today, again ? change.changed : "A\r\nC\r\nC\r\n"}}});
     }
     void undo() { runScenario(); }
 

@@ -11,6 +11,7 @@
 #include "ListBox.h"
 #include "NotesEditor.h"
 #include "RecipePanel.h"
+#include "Sharing.h"
 #include "ShellMenu.h"
 #include "ShopList.h"
 #include "StatusPanels.h"
@@ -115,6 +116,9 @@ void MainScreen::buildMenus() {
     addMenuItem(file, u"MU_SendToPhone"_s, u"&Send to Phone..."_s, this, [this] {
         runCommand([this] { m_todaysCommands->sendToPhone(); });
     })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+    addMenuItem(file, u"MU_Share"_s, u"S&hare on Home Network..."_s, this, [this] {
+        m_sharing->start();
+    })->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_H));
     addMenuItem(file, u"MU_Import"_s, u"&Import"_s, this, [this] {
         runCommand([this] { changeCatalogue(&CatalogueCommands::importFile); });
     });
@@ -238,6 +242,7 @@ void MainScreen::buildLists() {
     setTabOrder(m_todaysListBox, m_categoryList);
     setTabOrder(m_categoryList, m_shopPicker);
     connect(m_todaysCommands, &TodaysListCommands::shopsChanged, this, &MainScreen::showShops);
+    m_sharing = new Sharing(m_dir, *m_todaysList, *m_todaysCommands, m_dialogs, this);
 
     connect(m_categoryList, &ListBox::picked, this, &MainScreen::pickCategory);
     connect(m_itemList, &ListBox::picked, this, &MainScreen::pickItem);
@@ -301,6 +306,10 @@ void MainScreen::buildStatusBar() {
     bar->setAccessibleName(u"Status"_s);
     bar->setSizeGripEnabled(true);
     m_statusPanels = new StatusPanels(bar);
+    connect(m_sharing, &Sharing::sharingChanged, this, [this](bool sharing) {
+        m_statusPanels->showShared(sharing ? m_sharing->address() : QString());
+    });
+    connect(m_statusPanels, &StatusPanels::sharedClicked, m_sharing, &Sharing::showWindow);
 }
 
 void MainScreen::setClock(const std::function<QDateTime()>& clock) {
@@ -359,6 +368,8 @@ void MainScreen::closeEvent(QCloseEvent* event) {
     // A list that could not be saved keeps the window open unless the user gives it up.
     if (m_ended || maybeSave()) {
         m_ended = true;
+        // Sharing ends with the window, and its own window with it.
+        m_sharing->stop();
         event->accept();
     } else {
         event->ignore();
@@ -366,6 +377,7 @@ void MainScreen::closeEvent(QCloseEvent* event) {
 }
 
 void MainScreen::endWithoutAsking() {
+    m_sharing->stop();
     if (std::exchange(m_ended, true))
         return;
     // Nobody is there to answer: the note is saved as it stands, and a failure can only be told

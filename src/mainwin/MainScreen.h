@@ -20,6 +20,7 @@ class PrintTarget;
 class QComboBox;
 class RecipePanel;
 class ShellMenu;
+class Sharing;
 class ShopList;
 class StatusPanels;
 class TodaysList;
@@ -111,6 +112,7 @@ private:
     ShellMenu* m_shellMenu = nullptr;
     TodaysList* m_todaysList = nullptr;
     FindWindow* m_find = nullptr;
+    Sharing* m_sharing = nullptr;
     std::unique_ptr<WidgetPlacer> m_placer;
     bool m_ended = false;
 };

@@ -108,6 +108,37 @@ void TodaysListCommands::addOneTimeItem() {
     showEntry(entry);
 }
 
+bool TodaysListCommands::tickEntry(const QString& entry, bool checked) {
+    const int index = m_list.find(entry);
+    if (index >= 0)
+        m_list.setChecked(index, checked);
+    return index >= 0;
+}
+
+bool TodaysListCommands::changeEntryCount(const QString& entry, int by) {
+    const int index = m_list.find(entry);
+    if (index < 0)
+        return false;
+    const int count = m_list.at(index).count + by;
+    if (count < 1)
+        change(u"Take an entry off"_s, [&] { m_list.takeAt(index); });
+    else
+        change(by > 0 ? u"Raise a count"_s : u"Lower a count"_s,
+               [&] { m_list.setCount(index, count); });
+    return true;
+}
+
+QString TodaysListCommands::addSharedEntry(const QString& text, bool anyway) {
+    // As Special takes it, but a question goes back to the phone instead of a box here.
+    const QString answer = Dialogs::oneLine(text);
+    if (answer.isEmpty())
+        return u"Type an entry to add."_s;
+    if (!anyway && !Windows1252::canEncode(answer))
+        return Dialogs::unstorableQuestion(u"entry"_s);
+    addEntry(Entry::oneTime(Windows1252::decode(Windows1252::encode(answer))).text());
+    return {};
+}
+
 bool TodaysListCommands::removeCurrentEntry() {
     const int current = m_listBox.currentRow();
     if (current < 0)
@@ -130,8 +161,7 @@ bool TodaysListCommands::changeCurrentCount(int by) {
 }
 
 void TodaysListCommands::retypeCurrentEntry() {
-    const int current = m_listBox.currentRow();
-    if (current < 0)
+    if (m_listBox.currentRow() < 0)
         return;
     // The entry itself, never the text shown with its count; without its trailing blanks,
     // which its file does not keep either.
@@ -139,8 +169,11 @@ void TodaysListCommands::retypeCurrentEntry() {
     const QString answer = m_dialogs.askText(u"Modify item..."_s, u"Make changes"_s,
                                              Blanks::withoutTrailing(entry.text()));
     const QString text = storedEntry(answer);
-    if (text.isEmpty())
+    // A phone may have changed the list while the box was up: the entry is looked for again.
+    const int current = m_list.find(entry.text());
+    if (text.isEmpty() || current < 0)
         return;
+    const int count = m_list.at(current).count;
     int shown = 0;
     change(u"Retype an entry"_s, [&] {
         m_list.takeAt(current);
@@ -149,9 +182,9 @@ void TodaysListCommands::retypeCurrentEntry() {
         // "one after the current" is with no current entry: the top of the list.
         shown = Blanks::trimmedView(text).isEmpty() ? -1 : m_list.find(text);
         if (shown >= 0)
-            m_list.setCount(shown, m_list.at(shown).count + entry.count());
+            m_list.setCount(shown, m_list.at(shown).count + count);
         else
-            m_list.insert(shown = 0, {text, entry.count()});
+            m_list.insert(shown = 0, {text, count});
     });
     m_listBox.setCurrentEntry(shown);
 }

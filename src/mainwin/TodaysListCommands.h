@@ -1,6 +1,7 @@
 #pragma once
 
 #include "RecipeHost.h"
+#include "ShareHost.h"
 #include "ShopList.h"
 #include "TodaysListPrintout.h"
 
@@ -22,7 +23,7 @@ class QUndoStack;
 // The commands on Today's List: an entry added from the catalogue, from Find or as a one-time
 // entry, an entry retyped or taken off, Clear, print and copy, and a recipe's ingredients added
 // or the list saved as a recipe. Every change of the list can be undone.
-class TodaysListCommands final : public QObject, public RecipeHost {
+class TodaysListCommands final : public QObject, public RecipeHost, public ShareHost {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TodaysListCommands)
 
@@ -75,6 +76,11 @@ public:
     int todaysListCount() const override;
     // Writes the list's file now, and makes its last entry current.
     void save();
+
+    // A phone's changes, named by the entry's text.
+    bool tickEntry(const QString& entry, bool checked) override;
+    bool changeEntryCount(const QString& entry, int by) override;
+    QString addSharedEntry(const QString& text, bool anyway) override;
 
     // Lets the user manage the shops and their aisles, and keeps them.
     void editShops();

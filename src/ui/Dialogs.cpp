@@ -8,9 +8,13 @@ using namespace Qt::StringLiterals;
 
 QString Dialogs::askText(const QString& prompt, const QString& title, const QString& defaultText,
                          int maxLength) {
+    return oneLine(inputText(prompt, title, defaultText, maxLength));
+}
+
+QString Dialogs::oneLine(QString text) {
     // A pasted line break would split the entry in two when its file is read again.
     static const QRegularExpression lineBreak(u"\\r\\n|\\r|\\n"_s);
-    return inputText(prompt, title, defaultText, maxLength).replace(lineBreak, u" "_s);
+    return text.replace(lineBreak, u" "_s);
 }
 
 void Dialogs::refuse(const QString& message) {
@@ -22,7 +26,10 @@ bool Dialogs::confirm(const QString& question, int style) {
 }
 
 bool Dialogs::confirmStorable(const QString& text, const QString& what) {
-    return Windows1252::canEncode(text) ||
-           confirm(u"Some characters of this %1 cannot be stored and will be saved as \"?\". "
-                   "Save anyway?"_s.arg(what));
+    return Windows1252::canEncode(text) || confirm(unstorableQuestion(what));
+}
+
+QString Dialogs::unstorableQuestion(const QString& what) {
+    return u"Some characters of this %1 cannot be stored and will be saved as \"?\". Save "
+           "anyway?"_s.arg(what);
 }

@@ -37,6 +37,10 @@ public:
     // True when every character of text can be stored, or the user agrees to "?" in place of
     // those that cannot; what names the text: "name", "entry", "note".
     bool confirmStorable(const QString& text, const QString& what);
+    // The question confirmStorable asks.
+    static QString unstorableQuestion(const QString& what);
+    // The text on one line, as askText gives it.
+    static QString oneLine(QString text);
 
 protected:
     // The text as typed or pasted.

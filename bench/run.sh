@@ -6,7 +6,7 @@ set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 source "$root/tools/packages.sh"
-install_missing cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins pkgconf libqrencode-dev libglib2.0-dev libbenchmark-dev
+install_missing cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins pkgconf libqrencode-dev libglib2.0-dev qt6-httpserver-dev libbenchmark-dev
 
 cmake -S "$root" -B "$root/build-bench" -G Ninja -DVITTLO_BUILD_BENCH=ON -DVITTLO_BUILD_TESTS=OFF \
     -DCMAKE_BUILD_TYPE=Release >/dev/null

@@ -5,7 +5,7 @@ set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 source "$root/tools/packages.sh"
-install_missing cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools pkgconf libqrencode-dev libglib2.0-dev dpkg-dev file
+install_missing cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools pkgconf libqrencode-dev libglib2.0-dev qt6-httpserver-dev dpkg-dev file
 
 build="$root/build-package"
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVITTLO_BUILD_TESTS=OFF \

@@ -24,9 +24,15 @@
 #include "UpgradeMerge.h"
 #include "WordWrap.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLabel>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <benchmark/benchmark.h>
@@ -36,6 +42,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <sys/resource.h>
 #include <unistd.h>
 
 namespace {
@@ -512,6 +519,109 @@ void drawPhoneCodes(benchmark::State& state) {
     state.counters["codes"] = double(codes);
 }
 BENCHMARK(drawPhoneCodes)->Unit(benchmark::kMillisecond);
+
+// Today's List of 200 entries shared from the window, and its address on this computer.
+struct SharedWindow {
+    SharedWindow() {
+        QByteArray list;
+        for (int i = 0; i < 200; ++i)
+            list += "Aisle " + QByteArray::number(i % 20) + "\xb0 Item " + QByteArray::number(i) +
+                    "\r\n";
+        write(QDir(tmp.path()), QStringLiteral("todays.lst"), list);
+        window.findChild<QAction*>(QStringLiteral("MU_Share"))->trigger();
+        const QString local =
+            window.findChild<QLabel*>(QStringLiteral("LocalAddress"))->text().section(u'\n', 1);
+        base = QUrl(local);
+    }
+    QNetworkReply* post(const QString& what, const QByteArray& body) {
+        QNetworkRequest request(base.resolved(QUrl(what)));
+        request.setRawHeader("Origin", base.adjusted(QUrl::RemovePath).toString().toLatin1());
+        request.setRawHeader("Content-Type", "application/json");
+        return network.post(request, body);
+    }
+    QTemporaryDir tmp;
+    NoDialogs dialogs;
+    NoShell shell;
+    PrinterTarget printer{QDir(tmp.path()).filePath(QStringLiteral("printout.pdf"))};
+    MainScreen window{QDir(tmp.path()), dialogs, printer, shell};
+    QNetworkAccessManager network;
+    QUrl base;
+};
+
+void waitFor(const std::function<bool()>& done) {
+    while (!done())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+}
+
+// A tick sent by a phone, until the window's list has it; an entry added by a phone, until
+// todays.lst holds it (the autosave); the page's size (page_KB).
+void sharedTick(benchmark::State& state) {
+    SharedWindow shared;
+    TodaysList& list = shared.window.todaysList();
+    bool checked = false;
+    for (auto _ : state) {
+        checked = !checked;
+        shared
+            .post(QStringLiteral("tick"), "{\"entry\":\"Aisle 7\xc2\xb0 Item 107\",\"checked\":" +
+                                              QByteArray(checked ? "true" : "false") + "}")
+            ->deleteLater();
+        waitFor([&] { return list.at(list.find(u"Aisle 7\u00b0 Item 107")).checked == checked; });
+    }
+    QNetworkReply* page = shared.network.get(QNetworkRequest(shared.base));
+    waitFor([page] { return page->isFinished(); });
+    state.counters["page_KB"] = double(page->readAll().size()) / 1024;
+}
+BENCHMARK(sharedTick)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void sharedAddition(benchmark::State& state) {
+    SharedWindow shared;
+    int added = 0;
+    for (auto _ : state) {
+        const QByteArray entry = "Bench " + QByteArray::number(++added);
+        shared.post(QStringLiteral("add"), "{\"text\":\"" + entry + "\"}")->deleteLater();
+        waitFor([&] {
+            QFile file(QDir(shared.tmp.path()).filePath(QStringLiteral("todays.lst")));
+            return file.open(QIODevice::ReadOnly) &&
+                   file.readAll().contains("special\xb0 " + entry + "\r\n");
+        });
+    }
+}
+BENCHMARK(sharedAddition)->Iterations(5)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Eight phones asking every second for a minute, as the page does, from processes of their own:
+// the program's share of one core (cpu_percent).
+void eightPhonesPolling(benchmark::State& state) {
+    SharedWindow shared;
+    const int seconds = int(state.range(0));
+    for (auto _ : state) {
+        rusage before{}, after{};
+        ::getrusage(RUSAGE_SELF, &before);
+        QElapsedTimer wall;
+        wall.start();
+        QList<QProcess*> phones;
+        for (int phone = 0; phone < 8; ++phone) {
+            phones.append(new QProcess);
+            phones.last()->start(
+                QStringLiteral("sh"),
+                {QStringLiteral("-c"), QStringLiteral("for i in $(seq %1); do curl -s -o /dev/null "
+                                                      "'%2list?since=0'; sleep 1; done")
+                                           .arg(seconds)
+                                           .arg(shared.base.toString())});
+        }
+        waitFor([&] {
+            return std::all_of(phones.begin(), phones.end(),
+                               [](QProcess* p) { return p->state() == QProcess::NotRunning; });
+        });
+        ::getrusage(RUSAGE_SELF, &after);
+        const auto cpu = [](const rusage& r) {
+            return double(r.ru_utime.tv_sec + r.ru_stime.tv_sec) * 1e3 +
+                   double(r.ru_utime.tv_usec + r.ru_stime.tv_usec) / 1e3;
+        };
+        state.counters["cpu_percent"] = 100 * (cpu(after) - cpu(before)) / double(wall.elapsed());
+        qDeleteAll(phones);
+    }
+}
+BENCHMARK(eightPhonesPolling)->Arg(60)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
 
 } // namespace
 

@@ -161,7 +161,8 @@ bool TodaysListCommands::changeCurrentCount(int by) {
 }
 
 void TodaysListCommands::retypeCurrentEntry() {
-    if (m_listBox.currentRow() < 0)
+    const int asked = m_listBox.currentRow();
+    if (asked < 0)
         return;
     // The entry itself, never the text shown with its count; without its trailing blanks,
     // which its file does not keep either.

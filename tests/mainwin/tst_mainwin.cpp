@@ -813,30 +813,24 @@ private Q_SLOTS:
                      .answers = u"Yes"_s,
                      .boxes = u"Ready to import*"_s,
                      .shows = u"AisleList=>+Dairy|Bakery|+Apples"_s});
-        // At most 1 MB: a longer file is told once at the start, never read nor written over.
-        for (const qsizetype size : {1 << 20, (1 << 20) + 1}) {
-            QByteArray order = "> Market\r\n= Market\r\n+ Produce\r\n+ Bakery\r\n";
-            for (int i = 0; i < 50000; ++i)
-                order += "+ Gone " + QByteArray::number(100000 + i) + "\r\n";
-            order += "+ " + QByteArray(size - order.size() - 4, 'x') + "\r\n";
-            const bool over = size > 1 << 20;
-            addScenario(
-                over ? "one byte over 1 MB"
-                     : "1 MB, 50,000 names the catalogue lacks, and no byte more written",
-                {.before = {{Cat, cats({"Bakery", "Produce"})},
-                            {shops, order},
-                            {Today, "Bakery\xb0 Bread\r\nProduce\xb0 Apples\r\n"}},
-                 .steps = over ? QString() : u"do MU_Shops; press AddShopButton; press OkButton"_s,
-                 .answers = over ? u"OK"_s : u"=Stall; OK"_s,
-                 .boxes = over ? u"File Error OK Stop|shops.lst\n\nThe file is larger "
-                                 "than 1 MB, too large to read."_s
-                               : u"input *; File Error OK Stop|shops.lst\n\nThe shops and "
-                                 "their aisles would take more than 1 MB, too much for "
-                                 "the file, which is left as it was."_s,
-                 .after = {{shops, order}},
-                 .shows = over ? u"TmpList=Bakery\u00b0 Bread|Produce\u00b0 Apples"_s
-                               : u"TmpList=Produce\u00b0 Apples|Bakery\u00b0 Bread"_s});
-        }
+        // A file of 1 MB that OK would make longer is left as it was (the store's table reads one
+        // a byte over); 50,000 names the catalogue lacks are merged in linear time.
+        QByteArray order = "> Market\r\n= Market\r\n+ Produce\r\n+ Bakery\r\n";
+        for (int i = 0; i < 50000; ++i)
+            order += "+ Gone " + QByteArray::number(100000 + i) + "\r\n";
+        order += "+ " + QByteArray((1 << 20) - order.size() - 4, 'x') + "\r\n";
+        addScenario("1 MB, 50,000 names the catalogue lacks, and no byte more written",
+                    {.before = {{Cat, cats({"Bakery", "Produce"})},
+                                {shops, order},
+                                {Today, "Bakery\xb0 Bread\r\nProduce\xb0 Apples\r\n"}},
+                     .steps = u"do MU_Shops; press AddShopButton; press OkButton"_s,
+                     .answers = u"=Stall; OK"_s,
+                     .boxes =
+                         u"input *; File Error OK Stop|shops.lst\n\nThe shops and their aisles "
+                         "would take more than 1 MB, too much for the file, which is left as "
+                         "it was."_s,
+                     .after = {{shops, order}},
+                     .shows = u"TmpList=Produce\u00b0 Apples|Bakery\u00b0 Bread"_s});
         // Once: the order of an earlier version becomes "My Shop", picked; its file stays for
         // that version. Without any shop left, it does not come back.
         const Files earlier{{Cat, cats({"Bakery", "Dairy", "Produce"})},

@@ -24,7 +24,7 @@ const QByteArray List = "Bakery\xb0 Bread\r\nDairy\xb0 Milk\r\nDairy\xb0 Milk\r\
 
 // The list shared by the window over the test's folder, its clock standing still unless moved.
 struct Shared {
-    Shared(const QDir& dir, ScriptedDialogs& dialogs, bool stillClock = true)
+    Shared(const QDir& dir, Dialogs& dialogs, bool stillClock = true)
         : screen(dir, dialogs) {
         if (stillClock)
             screen.window().findChild<Sharing*>()->setClock([this] { return now; });
@@ -91,6 +91,19 @@ struct Shared {
     QNetworkAccessManager network;
     QUrl base;
     qint64 now = 5000000;
+};
+
+// Answers a box only once a phone has changed the list meanwhile.
+class AskedWhileAPhoneChanges final : public Dialogs {
+public:
+    std::function<void()> meanwhile;
+    int messageBox(const QString&, int, const QString&) override { return Cancel; }
+
+protected:
+    QString inputText(const QString&, const QString&, const QString&, int) override {
+        meanwhile();
+        return u"Eggs"_s;
+    }
 };
 
 } // namespace
@@ -190,7 +203,8 @@ private Q_SLOTS:
         // Each refused before anything is read or changed.
         const QString tick = u" POST tick {\"entry\":\"Zoo\",\"checked\":true}"_s;
         QTest::newRow("refused")
-            << QStringList{u"GET /%2/list"_s, u"GET /%3/list"_s,
+            << QStringList{u"GET /%2/list"_s,
+                           u"GET /%3/list"_s,
                            u"GET ../list"_s,
                            u"Host:attacker.example; GET list"_s,
                            u"Host:localhost; GET list"_s,
@@ -201,7 +215,8 @@ private Q_SLOTS:
                            u"Origin:-;"_s + tick,
                            u"Origin:http://attacker.example;"_s + tick,
                            u"Origin:-; Referer:http://attacker.example/;"_s + tick}
-            << QStringList{u"404 There is no such page."_s, u"404 There is no such page."_s,
+            << QStringList{u"404 There is no such page."_s,
+                           u"404 There is no such page."_s,
                            u"404 There is no such page."_s,
                            u"403 The page is shared under its address only."_s,
                            u"403 The page is shared under its address only."_s,
@@ -241,6 +256,20 @@ private Q_SLOTS:
         shared.screen.settle();
         TestFiles::verifyAll(m_dir, after);
         shared.screen.verify(shows.split(u"; "_s, Qt::SkipEmptyParts));
+    }
+
+    // A phone takes the entry above off while the window asks for an entry's new text: the
+    // entry asked for is the one retyped.
+    void aPhoneChangeWhileABoxIsUp() {
+        TestFiles::writeAll(m_dir, {{Today, List}});
+        AskedWhileAPhoneChanges dialogs;
+        Shared shared(m_dir, dialogs);
+        dialogs.meanwhile = [&] {
+            QVERIFY(shared.send(u"POST count {\"entry\":\"Bakery\u00b0 Bread\",\"by\":-1}"_s)
+                        .startsWith(u"200 "_s));
+        };
+        shared.screen.perform(u"click TmpList 2; key TmpList Return; wait"_s);
+        TestFiles::verifyAll(m_dir, {{Today, "Eggs\r\nDairy\xb0 Milk\r\nDairy\xb0 Milk\r\n"}});
     }
 
     // What the gate lets in, with the clock standing still: 20 requests a second from one

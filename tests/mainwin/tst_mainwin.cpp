@@ -28,7 +28,6 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
@@ -489,27 +488,6 @@ private Q_SLOTS:
         }
     }
 
-    // A burst of changes reaches todays.lst in one write, within a second after its last change.
-    void aBurstOfChangesIsWrittenOnce() {
-        TestFiles::writeAll(m_dir, shop());
-        ScriptedDialogs dialogs;
-        WindowDriver screen(m_dir, dialogs);
-        TodaysList& list = screen.window().todaysList();
-        list.setSaveDelay(TodaysList::SaveDelay);
-        QSignalSpy saved(&list, &TodaysList::saved);
-        screen.perform(u"click CatList 1"_s);
-        // Longer than a second in all, each change a quarter of a second after the one before.
-        for (int change = 0; change < 6; ++change) {
-            screen.perform(u"dclick StdList 1"_s);
-            QTest::qWait(250);
-        }
-        QCOMPARE(saved.count(), 0);
-        QTRY_COMPARE_WITH_TIMEOUT(saved.count(), 1, 1000);
-        QTest::qWait(250);
-        QCOMPARE(saved.count(), 1);
-        TestFiles::verifyAll(m_dir, {{Today, QByteArray("Dairy\xb0 Milk\r\n").repeated(6)}});
-    }
-
     // Find Items: by item or category, without regard to case or accents, in the lists' order,
     // never an item whose category is gone; Enter or a double-click adds as the item list does.
     void find_data() {
@@ -963,13 +941,7 @@ private Q_SLOTS:
 
     // The preview shows the pages Print makes without a printer: as many, with the same text,
     // with category names or without.
-    void printPreviewShowsThePagesPrintMakes_data() {
-        QTest::addColumn<bool>("names");
-        QTest::newRow("Yes") << true;
-        QTest::newRow("No") << false;
-    }
     void printPreviewShowsThePagesPrintMakes() {
-        QFETCH(bool, names);
         if (QStandardPaths::findExecutable(u"pdftotext"_s).isEmpty() ||
             !QPrinterInfo::defaultPrinter().isNull())
             QSKIP("needs pdftotext (poppler-utils) and no printer");
@@ -977,29 +949,31 @@ private Q_SLOTS:
         for (int i = 0; i < 150; ++i)
             list += "Tins\xb0 Beans " + QByteArray::number(100 + i) + "\r\n";
         TestFiles::writeAll(m_dir, {{Today, list}});
-        ScriptedDialogs dialogs({names ? u"Yes"_s : u"No"_s});
-        WindowDriver screen(m_dir, dialogs);
-        screen.perform(u"do MU_PrintPreview"_s);
-        auto* preview = screen.window().findChild<QPrintPreviewDialog*>(u"PrintPreview"_s);
-        QVERIFY(preview && preview->isVisible());
-        const QString printed = m_dir.filePath(u"printout.pdf"_s);
-        PrinterTarget print(printed);
-        QList<TodaysListPrintout::Line> entries;
-        for (const TodaysList::Row& entry : screen.window().todaysList().entries())
-            entries.append({entry.text, entry.checked});
-        TodaysListPrintout::print(print, entries, names, QDate::currentDate());
-        print.endDocument();
-        // The preview printed through its own printer, to a file.
-        const QString shown = m_dir.filePath(u"shown.pdf"_s);
-        preview->printer()->setOutputFormat(QPrinter::PdfFormat);
-        preview->printer()->setOutputFileName(shown);
-        auto* previewed = preview->findChild<QPrintPreviewWidget*>();
-        previewed->print();
-        const QStringList pages = TestFiles::pdfText(printed);
-        QCOMPARE(TestFiles::pdfText(shown), pages);
-        QCOMPARE(previewed->pageCount(), pages.count(u"#page"_s) - 1);
-        // A sheet that begins inside an aisle repeats its heading, where names are printed.
-        QCOMPARE(pages.contains(u"Tins (continued)"_s), names);
+        for (const bool names : {true, false}) {
+            ScriptedDialogs dialogs({names ? u"Yes"_s : u"No"_s});
+            WindowDriver screen(m_dir, dialogs);
+            screen.perform(u"do MU_PrintPreview"_s);
+            auto* preview = screen.window().findChild<QPrintPreviewDialog*>(u"PrintPreview"_s);
+            QVERIFY(preview && preview->isVisible());
+            const QString printed = m_dir.filePath(u"printout.pdf"_s);
+            PrinterTarget print(printed);
+            QList<TodaysListPrintout::Line> entries;
+            for (const TodaysList::Row& entry : screen.window().todaysList().entries())
+                entries.append({entry.text, entry.checked});
+            TodaysListPrintout::print(print, entries, names, QDate::currentDate());
+            print.endDocument();
+            // The preview printed through its own printer, to a file.
+            const QString shown = m_dir.filePath(u"shown.pdf"_s);
+            preview->printer()->setOutputFormat(QPrinter::PdfFormat);
+            preview->printer()->setOutputFileName(shown);
+            auto* previewed = preview->findChild<QPrintPreviewWidget*>();
+            previewed->print();
+            const QStringList pages = TestFiles::pdfText(printed);
+            QCOMPARE(TestFiles::pdfText(shown), pages);
+            QCOMPARE(previewed->pageCount(), pages.count(u"#page"_s) - 1);
+            // A sheet that begins inside an aisle repeats its heading, where names are printed.
+            QCOMPARE(pages.contains(u"Tins (continued)"_s), names);
+        }
     }
 
     // Tab moves the focus from list to list. A screen reader has a name for everything that can

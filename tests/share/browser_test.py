@@ -7,13 +7,11 @@ from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.by import By
 
 folder = tempfile.mkdtemp()
-field = lambda text: text.encode("cp1252").ljust(30)
-with open(os.path.join(folder, "category.lst"), "wb") as f:
-    f.write(field("Dairy"))
-with open(os.path.join(folder, "std_item.lst"), "wb") as f:
-    f.write(field("Dairy") + field("Cream"))
-with open(os.path.join(folder, "todays.lst"), "wb") as f:
-    f.write("Bakery° Bread\r\nDairy° Milk\r\n".encode("cp1252"))
+for name, text in (("category.lst", "Dairy".ljust(30)),
+                   ("std_item.lst", "Dairy".ljust(30) + "Cream".ljust(30)),
+                   ("todays.lst", "Bakery° Bread\r\nDairy° Milk\r\n")):
+    with open(os.path.join(folder, name), "wb") as f:
+        f.write(text.encode("cp1252"))
 window = subprocess.Popen([sys.argv[1]], stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True,
                           env=dict(os.environ, VITTLO_SHARE_CHILD=folder,
                                    QT_QPA_PLATFORM="offscreen"))
@@ -51,14 +49,13 @@ try:
     ask("do click CatList 0; dclick StdList 0")
     until(lambda: browser.find_elements(By.XPATH, "//span[text()='Cream']"), "Cream on the page")
     # Offline in the shop: the tick waits on the phone, and is sent once the computer answers.
-    browser.set_network_conditions(offline=True, latency=0, download_throughput=-1,
-                                   upload_throughput=-1)
+    network = dict(latency=0, download_throughput=-1, upload_throughput=-1)
+    browser.set_network_conditions(offline=True, **network)
     until(lambda: "Offline" in browser.find_element(By.ID, "state").text, "offline said")
     box("Bread").click()
     time.sleep(1.5)
     assert ask("probe TmpList").startswith("Bakery° Bread|"), "sent while offline"
-    browser.set_network_conditions(offline=False, latency=0, download_throughput=-1,
-                                   upload_throughput=-1)
+    browser.set_network_conditions(offline=False, **network)
     until(lambda: ask("probe TmpList").startswith("+Bakery° Bread|"), "the queued tick sent", 4)
     print("browser test passed")
 finally:

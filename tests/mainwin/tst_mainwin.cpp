@@ -189,23 +189,6 @@ private Q_SLOTS:
              .shows =
                  u"clipboard=Vittlo! DATE|||Fish|      Cod|     bread rolls||Dairy|     Eggs|"
                  "   * Milk||dairy|     Yoghurt|     Pizza 180\u00b0\x43||Produce|     Apples|"_s});
-        // Accented names sort beside their plain letters, as the user's language sorts them.
-        addScenario(
-            "accented names in the lists",
-            {.before = {{Cat, cats({"Snacks", "\xe9picerie fine", "Bakery"})},
-                        {Std, items({{"Bakery", "zucchini"},
-                                     {"Bakery", "\xe9"
-                                                "clair"},
-                                     {"Bakery", "\x8cufs bio"},
-                                     {"Bakery", "eggs"}})},
-                        {Today, "Snacks\xb0 chips\r\n\xe9picerie fine\xb0 olives\r\nBakery\xb0 "
-                                "\xe9"
-                                "clair\r\nBakery\xb0 Eclair\r\n"}},
-             .steps = u"click CatList 0"_s,
-             .shows = u"CatList=>Bakery~24|\u00e9picerie fine~17|Snacks~24; "
-                      "StdList=\u00e9clair~24|eggs~26|\u0152ufs bio~22|zucchini~22; "
-                      "TmpList=Bakery\u00b0 Eclair|Bakery\u00b0 \u00e9clair|\u00e9picerie "
-                      "fine\u00b0 olives|Snacks\u00b0 chips"_s});
     }
     void lists() { runScenario(); }
 

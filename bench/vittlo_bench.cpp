@@ -27,6 +27,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QLabel>
 #include <QNetworkAccessManager>
@@ -34,6 +35,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <algorithm>
 #include <benchmark/benchmark.h>
 #include <fstream>
@@ -534,11 +536,13 @@ struct SharedWindow {
             window().findChild<QLabel*>(QStringLiteral("LocalAddress"))->text().section(u'\n', 1);
         base = QUrl(local);
     }
-    QNetworkReply* post(const QString& what, const QByteArray& body) {
+    // A change as the page sends it; the reply goes once it is finished.
+    void post(const QString& what, const QByteArray& body) {
         QNetworkRequest request(base.resolved(QUrl(what)));
         request.setRawHeader("Origin", base.adjusted(QUrl::RemovePath).toString().toLatin1());
         request.setRawHeader("Content-Type", "application/json");
-        return network.post(request, body);
+        QNetworkReply* reply = network.post(request, body);
+        QObject::connect(reply, &QNetworkReply::finished, reply, &QObject::deleteLater);
     }
     QTemporaryDir tmp;
     NoDialogs dialogs;
@@ -550,14 +554,21 @@ struct SharedWindow {
     QUrl base;
 };
 
-void waitFor(const std::function<bool()>& done, qint64 longest = 20000) {
+// Runs the event loop until done, looking every interval milliseconds.
+void waitFor(const std::function<bool()>& done, qint64 longest = 20000, int interval = 1) {
+    QEventLoop loop;
+    QTimer look;
     QElapsedTimer waited;
     waited.start();
-    while (!done()) {
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+    QObject::connect(&look, &QTimer::timeout, &loop, [&] {
         if (waited.elapsed() > longest)
-            qFatal("waited in vain");
-    }
+            qFatal("waited longer than expected");
+        if (done())
+            loop.quit();
+    });
+    look.start(interval);
+    if (!done())
+        loop.exec();
 }
 
 // A tick sent by a phone, until the window's list has it; an entry added by a phone, until
@@ -574,10 +585,8 @@ void sharedTick(benchmark::State& state) {
         waitFor([&] { return pause.elapsed() >= 100; });
         state.ResumeTiming();
         checked = !checked;
-        shared
-            .post(QStringLiteral("tick"), "{\"entry\":\"Aisle 7\xc2\xb0 Item 107\",\"checked\":" +
-                                              QByteArray(checked ? "true" : "false") + "}")
-            ->deleteLater();
+        shared.post(QStringLiteral("tick"), "{\"entry\":\"Aisle 7\xc2\xb0 Item 107\",\"checked\":" +
+                                                QByteArray(checked ? "true" : "false") + "}");
         waitFor([&] { return list.at(list.find(u"Aisle 7\u00b0 Item 107")).checked == checked; });
     }
     QNetworkReply* page = shared.network.get(QNetworkRequest(shared.base));
@@ -591,7 +600,7 @@ void sharedAddition(benchmark::State& state) {
     int added = 0;
     for (auto _ : state) {
         const QByteArray entry = "Bench " + QByteArray::number(++added);
-        shared.post(QStringLiteral("add"), "{\"text\":\"" + entry + "\"}")->deleteLater();
+        shared.post(QStringLiteral("add"), "{\"text\":\"" + entry + "\"}");
         waitFor([&] {
             QFile file(QDir(shared.tmp.path()).filePath(QStringLiteral("todays.lst")));
             return file.open(QIODevice::ReadOnly) &&
@@ -626,7 +635,7 @@ void eightPhonesPolling(benchmark::State& state) {
                 return std::all_of(phones.begin(), phones.end(),
                                    [](QProcess* p) { return p->state() == QProcess::NotRunning; });
             },
-            1000 * (seconds + 30));
+            1000 * (seconds + 30), 200);
         ::getrusage(RUSAGE_SELF, &after);
         const auto cpu = [](const rusage& r) {
             return double(r.ru_utime.tv_sec + r.ru_stime.tv_sec) * 1e3 +

@@ -28,6 +28,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSocketNotifier>
 #include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
@@ -1141,7 +1142,7 @@ namespace {
 
 // The program as a child process: the window over VITTLO_CHILD_DIR, the steps VITTLO_CHILD_STEPS
 // performed with the answers VITTLO_CHILD_ANSWERS, then "ready" said and the program left to
-// run until it is ended from outside.
+// run until it is ended from outside, or driven from its input (the shared page's browser test).
 int runAsChild() {
     const QDir dir(qEnvironmentVariable("VITTLO_CHILD_DIR"));
     if (const QString steps = qEnvironmentVariable("VITTLO_CHILD_STEPS");
@@ -1176,6 +1177,21 @@ int runAsChild() {
     screen.perform(qEnvironmentVariable("VITTLO_CHILD_STEPS"));
     std::puts("ready");
     std::fflush(stdout);
+    // Each line of input, "probe NAME" or "do STEPS", is answered with what the widget shows
+    // (a line break as "|") or "done"; the end of the input ends the program.
+    QFile input;
+    input.open(stdin, QIODevice::ReadOnly);
+    QSocketNotifier lines(0, QSocketNotifier::Read);
+    QObject::connect(&lines, &QSocketNotifier::activated, [&] {
+        const QString line = QString::fromUtf8(input.readLine()).trimmed();
+        if (line.isEmpty())
+            return QCoreApplication::quit();
+        const QString answer = line.startsWith(u"probe ")
+                                   ? screen.probe(line.mid(6))
+                                   : (screen.perform(line.mid(3)), u"done"_s);
+        std::puts(qPrintable(QString(answer).replace(u'\n', u'|')));
+        std::fflush(stdout);
+    });
     return QApplication::exec();
 }
 

@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """The shared page in a real browser (Debian's chromium and chromedriver), at a phone's size,
-against the real window: python3 browser_test.py PATH/TO/tst_share"""
+against the real window: python3 browser_test.py PATH/TO/tst_mainwin"""
 import os, subprocess, sys, tempfile, time
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
@@ -13,9 +13,9 @@ for name, text in (("category.lst", "Dairy".ljust(30)),
     with open(os.path.join(folder, name), "wb") as f:
         f.write(text.encode("cp1252"))
 window = subprocess.Popen([sys.argv[1]], stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True,
-                          env=dict(os.environ, VITTLO_SHARE_CHILD=folder,
-                                   QT_QPA_PLATFORM="offscreen"))
-address = window.stdout.readline().strip()
+                          env=dict(os.environ, VITTLO_CHILD_DIR=folder,
+                                   VITTLO_CHILD_STEPS="do MU_Share", QT_QPA_PLATFORM="offscreen"))
+assert window.stdout.readline().strip() == "ready"
 
 
 def ask(line):
@@ -40,7 +40,7 @@ for flag in ("--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "-
 options.binary_location = "/usr/bin/chromium"
 browser = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
 try:
-    browser.get(address)
+    browser.get(ask("probe LocalAddress").split("|")[1])
     box = lambda item: browser.find_element(
         By.XPATH, "//label[span[@class='text' and text()='%s']]/input" % item)
     until(lambda: browser.find_elements(By.XPATH, "//span[text()='Milk']"), "the list shown")

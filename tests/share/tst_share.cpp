@@ -4,15 +4,12 @@
 #include "TempDirTest.h"
 #include "WindowDriver.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QRegularExpression>
-#include <QSocketNotifier>
 #include <QTcpSocket>
 #include <QTest>
-#include <cstdio>
 
 using namespace Qt::StringLiterals;
 using TestFiles::Files;
@@ -24,10 +21,9 @@ const QByteArray List = "Bakery\xb0 Bread\r\nDairy\xb0 Milk\r\nDairy\xb0 Milk\r\
 
 // The list shared by the window over the test's folder, its clock standing still unless moved.
 struct Shared {
-    Shared(const QDir& dir, Dialogs& dialogs, bool stillClock = true)
+    Shared(const QDir& dir, Dialogs& dialogs)
         : screen(dir, dialogs) {
-        if (stillClock)
-            screen.window().findChild<Sharing*>()->setClock([this] { return now; });
+        screen.window().findChild<Sharing*>()->setClock([this] { return now; });
         start();
     }
     void start() {
@@ -300,40 +296,5 @@ private Q_SLOTS:
     }
 };
 
-namespace {
-
-// The window over VITTLO_SHARE_CHILD with its list shared, for a browser to drive: prints the
-// address, then answers each line of its input, "probe NAME" with what the widget shows and
-// "do STEPS" by performing them, until its input ends.
-int serveForBrowser() {
-    ScriptedDialogs dialogs;
-    Shared shared(QDir(qEnvironmentVariable("VITTLO_SHARE_CHILD")), dialogs, false);
-    std::printf("%s\n", qPrintable(shared.base.toString()));
-    std::fflush(stdout);
-    QFile input;
-    input.open(stdin, QIODevice::ReadOnly);
-    QSocketNotifier lines(0, QSocketNotifier::Read);
-    QObject::connect(&lines, &QSocketNotifier::activated, [&] {
-        const QString line = QString::fromUtf8(input.readLine()).trimmed();
-        if (line.isEmpty())
-            return QCoreApplication::quit();
-        if (line.startsWith(u"probe "))
-            std::printf("%s\n", qPrintable(shared.screen.probe(line.mid(6))));
-        else
-            shared.screen.perform(line.mid(3)), std::printf("done\n");
-        std::fflush(stdout);
-    });
-    return QCoreApplication::exec();
-}
-
-} // namespace
-
-int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    if (qEnvironmentVariableIsSet("VITTLO_SHARE_CHILD"))
-        return serveForBrowser();
-    ShareTest test;
-    QTEST_SET_MAIN_SOURCE_PATH
-    return QTest::qExec(&test, argc, argv);
-}
+QTEST_MAIN(ShareTest)
 #include "tst_share.moc"

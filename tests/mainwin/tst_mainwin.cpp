@@ -33,7 +33,6 @@
 #include <QTest>
 #include <QTimer>
 #include <QUrlQuery>
-#include <array>
 #include <csignal>
 #include <cstdio>
 #include <functional>
@@ -1005,27 +1004,26 @@ private Q_SLOTS:
                            {u"Soup.txt"_s, "Simmer\r\n"},
                            {u"import.txt"_s, "[!]Fish\r\ncod\r\n"}};
         const QString soup = u"do tbMakeList; click File1 0; "_s;
-        // Each answer, "; " after it, answers a box of the command's own, shown before the one
-        // that names the file.
-        const QList<std::array<QString, 3>> commands{
-            {u"category.lst"_s, u"do tbNewCat"_s, u"=Fish; "_s},
-            {u"std_item.lst"_s,
-             u"click CatList 1; rm std_item.lst; mkdir std_item.lst; do tbEditCat"_s,
-             u"=Milky; "_s},
-            {u"category.tmp"_s, u"click CatList 1; do tbDeleteCat"_s, u"Yes; "_s},
-            {u"std_item.lst"_s,
-             u"click CatList 1; rm std_item.lst; mkdir std_item.lst; do tbNewItem"_s,
-             u"=Cream; "_s},
-            {u"std_item.tmp"_s, u"click CatList 1; click StdList 0; do tbDeleteItem"_s, u"Yes; "_s},
-            {u"todays.lst"_s, u"do tbClear"_s, u"Yes; "_s},
-            {u"category.lst"_s, u"do MU_Import"_s, u"Yes; "_s},
-            {u"std_item.tmp"_s, u"do MU_Purge"_s, u"Yes; "_s},
-            {u"Soup.rcp"_s, soup + u"press SaveMacro"_s, u"Yes; "_s},
-            {u"Stew.rcp"_s, u"do tbMakeList; press Command1"_s, u"=Stew; Yes; "_s},
-            {u"Soup.rcp"_s, soup + u"press KillMac"_s, u"Yes; No; "_s},
-            {u"Soup.txt"_s,
-             soup + u"press NoteButton; rm Soup.txt; mkdir Soup.txt; press EditSave"_s, QString()}};
-        for (const auto& [file, command, answers] : commands) {
+        // "FILE|COMMAND|ANSWERS": each answer, "; " after it, answers a box of the command's own,
+        // shown before the one that names the file.
+        const QString edit = u"click CatList 1; rm std_item.lst; mkdir std_item.lst; do "_s;
+        const QStringList commands{
+            u"category.lst|do tbNewCat|=Fish; "_s,
+            u"std_item.lst|"_s + edit + u"tbEditCat|=Milky; "_s,
+            u"category.tmp|click CatList 1; do tbDeleteCat|Yes; "_s,
+            u"std_item.lst|"_s + edit + u"tbNewItem|=Cream; "_s,
+            u"std_item.tmp|click CatList 1; click StdList 0; do tbDeleteItem|Yes; "_s,
+            u"todays.lst|do tbClear|Yes; "_s,
+            u"category.lst|do MU_Import|Yes; "_s,
+            u"std_item.tmp|do MU_Purge|Yes; "_s,
+            u"Soup.rcp|"_s + soup + u"press SaveMacro|Yes; "_s,
+            u"Stew.rcp|do tbMakeList; press Command1|=Stew; Yes; "_s,
+            u"Soup.rcp|"_s + soup + u"press KillMac|Yes; No; "_s,
+            u"Soup.txt|"_s + soup +
+                u"press NoteButton; rm Soup.txt; mkdir Soup.txt; press EditSave|"_s};
+        for (const QString& row : commands) {
+            const QString file = row.section(u'|', 0, 0), command = row.section(u'|', 1, 1);
+            const QString answers = row.section(u'|', 2);
             Files after = before;
             after.insert(file, "<dir>");
             const QString block =

@@ -94,8 +94,12 @@ void TodaysListCommands::showEntry(const QString& text) {
 QString TodaysListCommands::storedEntry(const QString& answer) {
     if (answer.isEmpty() || !m_dialogs.confirmStorable(answer, u"entry"_s))
         return {};
+    return asStored(answer);
+}
+
+QString TodaysListCommands::asStored(const QString& text) {
     // What the list shows is what its file will hold.
-    return Windows1252::decode(Windows1252::encode(answer));
+    return Windows1252::decode(Windows1252::encode(text));
 }
 
 void TodaysListCommands::addOneTimeItem() {
@@ -117,15 +121,19 @@ bool TodaysListCommands::tickEntry(const QString& entry, bool checked) {
 
 bool TodaysListCommands::changeEntryCount(const QString& entry, int by) {
     const int index = m_list.find(entry);
-    if (index < 0)
-        return false;
+    if (index >= 0)
+        changeCount(index, by);
+    return index >= 0;
+}
+
+bool TodaysListCommands::changeCount(int index, int by) {
     const int count = m_list.at(index).count + by;
     if (count < 1)
         change(u"Take an entry off"_s, [&] { m_list.takeAt(index); });
     else
         change(by > 0 ? u"Raise a count"_s : u"Lower a count"_s,
                [&] { m_list.setCount(index, count); });
-    return true;
+    return count < 1;
 }
 
 QString TodaysListCommands::addSharedEntry(const QString& text, bool anyway) {
@@ -135,7 +143,7 @@ QString TodaysListCommands::addSharedEntry(const QString& text, bool anyway) {
         return u"Type an entry to add."_s;
     if (!anyway && !Windows1252::canEncode(answer))
         return Dialogs::unstorableQuestion(u"entry"_s);
-    addEntry(Entry::oneTime(Windows1252::decode(Windows1252::encode(answer))).text());
+    addEntry(Entry::oneTime(asStored(answer)).text());
     return {};
 }
 
@@ -152,12 +160,10 @@ bool TodaysListCommands::changeCurrentCount(int by) {
     const int current = m_listBox.currentRow();
     if (current < 0)
         return false;
-    const int count = m_list.at(current).count + by;
-    if (count < 1)
-        return removeCurrentEntry();
-    change(by > 0 ? u"Raise a count"_s : u"Lower a count"_s,
-           [&] { m_list.setCount(current, count); });
-    return false;
+    const bool gone = changeCount(current, by);
+    if (gone)
+        m_listBox.clearCurrent();
+    return gone;
 }
 
 void TodaysListCommands::retypeCurrentEntry() {

@@ -102,6 +102,10 @@ private:
     // The entry an input box gave, as its file will hold it, once the user agreed to "?" for
     // characters that cannot be stored; empty when the command is to stop.
     QString storedEntry(const QString& answer);
+    // The text as its file will hold it, "?" for what Windows-1252 lacks.
+    static QString asStored(const QString& text);
+    // Raises or lowers the row's count, as one change; true when it was taken off from 1.
+    bool changeCount(int index, int by);
     QList<TodaysListPrintout::Line> printoutEntries() const;
     // Where a printout goes without a printer: "printout.pdf", or "printout <shop>.pdf".
     QString pdfPath() const;

@@ -22,15 +22,15 @@ void GuardedTcpServer::requestAnswered(QTcpSocket* socket) {
     socket->setProperty(Received, qint64(0));
 }
 
-QByteArray GuardedTcpServer::refusal(int status, const QByteArray& text) {
-    static const QHash<int, QByteArray> reasons{
-        {403, "Forbidden"},          {404, "Not Found"},
-        {413, "Content Too Large"},  {422, "Unprocessable Content"},
-        {429, "Too Many Requests"},  {431, "Request Header Fields Too Large"},
-        {503, "Service Unavailable"}};
-    return "HTTP/1.1 " + QByteArray::number(status) + ' ' + reasons.value(status) +
-           "\r\nContent-Type: text/plain; charset=utf-8\r\nContent-Length: " +
-           QByteArray::number(text.size() + 1) + "\r\nConnection: close\r\n\r\n" + text + '\n';
+QByteArray GuardedTcpServer::refusalText(int status) {
+    switch (status) {
+    case 403:
+        return "Only this computer and its home network may see the list.";
+    case 429:
+        return "Too many requests at once. Try again in a moment.";
+    default:
+        return "Too many phones share the list at once. Try again in a moment.";
+    }
 }
 
 void GuardedTcpServer::incomingConnection(qintptr handle) {
@@ -61,17 +61,18 @@ void GuardedTcpServer::incomingConnection(qintptr handle) {
 }
 
 void GuardedTcpServer::refuse(QTcpSocket* socket, int status) {
-    static const QHash<int, QByteArray> texts{
-        {403, "Only this computer and its home network may see the list."},
-        {429, "Too many requests at once. Try again in a moment."},
-        {503, "Too many phones share the list at once. Try again in a moment."}};
+    static const QHash<int, QByteArray> reasons{
+        {403, "Forbidden"}, {429, "Too Many Requests"}, {503, "Service Unavailable"}};
     // The request is read first, so that the peer sees the answer and not a reset connection.
     const auto answer = [socket, status] {
         socket->readAll();
         if (socket->property("answered").toBool())
             return;
         socket->setProperty("answered", true);
-        socket->write(refusal(status, texts.value(status)));
+        const QByteArray text = refusalText(status) + '\n';
+        socket->write("HTTP/1.1 " + QByteArray::number(status) + ' ' + reasons.value(status) +
+                      "\r\nContent-Type: text/plain; charset=utf-8\r\nContent-Length: " +
+                      QByteArray::number(text.size()) + "\r\nConnection: close\r\n\r\n" + text);
         socket->disconnectFromHost();
     };
     connect(socket, &QTcpSocket::readyRead, socket, answer);

@@ -21,8 +21,8 @@ public:
 
     // A request was answered: the next one on the connection counts its bytes afresh.
     static void requestAnswered(QTcpSocket* socket);
-    // A refusal as plain text with its status, the connection closed after it.
-    static QByteArray refusal(int status, const QByteArray& text);
+    // What a peer refused at the door is told: for 403 (not on a home network), 429 and 503.
+    static QByteArray refusalText(int status);
 
 protected:
     void incomingConnection(qintptr handle) override;

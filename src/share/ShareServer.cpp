@@ -122,7 +122,7 @@ std::pair<int, QByteArray> ShareServer::check(const QHttpServerRequest& request,
     if (header(request, "Host") != host)
         return {403, "The page is shared under its address only."};
     if (!HomeNetwork::mayReach(socket->peerAddress()))
-        return {403, "Only this computer and its home network may see the list."};
+        return {403, GuardedTcpServer::refusalText(403)};
     if (request.body().size() > LargestBody)
         return {413, "The request is too large."};
     qsizetype headers = 0;
@@ -131,9 +131,7 @@ std::pair<int, QByteArray> ShareServer::check(const QHttpServerRequest& request,
     if (headers > LargestHeaders)
         return {431, "The request's headers are too large."};
     if (const int status = m_gate.admit(socket->peerAddress(), m_clock()); status != 0)
-        return {status, status == 429 ? "Too many requests at once. Try again in a moment."
-                                      : "Too many phones share the list at once. Try again in a "
-                                        "moment."};
+        return {status, GuardedTcpServer::refusalText(status)};
     // A change comes from the page itself, never from another site the phone has open.
     if (request.method() != QHttpServerRequest::Method::Get) {
         const QByteArray origin = header(request, "Origin");

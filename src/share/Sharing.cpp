@@ -81,9 +81,8 @@ void Sharing::start() {
         }
         m_server = std::move(server);
         const QString note = keepPort(m_server->port());
-        const QList<QHostAddress>& home = m_server->homeAddresses();
         m_window =
-            new ShareWindow(home.isEmpty() ? QString() : m_server->address(home.first()),
+            new ShareWindow(m_server->homeAddresses().isEmpty() ? QString() : address(),
                             m_server->address(QHostAddress(QHostAddress::LocalHost)), m_parent);
         m_window->showNote(note);
         connect(m_window, &ShareWindow::stopRequested, this, &Sharing::stop);

@@ -96,8 +96,7 @@ private Q_SLOTS:
             "a retype puts the entry on top, a cancelled one leaves it",
             {.before = five,
              .steps = u"click TmpList 1; rclick TmpList 3; key TmpList Return"_s,
-             .answers = u"=; =Zest\u00b0 Rolls "_s,
-             .boxes = retype + u"; "_s + retype,
+             .boxes = retype + u" => =; "_s + retype + u" => =Zest\u00b0 Rolls "_s,
              .shows = u"TmpList=>Zest\u00b0 Rolls |A|C|D|E; sb_today=5 Items: Today's List~7"_s});
         addScenario("closing writes Today's List trimmed, in list order",
                     {.before = shop("  \tZoo\t  \r\n\r\n   \r\nBakery\xb0 Bread\r\n"),
@@ -106,59 +105,53 @@ private Q_SLOTS:
                      .shows =
                          u"window=closed; TmpList=  \tZoo\t~2|~3|Bakery\u00b0 Bread|>Dairy\u00b0 "
                          "Milk~26"_s});
-        const QString unsaved =
-            u"File Error OK Stop|todays.lst\n\n*; Confirm YesNo Question default-No|Today's List "
-            "could not be saved.*; "_s;
+        const QString unsaved = u"File Error OK Stop|todays.lst\n\n* => OK; Confirm YesNo Question "
+                                "default-No|Today's List could not be saved.* => "_s;
         addScenario("a list that cannot be saved: No keeps the window, Yes closes it",
                     {.before = {{Today, "A\r\n"}},
                      .steps = u"rm todays.lst; mkdir todays.lst; close; do MU_File_Exit"_s,
-                     .answers = u"OK; No; OK; Yes"_s,
-                     .boxes = unsaved + unsaved,
+                     .boxes = unsaved + u"No; "_s + unsaved + u"Yes"_s,
                      .after = {{Today, "<dir>"}},
                      .shows = u"window=closed; TmpList=A"_s});
-        const QString special = u"input One-time item|Special item...|; "_s;
+        const QString special = u"input One-time item|Special item...| => "_s;
         const QString unread = u"Confirm YesNo Question default-No|todays.lst could not be read "
-                               "when*"_s;
+                               "when* => "_s;
         const QString clear =
-            u"Confirm YesNo Question default-No|Clear Today's List and Start Over ?; "_s;
+            u"Confirm YesNo Question default-No|Clear Today's List and Start Over ? => Yes; "_s;
         // Clear empties the window's list, but leaves the file it never read.
         for (const bool replaced : {true, false})
-            addScenario(replaced ? "a list unread at start-up is replaced on Yes, and asked once"
-                                 : "a list unread at start-up is left on No, also by Clear",
-                        {.before = {{Today, "<dir>"}},
-                         .steps = replaced
-                                      ? u"do tbSpecial; rm todays.lst; do MU_File_Exit"_s
-                                      : u"do tbSpecial; do tbClear; do tbSpecial; wait; close"_s,
-                         .answers = replaced ? u"OK; =Milk; Yes"_s : u"OK; =Milk; Yes; =Eggs; No"_s,
-                         .boxes = u"File Error OK Stop|todays.lst\n\n*; "_s + special +
-                                  (replaced ? QString() : clear + special) + unread,
-                         .after = {{Today, replaced ? "special\xb0 Milk\r\n" : "<dir>"}},
-                         .shows = u"window=closed"_s});
+            addScenario(
+                replaced ? "a list unread at start-up is replaced on Yes, and asked once"
+                         : "a list unread at start-up is left on No, also by Clear",
+                {.before = {{Today, "<dir>"}},
+                 .steps = replaced ? u"do tbSpecial; rm todays.lst; do MU_File_Exit"_s
+                                   : u"do tbSpecial; do tbClear; do tbSpecial; wait; close"_s,
+                 .boxes = u"File Error OK Stop|todays.lst\n\n* => OK; "_s + special + u"=Milk; "_s +
+                          (replaced ? QString() : clear + special + u"=Eggs; "_s) + unread +
+                          (replaced ? u"Yes"_s : u"No"_s),
+                 .after = {{Today, replaced ? "special\xb0 Milk\r\n" : "<dir>"}},
+                 .shows = u"window=closed"_s});
         // A tick writes nothing; a change is written a moment later, a failure told once.
         addScenario(
             "changes reach the file without closing; a failed write is told once",
             {.before = {{Today, "A\r\n"}},
              .steps = u"rm todays.lst; mkdir todays.lst; tick TmpList 0; wait; do tbSpecial; wait; "
                       "do tbSpecial; wait; rm todays.lst; do tbSpecial; wait"_s,
-             .answers = u"=B; OK; =C; =D"_s,
-             .boxes = u"input One-time item|*; File Error OK Stop|todays.lst\n\n*; input One-time "
-                      "item|*; "
-                      "input One-time item|*"_s,
+             .boxes = u"input One-time item|* => =B; File Error OK Stop|todays.lst\n\n* => OK; "
+                      "input One-time item|* => =C; input One-time item|* => =D"_s,
              .after = {{Today, "A\r\nspecial\xb0 B\r\nspecial\xb0 C\r\nspecial\xb0 D\r\n"}},
              .shows = u"TmpList=+A|special\u00b0 B|special\u00b0 C|>special\u00b0 D"_s});
         // Nor files too large to be the program's, nor pipes, where opening would wait for ever.
-        addScenario(
-            "files that cannot be read at start-up are not written",
-            {.before = {{Cat, "<dir>"}, {Today, "<fifo>"}},
-             .steps = u"grow import.txt 257; start; do MU_Import; close"_s,
-             .answers = u"OK; OK; Yes; OK"_s,
-             .boxes =
-                 u"File Error OK Stop|category.lst\n\n*; File Error OK Stop|todays.lst\n\nIt is "
-                 "not an ordinary file*; Ready to import... YesNo Question default-No|*; File "
-                 "Error OK Stop|import.txt\n\nThe file is larger than 256 MB, too large to "
-                 "read."_s,
-             .after = {{Cat, "<dir>"}, {Today, "<fifo>"}},
-             .shows = u"window=closed"_s});
+        addScenario("files that cannot be read at start-up are not written",
+                    {.before = {{Cat, "<dir>"}, {Today, "<fifo>"}},
+                     .steps = u"grow import.txt 257; start; do MU_Import; close"_s,
+                     .boxes =
+                         u"File Error OK Stop|category.lst\n\n* => OK; File Error OK "
+                         "Stop|todays.lst\n\nIt is not an ordinary file* => OK; Ready to import... "
+                         "YesNo Question default-No|* => Yes; File Error OK Stop|import.txt\n\nThe "
+                         "file is larger than 256 MB, too large to read. => OK"_s,
+                     .after = {{Cat, "<dir>"}, {Today, "<fifo>"}},
+                     .shows = u"window=closed"_s});
         // One cause, one box: every step of the start that meets the journal would tell it.
         const Files cutShort{{u"catalogue.jnl"_s,
                               "vittlo catalogue journal 2\nrename std_item.tmp std_item.lst\ncheck "
@@ -167,8 +160,7 @@ private Q_SLOTS:
                              {Std, "<dir>"}};
         addScenario("a change cut short that cannot be finished is told once",
                     {.before = cutShort,
-                     .answers = u"OK"_s,
-                     .boxes = u"File Error OK Stop|std_item.lst\n\n*"_s,
+                     .boxes = u"File Error OK Stop|std_item.lst\n\n* => OK"_s,
                      .after = cutShort});
         // Delete in the catalogue's lists takes nothing off (the copy shows both entries).
         addScenario("Delete takes the highlighted entry off, in Today's List only",
@@ -194,8 +186,8 @@ private Q_SLOTS:
 
     void categoryCommands_data() {
         addScenarioColumns();
-        const QString newCat = u"input New Category|New category name...|; "_s;
-        const QString delCat = u"Confirm YesNo Stop default-No|Delete Category: Dairy ?; "_s;
+        const QString newCat = u"input New Category|New category name...| => "_s;
+        const QString delCat = u"Confirm YesNo Stop default-No|Delete Category: Dairy ? => "_s;
         // Cancelled, refused in other case or letter by letter, blanks once, over a tail.
         const QByteArray strasse = "Stra\xdf"
                                    "e";
@@ -204,17 +196,18 @@ private Q_SLOTS:
                      .steps =
                          u"click CatList 0; do tbNewCat; do tbNewCat; do tbNewCat; do tbNewCat; "
                          "do tbNewCat"_s,
-                     .answers = u"=; =  dAIRY ; =strasse; =   ; =   "_s,
-                     .boxes = newCat + newCat + newCat + newCat + newCat,
+                     .boxes = u"%1=; %1=  dAIRY ; %1=strasse; %1=   ; %1=   "_s.arg(newCat),
                      .after = {{Cat, cats({"Dairy", strasse, "strasse", ""})}},
                      .shows = u"CatList=~30|Dairy~25|strasse~23|Stra\u00dfe~24"_s});
-        const QString unstorable = u"Confirm YesNo Question default-No|Some characters of this %1 "
-                                   "cannot be stored and will be saved as \"?\". Save anyway?; "_s;
+        const QString unstorable =
+            u"Confirm YesNo Question default-No|Some characters of this name "
+            "cannot be stored and will be saved as \"?\". Save anyway? => "_s;
         addScenario(
             "a name the catalogue cannot hold whole: No adds nothing, Yes stores ?",
             {.steps = u"do tbNewCat; do tbNewCat"_s,
-             .answers = u"=\u0141\u00f3d\u017a market; No; =\u0141\u00f3d\u017a market; Yes"_s,
-             .boxes = (newCat + unstorable.arg(u"name"_s)).repeated(2),
+             .boxes =
+                 u"%1=\u0141\u00f3d\u017a market; %2No; %1=\u0141\u00f3d\u017a market; %2Yes"_s.arg(
+                     newCat, unstorable),
              .after = {{Cat, cats({"?\xf3"
                                    "d? market"})}}});
         addScenario(
@@ -222,8 +215,7 @@ private Q_SLOTS:
             {.before = {{Cat, cats({"Bakery", "Dairy", "Dairy"})},
                         {Std, items({{"Dairy", "Milk"}, {"dairy", "Cream"}, {"Dairy", "Butter"}})}},
              .steps = u"click CatList 1; click StdList 0; do tbEditCat"_s,
-             .answers = u"=Milk Products"_s,
-             .boxes = u"input New Category|Change category name...|Dairy"_s,
+             .boxes = u"input New Category|Change category name...|Dairy => =Milk Products"_s,
              .after = {{Cat, cats({"Bakery", "Milk Products", "Dairy"})},
                        {Std, items({{"Milk Products", "Milk"},
                                     {"dairy", "Cream"},
@@ -246,10 +238,9 @@ private Q_SLOTS:
                                     {Today, "A\r\n"}},
                          .steps = u"click CatList 0; dclick StdList 0; do tbEditCat; click TmpList "
                                   "1; key TmpList Return"_s,
-                         .answers = u"="_s + QString::fromLatin1(name) + u"; ="_s +
-                                    QString::fromLatin1(entry),
-                         .boxes = u"input New Category|Change category name...|Dairy; input "
-                                  "Make changes|Modify item...|Dairy\u00b0 Milk"_s,
+                         .boxes = u"input New Category|Change category name...|Dairy => =%1; "
+                                  "input Make changes|Modify item...|Dairy\u00b0 Milk => =%2"_s.arg(
+                                      QString::fromLatin1(name), QString::fromLatin1(entry)),
                          .after = {{Cat, cats({name})},
                                    {Std, items({{name, "Milk"}})},
                                    {Today, entry + "\r\nA\r\n"}}});
@@ -259,12 +250,11 @@ private Q_SLOTS:
                                 {Std, items({{"Dairy", "Milk"}})},
                                 {u"shops.lst"_s, "<dir>"}},
                      .steps = u"click CatList 1; do tbEditCat; do tbNewItem"_s,
-                     .answers = u"OK; =Milk Products; OK; =rye"_s,
-                     .boxes =
-                         u"File Error OK Stop|shops.lst\n\n*; input New Category|*; File Error OK "
-                         "Exclamation|Dairy is renamed Milk Products, but the shops could not be "
-                         "changed and were left as they were.\n\nshops.lst\n\n*; "
-                         "input New item|New item for category: Milk Products~17|"_s,
+                     .boxes = u"File Error OK Stop|shops.lst\n\n* => OK; input New Category|* => "
+                              "=Milk Products; File Error OK Exclamation|Dairy is renamed Milk "
+                              "Products, but the shops could not be changed and were left as they "
+                              "were.\n\nshops.lst\n\n* => OK; input New item|New item for "
+                              "category: Milk Products~17| => =rye"_s,
                      .after = {{Cat, cats({"Bakery", "Milk Products"})},
                                {Std, items({{"Milk Products", "Milk"}, {"Milk Products", "rye"}})}},
                      .shows = u"CatList=Bakery~24|>Milk Products~17"_s});
@@ -275,11 +265,10 @@ private Q_SLOTS:
                         {u"category.tmp"_s, QByteArray(300, 'x')}},
              .steps = u"click CatList 1; do tbDeleteCat; do tbDeleteCat; do tbDeleteCat; do "
                       "tbNewCat"_s,
-             .answers = u"No; Yes; OK; =Dairy"_s,
-             .boxes =
-                 delCat + delCat +
-                 u"Nothing to do! OK Exclamation default-2|Please pick a category to delete.; "_s +
-                 newCat,
+             .boxes = delCat + u"No; "_s + delCat +
+                      u"Yes; Nothing to do! OK Exclamation default-2|Please pick a category to "
+                      "delete. => OK; "_s +
+                      newCat + u"=Dairy"_s,
              .after = {{Cat, cats({"Bakery", "Dairy"})}, {u"category.tmp"_s, "<missing>"}},
              .shows = u"StdList=; sb_cat=Pick a Category!"_s});
     }
@@ -298,23 +287,21 @@ private Q_SLOTS:
             {.before = milk,
              .steps = u"click CatList 1; click StdList 1; do tbDeleteItem; click StdList 1; do "
                       "tbDeleteItem"_s,
-             .answers = u"No; Yes"_s,
-             .boxes = delItem + u"; "_s + delItem,
+             .boxes = delItem + u" => No; "_s + delItem + u" => Yes"_s,
              .after = {{Std, items({{"Bakery", "Milk"}, {"Dairy", "Butter"}})},
                        {u"std_item.tmp"_s, "<missing>"}},
              .shows = u"StdList=Butter~24; sb_cat=1 Items: Dairy~25; catalogue.pickedItem="_s});
         // A character the list cannot hold is asked about: No adds nothing, Yes stores "?".
-        const QString special = u"input One-time item|Special item...|; "_s;
+        const QString special = u"input One-time item|Special item...| => "_s;
         const QString unstorable = u"Confirm YesNo Question default-No|Some characters of this "
                                    "entry cannot be stored and will be saved as \"?\". Save "
-                                   "anyway?; "_s;
+                                   "anyway? => "_s;
         addScenario(
             "Special adds the text as typed, pasted line breaks as blanks, unless cancelled",
             {.before = {{Today, "A\r\nZ\r\n"}},
              .steps = u"do tbSpecial; do tbSpecial; do tbSpecial; do tbSpecial; do tbSpecial"_s,
-             .answers =
-                 u"=; =  eggs  ; =ham\r\nand\rcheese\nx; =\u2713 milk; No; =\u2713 milk; Yes"_s,
-             .boxes = special + special + special + (special + unstorable).repeated(2),
+             .boxes = u"%1=; %1=  eggs  ; %1=ham\r\nand\rcheese\nx; %1=\u2713 milk; %2No; "
+                      "%1=\u2713 milk; %2Yes"_s.arg(special, unstorable),
              .after = {{Today, "A\r\nspecial\xb0   eggs\r\nspecial\xb0 ? milk\r\nspecial\xb0 "
                                "ham and cheese x\r\nZ\r\n"}},
              .shows =
@@ -328,15 +315,15 @@ private Q_SLOTS:
                      .steps = u"click CatList 1; click StdList 0; do tbClear; dclick StdList 0; "
                               "click StdList 0; do tbClear; wait; do tbDeleteItem; clip kept; key "
                               "TmpList Ctrl+C"_s,
-                     .answers = u"No; Yes; OK"_s,
-                     .boxes = clear + u"; "_s + clear +
-                              u"; Nothing to do!*|Please pick an item (on the left) to delete."_s,
+                     .boxes = clear + u" => No; "_s + clear +
+                              u" => Yes; Nothing to do!*|Please pick an item (on the left) to "
+                              "delete. => OK"_s,
                      .after = {{Today, "<missing>"}, {Std, shop()[Std]}},
                      .shows = u"TmpList=; sb_today=0 Items: Today's List~7; clipboard=kept"_s});
         const Files list{{Today, "Dairy\xb0 Milk\r\nspecial\xb0 eggs\r\n"}};
         const QString print = u"tick TmpList 0; click TmpList 1; do "_s;
         const QString ready =
-            u"Ready to print... YesNoCancel Question default-No|Include Category Names?; "_s;
+            u"Ready to print... YesNoCancel Question default-No|Include Category Names? => "_s;
         // Cancelled, with category names (ticked entries marked), to a file without a printer,
         // and on a failing printer, which changes nothing.
         addScenario(
@@ -344,11 +331,9 @@ private Q_SLOTS:
             {.before = list,
              .steps = print + u"tbPrint; do tbPrint; noprinter; do tbPrint; printerfails The "
                               "printer is out of paper.; do tbPrint"_s,
-             .answers = u"Cancel; Yes; No; OK; Yes; OK"_s,
-             .boxes = ready + ready + ready +
-                      u"Printed to a file OK Information|No printer is installed, so the printout "
-                      "was saved as\n*printout.pdf; "_s +
-                      ready + u"Print Error OK Stop|The printer is out of paper."_s,
+             .boxes = u"%1Cancel; %1Yes; %1No; Printed to a file OK Information|No printer is "
+                      "installed, so the printout was saved as\n*printout.pdf => OK; %1Yes; Print "
+                      "Error OK Stop|The printer is out of paper. => OK"_s.arg(ready),
              .after = list,
              .shows = u"printout=||Vittlo! DATE|||Dairy~3|   * Milk||special~3|     eggs|#end|||"
                       "Vittlo! DATE|||   * Milk||     eggs|#end; TmpList=+Dairy\u00b0 "
@@ -359,11 +344,10 @@ private Q_SLOTS:
     void bulk_data() {
         addScenarioColumns();
         const QString ready =
-            u"Ready to import... YesNo Question default-No|Import file format:*; "_s;
-        const QString failed = u"Import failed! OK Exclamation default-2|"_s;
+            u"Ready to import... YesNo Question default-No|Import file format:* => "_s;
         const QString lossy = u"Ready to import... YesNo Question default-No|Some characters of "
                               "IMPORT.TXT cannot be stored and will be saved as \"?\". Import "
-                              "anyway?; "_s;
+                              "anyway? => "_s;
         // The store's own tests read the file's every form; here the import is asked about,
         // shown and reported, and a missing file named with where it was looked for.
         addScenario(
@@ -374,9 +358,9 @@ private Q_SLOTS:
                         {u"import.txt"_s, "[!]Dairy\r\n[!]\xc5\x81\xc3\xb3\x64\xc5\xba\r\nmilk"}},
              .steps = u"click CatList 0; do MU_Import; do MU_Import; do MU_Import; rm import.txt; "
                       "do MU_Import"_s,
-             .answers = u"No; Yes; No; Yes; Yes; Yes; OK"_s,
-             .boxes = ready + ready + lossy + ready + lossy + ready + failed +
-                      u"Can't find file IMPORT.TXT*\r\n\r\nIMPORT.TXT is looked for in: /*"_s,
+             .boxes = u"%1No; %1Yes; %2No; %1Yes; %2Yes; %1Yes; Import failed! OK Exclamation "
+                      "default-2|Can't find file IMPORT.TXT*\r\n\r\nIMPORT.TXT is looked for "
+                      "in: /* => OK"_s.arg(ready, lossy),
              .after = {{Cat, cats({"Fish", "Dairy", "?\xf3\x64?"})},
                        {Std, items({{"Fish", "Cod"}, {"?\xf3\x64?", "milk"}})}},
              .shows = u"CatList=?\u00f3d?~26|Dairy~25|Fish~26; catalogue.pickedCategory=Fish~26; "
@@ -400,8 +384,7 @@ private Q_SLOTS:
             "Purge keeps the items of a category once, grouped in category order",
             {.before = shipped,
              .steps = u"click CatList 1; click StdList 0; do MU_Purge; do MU_Purge"_s,
-             .answers = u"No; Yes"_s,
-             .boxes = purge + u"; "_s + purge,
+             .boxes = purge + u" => No; "_s + purge + u" => Yes"_s,
              .after = {{Std, items({{" Fruit", "Fig"}, {"Dairy", "Milk"}, {"Dairy", "Eggs"}})},
                        {u"std_item.tmp"_s, "<missing>"},
                        {u"std_item.new"_s, "<missing>"},
@@ -416,11 +399,11 @@ private Q_SLOTS:
     void endedFromOutside_data() {
         QTest::addColumn<QList<int>>("endings");
         QTest::addColumn<QString>("steps");
-        QTest::addColumn<QString>("answers");
+        QTest::addColumn<QString>("boxes");
         QTest::addColumn<Files>("after");
         const Files milk{{Today, "A\r\nspecial\xb0 Milk\r\n"}};
         QTest::newRow("SIGTERM, SIGHUP, SIGINT, and SIGKILL a second after")
-            << QList<int>{SIGTERM, SIGHUP, SIGINT, SIGKILL} << u"do tbSpecial"_s << u"=Milk"_s
+            << QList<int>{SIGTERM, SIGHUP, SIGINT, SIGKILL} << u"do tbSpecial"_s << u"* => =Milk"_s
             << milk;
         QTest::newRow("SIGTERM with a note typed")
             << QList<int>{SIGTERM}
@@ -440,7 +423,7 @@ private Q_SLOTS:
     void endedFromOutside() {
         QFETCH(QList<int>, endings);
         QFETCH(QString, steps);
-        QFETCH(QString, answers);
+        QFETCH(QString, boxes);
         QFETCH(Files, after);
         for (const int signal : endings) {
             TestFiles::writeAll(m_dir, {{Today, "A\r\n"}, {u"Soup.rcp"_s, ""}});
@@ -452,7 +435,7 @@ private Q_SLOTS:
             QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
             environment.insert(u"VITTLO_CHILD_DIR"_s, m_dir.path());
             environment.insert(u"VITTLO_CHILD_STEPS"_s, steps);
-            environment.insert(u"VITTLO_CHILD_ANSWERS"_s, answers);
+            environment.insert(u"VITTLO_CHILD_BOXES"_s, boxes);
             child.setProcessEnvironment(environment);
             child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
             child.start(QCoreApplication::applicationFilePath(), QStringList());
@@ -524,18 +507,17 @@ private Q_SLOTS:
         // Cat brings an item in above the highlight, which stays on its item.
         Files orphans = shop;
         orphans[Std] += items({{"Apple", "crumble"}});
-        addScenario("the items found follow Del Cat, New Cat, Edit Cat and New Item",
-                    {.before = orphans,
-                     .steps = u"do Find; type FindBox cr; key FindBox Down; click CatList 2; do "
-                              "tbDeleteCat; key FindBox Return; key FindBox "
-                              "Down; do tbNewCat; click CatList 1; do tbEditCat; do tbNewItem"_s,
-                     .answers = u"Yes; =Apple; =Bread; =Crab"_s,
-                     .boxes = u"Confirm YesNo Stop default-No|Delete Category: Dairy ?; input New "
-                              "Category|New category name...|; input New Category|Change "
-                              "category name...|Bakery; input New item|*"_s,
-                     .after = {{Today, "Bakery\xb0 CREME brioche\r\n"}},
-                     .shows = u"FindList=Apple\u00b0 crumble|Bread\u00b0 Crab|Bread\u00b0 CREME "
-                              "brioche|>Cr\u00e8merie\u00b0 Butter"_s});
+        addScenario(
+            "the items found follow Del Cat, New Cat, Edit Cat and New Item",
+            {.before = orphans,
+             .steps = u"do Find; type FindBox cr; key FindBox Down; click CatList 2; do "
+                      "tbDeleteCat; key FindBox Return; key FindBox "
+                      "Down; do tbNewCat; click CatList 1; do tbEditCat; do tbNewItem"_s,
+             .boxes =
+                 u"Confirm YesNo Stop default-No|Delete Category: Dairy ? => Yes; input New Category|New category name...| => =Apple; input New Category|Change category name...|Bakery => =Bread; input New item|* => =Crab"_s,
+             .after = {{Today, "Bakery\xb0 CREME brioche\r\n"}},
+             .shows = u"FindList=Apple\u00b0 crumble|Bread\u00b0 Crab|Bread\u00b0 CREME "
+                      "brioche|>Cr\u00e8merie\u00b0 Butter"_s});
         // Emptied from outside, the categories no longer hold the item highlighted.
         addScenario("a double-click adds; an empty text finds nothing; Escape closes",
                     {.before = shop,
@@ -560,8 +542,7 @@ private Q_SLOTS:
              .steps = u"click CatList 1; dclick StdList 1; do tbMakeList; click File1 0; press "
                       "RunMacro; tick TmpList 1; click TmpList 1; key TmpList +; key TmpList "
                       "Ctrl+Up; key TmpList -; tick TmpList 0; key TmpList Ctrl+C"_s,
-             .answers = u"Yes"_s,
-             .boxes = u"*"_s,
+             .boxes = u"* => Yes"_s,
              .after = {{Today, QByteArray("Dairy\xb0 Milk\r\n").repeated(2) +
                                    QByteArray("Eggs\r\n").repeated(3)}},
              .shows = u"TmpList=+Dairy\u00b0 Milk \u00d72|>Eggs \u00d73; sb_today=5 Items: "
@@ -571,8 +552,7 @@ private Q_SLOTS:
                     {.before = {{Today, "A\r\nB\r\nB\r\n"}},
                      .steps = u"click TmpList 1; key TmpList Return; tick TmpList 0; key TmpList "
                               "-; click TmpList 1; key TmpList Ctrl+Down"_s,
-                     .answers = u"=C"_s,
-                     .boxes = u"input Make changes|Modify item...|B"_s,
+                     .boxes = u"input Make changes|Modify item...|B => =C"_s,
                      .after = {{Today, "C\r\n"}},
                      .shows = u"TmpList=+C; sb_today=1 Items: Today's List~7"_s});
     }
@@ -589,7 +569,7 @@ private Q_SLOTS:
         struct Change {
             const char* name;
             QString steps;
-            QString answers;
+            QString boxes;
             QByteArray changed;
         };
         const QByteArray milk = "A\r\nC\r\nC\r\nDairy\xb0 Milk\r\n";
@@ -604,31 +584,28 @@ private Q_SLOTS:
             {"an item added before a shop is picked and its aisle renamed",
              u"click CatList 0; dclick StdList 0; do MU_Shops; press AddShopButton; press "
              "OkButton; key ShopPicker Down; do tbEditCat"_s,
-             u"=Market; =Milk Products"_s, "Dairy\xb0 Milk\r\nA\r\nC\r\nC\r\n"},
+             u"* => =Market; * => =Milk Products"_s, "Dairy\xb0 Milk\r\nA\r\nC\r\nC\r\n"},
             {"an entry taken off", u"click TmpList 1; key TmpList Delete"_s, {}, "A\r\n"},
             {"a count raised", u"click TmpList 0; key TmpList +"_s, {}, "A\r\nA\r\nC\r\nC\r\n"},
             {"a count lowered", u"click TmpList 1; key TmpList -"_s, {}, "A\r\nC\r\n"},
-            {"an entry retyped", u"click TmpList 1; key TmpList Return"_s, u"=Z"_s,
+            {"an entry retyped", u"click TmpList 1; key TmpList Return"_s, u"* => =Z"_s,
              "Z\r\nZ\r\nA\r\n"},
-            {"a one-time item", u"do tbSpecial"_s, u"=B"_s, "A\r\nC\r\nC\r\nspecial\xb0 B\r\n"},
-            {"Clear", u"do tbClear"_s, u"Yes"_s, ""},
-            {"a recipe's ingredients", u"do tbMakeList; click File1 0; press RunMacro"_s, u"Yes"_s,
-             "A\r\nB\r\nC\r\nC\r\nC\r\n"},
+            {"a one-time item", u"do tbSpecial"_s, u"* => =B"_s,
+             "A\r\nC\r\nC\r\nspecial\xb0 B\r\n"},
+            {"Clear", u"do tbClear"_s, u"* => Yes"_s, ""},
+            {"a recipe's ingredients", u"do tbMakeList; click File1 0; press RunMacro"_s,
+             u"* => Yes"_s, "A\r\nB\r\nC\r\nC\r\nC\r\n"},
             {"a found item", u"do Find; type FindBox milk; key FindBox Return"_s, {}, milk}};
         const QString undo = u"; tick TmpList 0; key TmpList Ctrl+Z; wait"_s;
         for (const Change& change : changes)
             for (const bool again : {false, true})
-                addScenario(
-                    qPrintable(QLatin1String(change.name) +
-                               (again ? u" done again"_s : u" undone"_s)),
-                    {.before = before,
-                     .steps = change.steps + undo +
-                              (again ? u"; key TmpList Ctrl+Shift+Z"_s : QString()),
-                     .answers = change.answers,
-                     .boxes =
-                         u"*; "_s.repeated(change.answers.count(u';') + !change.answers.isEmpty())
-                             .chopped(change.answers.isEmpty() ? 0 : 2),
-                     .after = {{Today, again ? change.changed : "A\r\nC\r\nC\r\n"}}});
+                addScenario(qPrintable(QLatin1String(change.name) +
+                                       (again ? u" done again"_s : u" undone"_s)),
+                            {.before = before,
+                             .steps = change.steps + undo +
+                                      (again ? u"; key TmpList Ctrl+Shift+Z"_s : QString()),
+                             .boxes = change.boxes,
+                             .after = {{Today, again ? change.changed : "A\r\nC\r\nC\r\n"}}});
     }
     void undo() { runScenario(); }
 
@@ -637,23 +614,18 @@ private Q_SLOTS:
         addScenarioColumns();
         // Each refusal as the user meets it first: nothing picked, nothing to print.
         const QString refused = u"Nothing to do! OK Exclamation default-2|Please "_s;
-        addScenario("every toolbar command from the keyboard, F1 and the about box",
-                    {.steps =
-                         u"key CatList Ctrl+Shift+N; key CatList F2; key CatList Ctrl+Shift+D; "
-                         "key CatList Ctrl+N; key CatList Ctrl+D; key CatList Ctrl+T; key "
-                         "CatList Ctrl+P; key CatList Ctrl+Shift+Del; key CatList F1; do "
-                         "MU_About; key CatList Ctrl+R; key TmpList Ctrl+N; key TmpList "
-                         "Ctrl+Shift+N; key TmpList F2; key TmpList Ctrl+D"_s,
-                     .answers = u"=; OK; OK; OK; OK; =; OK; No; OK"_s,
-                     .boxes = u"input New Category|*; %1pick a category to edit.; %1pick a "
-                              "category to delete.; %1pick a category, then add an item to it.; "
-                              "%1pick an item (on the left) to delete.; input One-time item|*; "
-                              "%1build a list to print.; Confirm YesNo Question default-No|Clear "
-                              "Today's List and Start Over ?; Vittlo! OK Exclamation "
-                              "default-2|Version 1.2\r\nCopyright Brindlecove. All rights "
-                              "reserved."_s.arg(refused),
-                     .shows = u"MacroFrame= Available Recipes ; HelpWindow=Vittlo! Help; "
-                              "printout="_s});
+        addScenario(
+            "every toolbar command from the keyboard, F1 and the about box",
+            {.steps = u"key CatList Ctrl+Shift+N; key CatList F2; key CatList Ctrl+Shift+D; "
+                      "key CatList Ctrl+N; key CatList Ctrl+D; key CatList Ctrl+T; key "
+                      "CatList Ctrl+P; key CatList Ctrl+Shift+Del; key CatList F1; do "
+                      "MU_About; key CatList Ctrl+R; key TmpList Ctrl+N; key TmpList "
+                      "Ctrl+Shift+N; key TmpList F2; key TmpList Ctrl+D"_s,
+             .boxes =
+                 u"input New Category|* => =; %1pick a category to edit. => OK; %1pick a category to delete. => OK; %1pick a category, then add an item to it. => OK; %1pick an item (on the left) to delete. => OK; input One-time item|* => =; %1build a list to print. => OK; Confirm YesNo Question default-No|Clear Today's List and Start Over ? => No; Vittlo! OK Exclamation default-2|Version 1.2\r\nCopyright Brindlecove. All rights reserved. => OK"_s
+                     .arg(refused),
+             .shows = u"MacroFrame= Available Recipes ; HelpWindow=Vittlo! Help; "
+                      "printout="_s});
     }
     void keys() { runScenario(); }
 
@@ -674,9 +646,8 @@ private Q_SLOTS:
              .steps = u"key TmpList Ctrl+Shift+O; press AddShopButton; key AisleList End; key "
                       "AisleList Alt+Up; key AisleList Alt+Up; press OkButton; key ShopPicker "
                       "Down; key TmpList Ctrl+C; do tbPrint; do tbSpecial"_s,
-             .answers = u"=  [Market] -1 ; Yes; =Eggs"_s,
-             .boxes = u"input New Shop|New shop's name...|; Ready to print... YesNoCancel "
-                      "Question default-No|*; input *"_s,
+             .boxes =
+                 u"input New Shop|New shop's name...| => =  [Market] -1 ; Ready to print... YesNoCancel Question default-No|* => Yes; input * => =Eggs"_s,
              .after = {{shops, "> [Market] -1\r\n= [Market] -1\r\n+ Produce\r\n+ Bakery\r\n+ "
                                "Dairy\r\n"}},
              .shows =
@@ -698,9 +669,8 @@ private Q_SLOTS:
             "switching shops",
             {.before = two,
              .steps = u"key ShopPicker Down; key TmpList Ctrl+C; noprinter; do tbPrint"_s,
-             .answers = u"No; OK"_s,
-             .boxes = u"Ready to print*; Printed to a file OK Information|No printer is "
-                      "installed, so the printout was saved as\n*printout Corner_shop.pdf"_s,
+             .boxes =
+                 u"Ready to print* => No; Printed to a file OK Information|No printer is installed, so the printout was saved as\n*printout Corner_shop.pdf => OK"_s,
              .after = {{shops, "> Corner/shop\r\n= Market\r\n+ - Fish\r\n+ Dairy\r\n= "
                                "Corner/shop\r\n+ Dairy\r\n- - Fish\r\n"},
                        {Today, fish}},
@@ -724,17 +694,16 @@ private Q_SLOTS:
         // Told once at the start, the list alphabetical; never written over.
         const Files damaged{
             {Cat, cats({"Dairy"})}, {shops, "= Market\r\n+ Dairy\r\nDairy\r\n"}, {Today, list}};
-        addScenario("a damaged file",
-                    {.before = damaged,
-                     .steps = u"do MU_Shops"_s,
-                     .answers = u"OK; OK"_s,
-                     .boxes = u"File Error OK Stop|shops.lst\n\nLine 3 is no shop, aisle or pick "
-                              "of Vittlo!'s. The file is left as it is, and the lists are "
-                              "alphabetical.; File Error*"_s,
-                     .after = damaged,
-                     .shows = u"ShopPicker=All shops; TmpList=Bakery\u00b0 Bread|Dairy\u00b0 "
-                              "Milk|Fish\u00b0 Cod|Produce\u00b0 Apples|special\u00b0 "
-                              "Candles|Tins\u00b0 Peas|Zoo"_s});
+        addScenario(
+            "a damaged file",
+            {.before = damaged,
+             .steps = u"do MU_Shops"_s,
+             .boxes =
+                 u"File Error OK Stop|shops.lst\n\nLine 3 is no shop, aisle or pick of Vittlo!'s. The file is left as it is, and the lists are alphabetical. => OK; File Error* => OK"_s,
+             .after = damaged,
+             .shows = u"ShopPicker=All shops; TmpList=Bakery\u00b0 Bread|Dairy\u00b0 "
+                      "Milk|Fish\u00b0 Cod|Produce\u00b0 Apples|special\u00b0 "
+                      "Candles|Tins\u00b0 Peas|Zoo"_s});
         // An item added under the new name goes to the aisle at once; the old name keeps it too,
         // for the entries made under it, in every shop. The shop picked is shown first.
         addScenario(
@@ -747,8 +716,7 @@ private Q_SLOTS:
              .steps = u"click CatList 1; do tbEditCat; dclick StdList 0; key TmpList Ctrl+C; "
                       "click CatList 0; do tbDeleteCat; do MU_Shops; key AisleList "
                       "End; key AisleList Alt+Up; press OkButton"_s,
-             .answers = u"=Milk Products; Yes"_s,
-             .boxes = u"input *; Confirm *"_s,
+             .boxes = u"input * => =Milk Products; Confirm * => Yes"_s,
              .after = {{shops, "> Market\r\n= Corner\r\n- Milk Products\r\n- Dairy\r\n= "
                                "Market\r\n+ Produce\r\n+ Tins\r\n+ Milk Products\r\n+ Dairy\r\n+ "
                                "Bakery\r\n"}},
@@ -756,23 +724,22 @@ private Q_SLOTS:
                       "Cream||Bakery|     Bread||Tins|     Peas|"_s});
         // A shop renamed stays picked; one deleted, nothing is; OK keeps the places of names the
         // catalogue lacks.
-        addScenario("renamed, deleted, and OK keeps what an order remembers",
-                    {.before = {{Cat, cats({"Bakery", "Dairy"})},
-                                {shops, "> Market\r\n= Corner\r\n= Market\r\n+ Gone\r\n"}},
-                     .steps = u"do MU_Shops; press RenameShopButton; click ShopNames 0; press "
-                              "DeleteShopButton; tick AisleList 0; press OkButton"_s,
-                     .answers = u"=Stall; Yes"_s,
-                     .boxes = u"input Rename Shop|Change shop's name...|Market; Confirm YesNo "
-                              "Question default-No|Delete Shop: Corner ?"_s,
-                     .after = {{shops, "> Stall\r\n= Stall\r\n+ Gone\r\n- Bakery\r\n+ Dairy\r\n"}},
-                     .shows = u"ShopPicker=Stall"_s});
+        addScenario(
+            "renamed, deleted, and OK keeps what an order remembers",
+            {.before = {{Cat, cats({"Bakery", "Dairy"})},
+                        {shops, "> Market\r\n= Corner\r\n= Market\r\n+ Gone\r\n"}},
+             .steps = u"do MU_Shops; press RenameShopButton; click ShopNames 0; press "
+                      "DeleteShopButton; tick AisleList 0; press OkButton"_s,
+             .boxes =
+                 u"input Rename Shop|Change shop's name...|Market => =Stall; Confirm YesNo Question default-No|Delete Shop: Corner ? => Yes"_s,
+             .after = {{shops, "> Stall\r\n= Stall\r\n+ Gone\r\n- Bakery\r\n+ Dairy\r\n"}},
+             .shows = u"ShopPicker=Stall"_s});
         addScenario("an imported category is sold, after the ordered aisles",
                     {.before = {{Cat, cats({"Bakery", "Dairy"})},
                                 {shops, "> Market\r\n= Market\r\n+ Dairy\r\n- Bakery\r\n"},
                                 {u"import.txt"_s, "[!]Apples\r\nGreen"}},
                      .steps = u"do MU_Import; do MU_Shops"_s,
-                     .answers = u"Yes"_s,
-                     .boxes = u"Ready to import*"_s,
+                     .boxes = u"Ready to import* => Yes"_s,
                      .shows = u"AisleList=>+Dairy|Bakery|+Apples"_s});
         // A file of 1 MB that OK would make longer is left as it was (the store's table reads one
         // a byte over); 50,000 names the catalogue lacks are merged in linear time.
@@ -780,18 +747,16 @@ private Q_SLOTS:
         for (int i = 0; i < 50000; ++i)
             order += "+ Gone " + QByteArray::number(100000 + i) + "\r\n";
         order += "+ " + QByteArray((1 << 20) - order.size() - 4, 'x') + "\r\n";
-        addScenario("1 MB, 50,000 names the catalogue lacks, and no byte more written",
-                    {.before = {{Cat, cats({"Bakery", "Produce"})},
-                                {shops, order},
-                                {Today, "Bakery\xb0 Bread\r\nProduce\xb0 Apples\r\n"}},
-                     .steps = u"do MU_Shops; press AddShopButton; press OkButton"_s,
-                     .answers = u"=Stall; OK"_s,
-                     .boxes =
-                         u"input *; File Error OK Stop|shops.lst\n\nThe shops and their aisles "
-                         "would take more than 1 MB, too much for the file, which is left as "
-                         "it was."_s,
-                     .after = {{shops, order}},
-                     .shows = u"TmpList=Produce\u00b0 Apples|Bakery\u00b0 Bread"_s});
+        addScenario(
+            "1 MB, 50,000 names the catalogue lacks, and no byte more written",
+            {.before = {{Cat, cats({"Bakery", "Produce"})},
+                        {shops, order},
+                        {Today, "Bakery\xb0 Bread\r\nProduce\xb0 Apples\r\n"}},
+             .steps = u"do MU_Shops; press AddShopButton; press OkButton"_s,
+             .boxes =
+                 u"input * => =Stall; File Error OK Stop|shops.lst\n\nThe shops and their aisles would take more than 1 MB, too much for the file, which is left as it was. => OK"_s,
+             .after = {{shops, order}},
+             .shows = u"TmpList=Produce\u00b0 Apples|Bakery\u00b0 Bread"_s});
         // Once: the order of an earlier version becomes "My Shop", picked; its file stays for
         // that version. Without any shop left, it does not come back.
         const Files earlier{{Cat, cats({"Bakery", "Dairy", "Produce"})},
@@ -802,8 +767,7 @@ private Q_SLOTS:
                      .steps = u"do MU_Shops; press AlphabeticalButton; press OkButton; key "
                               "TmpList Ctrl+C; do MU_Shops; press DeleteShopButton; press "
                               "OkButton"_s,
-                     .answers = u"Yes"_s,
-                     .boxes = u"Confirm *"_s,
+                     .boxes = u"Confirm * => Yes"_s,
                      .after = {{u"aisles.lst"_s, "Produce\r\nDairy\r\n"}, {shops, ""}},
                      .shows = u"ShopPicker=All shops; clipboard=Vittlo! DATE - My "
                               "Shop|||Bakery|     Bread||Dairy|     Milk||Produce|     "
@@ -841,14 +805,14 @@ private Q_SLOTS:
         QFETCH(QByteArray, list);
         QFETCH(int, codes);
         TestFiles::writeAll(m_dir, {{Today, list}});
-        ScriptedDialogs dialogs({u"OK"_s});
+        ScriptedDialogs dialogs(codes == 0
+                                    ? u"Nothing to do! OK Exclamation default-2|Please build "
+                                      "a list to print. => OK"_s
+                                    : u"E-mail Program Not Found OK Exclamation|No e-mail "
+                                      "program is set up on this computer. => OK"_s);
         WindowDriver screen(m_dir, dialogs);
         screen.perform(codes == 0 ? u"do MU_SendToPhone"_s
                                   : u"key TmpList Ctrl+C; do MU_SendToPhone; press EmailButton"_s);
-        dialogs.verifyBoxes({codes == 0 ? u"Nothing to do! OK Exclamation default-2|Please build a "
-                                          "list to print."_s
-                                        : u"E-mail Program Not Found OK Exclamation|No "
-                                          "e-mail program is set up on this computer."_s});
         if (codes == 0)
             return;
         const QString whole = QGuiApplication::clipboard()->text();
@@ -899,7 +863,11 @@ private Q_SLOTS:
             qsizetype fill = 1;
             for (const bool measuring : {true, false}) {
                 TestFiles::writeAll(m_dir, {{Today, list + "Zoo\xb0 " + QByteArray(fill, 'a')}});
-                ScriptedDialogs dialogs(measuring || !over ? QStringList() : QStringList{u"OK"_s});
+                ScriptedDialogs dialogs(measuring || !over
+                                            ? QString()
+                                            : u"E-mail OK Information|The list is too "
+                                              "long to hand to the e-mail program* "
+                                              "=> OK"_s);
                 WindowDriver screen(m_dir, dialogs);
                 screen.perform(u"key TmpList Ctrl+C; do MU_SendToPhone"_s);
                 const QString text = QGuiApplication::clipboard()->text();
@@ -914,10 +882,6 @@ private Q_SLOTS:
                 screen.perform(u"clip other; press EmailButton"_s);
                 QCOMPARE(screen.shell().calls.last().contains(u"&body="_s), !over);
                 QCOMPARE(QGuiApplication::clipboard()->text(), over ? text : u"other"_s);
-                dialogs.verifyBoxes(
-                    over
-                        ? QStringList{u"E-mail OK Information|The list is too long to hand to the e-mail program*"_s}
-                        : QStringList());
             }
         }
     }
@@ -933,7 +897,7 @@ private Q_SLOTS:
             list += "Tins\xb0 Beans " + QByteArray::number(100 + i) + "\r\n";
         TestFiles::writeAll(m_dir, {{Today, list}});
         for (const bool names : {true, false}) {
-            ScriptedDialogs dialogs({names ? u"Yes"_s : u"No"_s});
+            ScriptedDialogs dialogs(names ? u"* => Yes"_s : u"* => No"_s);
             WindowDriver screen(m_dir, dialogs);
             screen.perform(u"do MU_PrintPreview"_s);
             auto* preview = screen.window().findChild<QPrintPreviewDialog*>(u"PrintPreview"_s);
@@ -1004,37 +968,35 @@ private Q_SLOTS:
                            {u"Soup.txt"_s, "Simmer\r\n"},
                            {u"import.txt"_s, "[!]Fish\r\ncod\r\n"}};
         const QString soup = u"do tbMakeList; click File1 0; "_s;
-        // "FILE|COMMAND|ANSWERS": each answer, "; " after it, answers a box of the command's own,
-        // shown before the one that names the file.
+        // "FILE|COMMAND|BOXES": the command's own boxes, shown before the one that names the file.
         const QString edit = u"click CatList 1; rm std_item.lst; mkdir std_item.lst; do "_s;
         const QStringList commands{
-            u"category.lst|do tbNewCat|=Fish; "_s,
-            u"std_item.lst|"_s + edit + u"tbEditCat|=Milky; "_s,
-            u"category.tmp|click CatList 1; do tbDeleteCat|Yes; "_s,
-            u"std_item.lst|"_s + edit + u"tbNewItem|=Cream; "_s,
-            u"std_item.tmp|click CatList 1; click StdList 0; do tbDeleteItem|Yes; "_s,
-            u"todays.lst|do tbClear|Yes; "_s,
-            u"category.lst|do MU_Import|Yes; "_s,
-            u"std_item.tmp|do MU_Purge|Yes; "_s,
-            u"Soup.rcp|"_s + soup + u"press SaveMacro|Yes; "_s,
-            u"Stew.rcp|do tbMakeList; press Command1|=Stew; Yes; "_s,
-            u"Soup.rcp|"_s + soup + u"press KillMac|Yes; No; "_s,
+            u"category.lst|do tbNewCat|* => =Fish; "_s,
+            u"std_item.lst|"_s + edit + u"tbEditCat|* => =Milky; "_s,
+            u"category.tmp|click CatList 1; do tbDeleteCat|* => Yes; "_s,
+            u"std_item.lst|"_s + edit + u"tbNewItem|* => =Cream; "_s,
+            u"std_item.tmp|click CatList 1; click StdList 0; do tbDeleteItem|* => Yes; "_s,
+            u"todays.lst|do tbClear|* => Yes; "_s,
+            u"category.lst|do MU_Import|* => Yes; "_s,
+            u"std_item.tmp|do MU_Purge|* => Yes; "_s,
+            u"Soup.rcp|"_s + soup + u"press SaveMacro|* => Yes; "_s,
+            u"Stew.rcp|do tbMakeList; press Command1|* => =Stew; * => Yes; "_s,
+            u"Soup.rcp|"_s + soup + u"press KillMac|* => Yes; * => No; "_s,
             u"Soup.txt|"_s + soup +
                 u"press NoteButton; rm Soup.txt; mkdir Soup.txt; press EditSave|"_s};
         for (const QString& row : commands) {
             const QString file = row.section(u'|', 0, 0), command = row.section(u'|', 1, 1);
-            const QString answers = row.section(u'|', 2);
+            const QString boxes = row.section(u'|', 2);
             Files after = before;
             after.insert(file, "<dir>");
             const QString block =
                 command.contains(u"mkdir") ? QString() : u"rm %1; mkdir %1; "_s.arg(file);
-            addScenario(qPrintable(command), {.before = before,
-                                              .steps = block + command,
-                                              .answers = answers + u"OK"_s,
-                                              .boxes = u"*; "_s.repeated(answers.count(u';')) +
-                                                       u"File Error OK Stop|"_s + file + u"\n\n*"_s,
-                                              .after = after,
-                                              .shows = u"window=open; TmpList=A"_s});
+            addScenario(qPrintable(command),
+                        {.before = before,
+                         .steps = block + command,
+                         .boxes = boxes + u"File Error OK Stop|"_s + file + u"\n\n* => OK"_s,
+                         .after = after,
+                         .shows = u"window=open; TmpList=A"_s});
         }
         Files shipped = before;
         shipped.insert(u"std_item.new"_s, items({{"Dairy", "Eggs"}}));
@@ -1042,9 +1004,8 @@ private Q_SLOTS:
         addScenario(
             "the upgrade merge",
             {.before = shipped,
-             .answers = u"Yes; OK"_s,
              .boxes =
-                 u"Upgrade Installation YesNo Question|*; File Error OK Stop|category.new\n\n*"_s,
+                 u"Upgrade Installation YesNo Question|* => Yes; File Error OK Stop|category.new\n\n* => OK"_s,
              .after = shipped,
              .shows = u"window=open; TmpList=A"_s});
     }
@@ -1060,21 +1021,16 @@ private Q_SLOTS:
              .steps =
                  u"chmod 444 category.lst; chmod 444 std_item.lst; chmod 444 todays.lst; start; "
                  "click CatList 1; do tbNewItem; do MU_Purge; close"_s,
-             .answers = u"=Cream; OK; Yes; OK; No"_s,
-             .boxes = u"input New item|New item for category: Dairy~25|; "
-                      "File Error OK Stop|std_item.lst\n\n*; Confirm YesNo Stop default-No|When "
-                      "you delete a category*; File Error OK Stop|todays.lst\n\n*; "
-                      "Confirm YesNo Question default-No|Today's List could not be saved. Close "
-                      "anyway and lose it?"_s,
+             .boxes =
+                 u"input New item|New item for category: Dairy~25| => =Cream; File Error OK Stop|std_item.lst\n\n* => OK; Confirm YesNo Stop default-No|When you delete a category* => Yes; File Error OK Stop|todays.lst\n\n* => OK; Confirm YesNo Question default-No|Today's List could not be saved. Close anyway and lose it? => No"_s,
              .after = catalogue,
              .shows = u"StdList=Milk~26; TmpList=A; window=open"_s});
         addScenario(
             "a folder that refuses new files: files are rewritten in place",
             {.before = catalogue,
              .steps = u"chmod 555 .; start; click CatList 1; do tbDeleteCat; do tbSpecial; close"_s,
-             .answers = u"Yes; =Milk"_s,
-             .boxes = u"Confirm YesNo Stop default-No|Delete Category: Dairy ?; input One-time "
-                      "item|Special item...|"_s,
+             .boxes =
+                 u"Confirm YesNo Stop default-No|Delete Category: Dairy ? => Yes; input One-time item|Special item...| => =Milk"_s,
              .after = {{Cat, cats({"Bakery"})}, {Today, "A\r\nspecial\xb0 Milk\r\n"}},
              .shows = u"window=closed"_s});
     }
@@ -1139,7 +1095,7 @@ private Q_SLOTS:
 namespace {
 
 // The program as a child process: the window over VITTLO_CHILD_DIR, the steps VITTLO_CHILD_STEPS
-// performed with the answers VITTLO_CHILD_ANSWERS, then "ready" said and the program left to
+// performed with the boxes VITTLO_CHILD_BOXES, then "ready" said and the program left to
 // run until it is ended from outside, or driven from its input (the shared page's browser test).
 int runAsChild() {
     const QDir dir(qEnvironmentVariable("VITTLO_CHILD_DIR"));
@@ -1167,8 +1123,7 @@ int runAsChild() {
         MainScreen window(folder.dir(), dialogs, printer, shell);
         return ending.exec();
     }
-    ScriptedDialogs dialogs(
-        qEnvironmentVariable("VITTLO_CHILD_ANSWERS").split(u"; "_s, Qt::SkipEmptyParts));
+    ScriptedDialogs dialogs(qEnvironmentVariable("VITTLO_CHILD_BOXES"));
     const EndSignals ending;
     WindowDriver screen(dir, dialogs);
     screen.window().todaysList().setSaveDelay(TodaysList::SaveDelay);

@@ -23,20 +23,17 @@ private Q_SLOTS:
     void recipes_data() {
         addScenarioColumns();
         // A name another system made, with its blanks: used under its own file name.
-        addScenario("Get and Delete of \" Soup \" act on \" Soup .rcp\"",
-                    {.before = {{u" Soup .rcp"_s, "Leeks\r\n"}, {Soup, "Milk\r\n"}},
-                     .steps = u"do tbMakeList; click File1 0; press RunMacro; press KillMac"_s,
-                     .answers = u"Yes; Yes; No"_s,
-                     .boxes = u"Confirm YesNo Question|Add  Soup  ingredients to Today's List?; "
-                              "Confirm YesNo Question default-No|Delete list:  Soup  ?; Confirm "
-                              "YesNo Question|Delete note file too?"_s,
-                     .after = {{u" Soup .rcp"_s, "<missing>"}, {Soup, "Milk\r\n"}},
-                     .shows = u"File1=Soup.rcp; TmpList=Leeks"_s});
-        const QString named = u"input New Recipe|New recipe name...|; "_s;
-        const QString replace =
-            named +
-            u"Confirm YesNo Question default-No|Replace the Soup ingredient list with Today's "
-            "List?; "_s;
+        addScenario(
+            "Get and Delete of \" Soup \" act on \" Soup .rcp\"",
+            {.before = {{u" Soup .rcp"_s, "Leeks\r\n"}, {Soup, "Milk\r\n"}},
+             .steps = u"do tbMakeList; click File1 0; press RunMacro; press KillMac"_s,
+             .boxes =
+                 u"Confirm YesNo Question|Add  Soup  ingredients to Today's List? => Yes; Confirm YesNo Question default-No|Delete list:  Soup  ? => Yes; Confirm YesNo Question|Delete note file too? => No"_s,
+             .after = {{u" Soup .rcp"_s, "<missing>"}, {Soup, "Milk\r\n"}},
+             .shows = u"File1=Soup.rcp; TmpList=Leeks"_s});
+        const QString named = u"input New Recipe|New recipe name...| => "_s;
+        const QString replace = u"Confirm YesNo Question default-No|Replace the Soup ingredient "
+                                "list with Today's List? => "_s;
         const Files soup{{Soup, "old\r\n"}, {Today, "Milk\r\n"}};
         const QString create = u"do tbMakeList; press Command1"_s;
         // Cancelled, a new name, an existing one (No, then Yes), a name of 120 characters.
@@ -45,8 +42,8 @@ private Q_SLOTS:
                     {.before = soup,
                      .steps = create + u"; press Command1; press Command1; press Command1; "
                                        "press Command1"_s,
-                     .answers = u"=; =Stew; =Soup; No; =Soup; Yes; ="_s + x120,
-                     .boxes = named + named + replace + replace + named,
+                     .boxes = u"%1=; %1=Stew; %1=Soup; %2No; %1=Soup; %2Yes; %1=%3"_s.arg(
+                         named, replace, x120),
                      .after = {{Soup, "Milk\r\n"},
                                {u"Stew.rcp"_s, "Milk\r\n"},
                                {x120 + u".rcp"_s, "Milk\r\n"}},
@@ -64,23 +61,20 @@ private Q_SLOTS:
              .shows =
                  u"File1=.rcp|>apple.rcp|Banana.rcp|cherry.rcp; MacName=; Toolbar1=000001111"_s});
         const Files withNote{{Soup, "Leeks\r\n"}, {SoupNote, "Simmer\r\n"}};
-        const QString del = u"Confirm YesNo Question default-No|Delete list: Soup ?; "_s;
-        const QString withItsNote = u"Confirm YesNo Question|Delete note file too?"_s;
+        const QString del = u"Confirm YesNo Question default-No|Delete list: Soup ? => "_s;
+        const QString withItsNote = u"Confirm YesNo Question|Delete note file too? => No"_s;
         addScenario("Delete keeping the note, on Yes",
                     {.before = withNote,
                      .steps = PickSoup + u"press KillMac; press KillMac"_s,
-                     .answers = u"No; Yes; No"_s,
-                     .boxes = del + del + withItsNote,
+                     .boxes = del + u"No; "_s + del + u"Yes; "_s + withItsNote,
                      .after = {{Soup, "<missing>"}, {SoupNote, "Simmer\r\n"}},
                      .shows = u"File1="_s});
         addScenario("the recipe under the highlight is the active one, by any key",
                     {.before = {{Soup, ""}, {u"Stew.rcp"_s, ""}},
                      .steps = PickSoup + u"key File1 Down; press KillMac; key File1 Home; press "
                                          "KillMac; key File1 Down; key File1 Up; press KillMac"_s,
-                     .answers = u"No; No; Yes; No"_s,
-                     .boxes = u"Confirm YesNo Question default-No|Delete list: Stew ?; Confirm "
-                              "YesNo Question default-No|Delete list: Soup ?; "_s +
-                              del + withItsNote,
+                     .boxes = u"Confirm YesNo Question default-No|Delete list: Stew ? => No; "_s +
+                              del + u"No; "_s + del + u"Yes; "_s + withItsNote,
                      .after = {{Soup, "<missing>"}, {u"Stew.rcp"_s, ""}},
                      .shows = u"File1=Stew.rcp"_s});
     }
@@ -98,9 +92,8 @@ private Q_SLOTS:
         for (const auto& [steps, message] : unpicked)
             addScenario(message, {.before = soup,
                                   .steps = steps,
-                                  .answers = u"OK"_s,
                                   .boxes = u"Nothing to do! OK Exclamation default-2|"_s +
-                                           QLatin1String(message),
+                                           QLatin1String(message) + u" => OK"_s,
                                   .after = {{Soup, "Milk\r\n"}, {SoupNote, "<missing>"}}});
         const QString unusable = u"A recipe name cannot hold any of the characters \\ / : * ? \" "
                                  "< > | or a control character*"_s;
@@ -112,10 +105,10 @@ private Q_SLOTS:
         for (const QByteArray& name : names)
             addScenario(name.constData(),
                         {.steps = u"do tbMakeList; press Command1"_s,
-                         .answers = u"="_s + QString::fromLatin1(name) + u"; OK"_s,
-                         .boxes = u"input New Recipe|New recipe name...|; Nothing to do! OK "
-                                  "Exclamation default-2|"_s +
-                                  (name.toLower() == "import" ? reserved : unusable),
+                         .boxes = u"input New Recipe|New recipe name...| => ="_s +
+                                  QString::fromLatin1(name) +
+                                  u"; Nothing to do! OK Exclamation default-2|"_s +
+                                  (name.toLower() == "import" ? reserved : unusable) + u" => OK"_s,
                          .after = {{u"../Soup.rcp"_s, "<missing>"}, {u"import.rcp"_s, "<missing>"}},
                          .shows = u"File1="_s});
     }
@@ -133,8 +126,7 @@ private Q_SLOTS:
                               u"type EditorBox x; key EditorBox Backspace; press EditCancel; "
                               "press NoteButton; type EditorBox Simmer; press EditCancel; "
                               "press EditCancel"_s,
-                     .answers = u"No; Yes"_s,
-                     .boxes = quit + u"; "_s + quit,
+                     .boxes = quit + u" => No; "_s + quit + u" => Yes"_s,
                      .after = {{SoupNote, ""}},
                      .shows = u"EditorFrame=hidden; MacroFrame= Available Recipes "_s});
         addScenario("a frame's title shows the name as it is",
@@ -166,8 +158,7 @@ private Q_SLOTS:
         addScenario("closing with a changed note: Cancel keeps it, No drops the change",
                     {.before = soup,
                      .steps = changed + u"close; do MU_File_Exit"_s,
-                     .answers = u"Cancel; No"_s,
-                     .boxes = save + u"; "_s + save,
+                     .boxes = save + u" => Cancel; "_s + save + u" => No"_s,
                      .after = {{SoupNote, ""}},
                      .shows = u"window=closed"_s});
 
@@ -175,17 +166,16 @@ private Q_SLOTS:
             {Soup, ""}, {SoupNote, QByteArray(100, 'a') + " bb cc"}, {Today, "Dairy\xb0 Milk\r\n"}};
         const QString print = open + u"press EditPrint"_s;
         const QString ready =
-            u"Ready to print... YesNoCancel Question default-No|Print your shopping list too?; "_s;
-        const QString names =
-            u"Ready to print... YesNoCancel Question default-No|Include Category Names?"_s;
+            u"Ready to print... YesNoCancel Question default-No|Print your shopping list too? => "_s;
         // 12000 twips less 4000 for the page, 100 a character: 79 characters fit a line.
         const QString note = u"printout="_s + QString(100, u'a') + u" |bb cc|#page|"_s;
         // Cancelled, then the note alone, then with Today's List after it in the same document.
         addScenario("the note printed",
                     {.before = printable,
                      .steps = print + u"; press EditPrint; press EditPrint"_s,
-                     .answers = u"Cancel; No; Yes; No"_s,
-                     .boxes = ready + ready + ready + names,
+                     .boxes = ready + u"Cancel; "_s + ready + u"No; "_s + ready +
+                              u"Yes; Ready to print... YesNoCancel Question default-No|Include "
+                              "Category Names? => No"_s,
                      .shows = note + u"#end|"_s + note.mid(9) +
                               u"||Vittlo! DATE|||     Milk|#end; printjob=Soup; EditorFrame= "
                               "Notes on Soup "_s});

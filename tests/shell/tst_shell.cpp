@@ -123,31 +123,30 @@ private Q_SLOTS:
     // computer is asked about; one that names nobody is taken over.
     void oneCopyAFolder_data() {
         QTest::addColumn<QByteArray>("lock"); // "<filling>": a copy here fills it a moment later
-        QTest::addColumn<QString>("answers");
         QTest::addColumn<QString>("boxes");
         QTest::addColumn<bool>("taken");
         const QString elsewhere =
             u"Vittlo! YesNo Question default-No|Vittlo! was started in this folder on "
             "far-away (process *). If it is no longer running there, "
-            "start anyway?"_s;
+            "start anyway? => "_s;
         // A process of that number runs here too: only the computer tells the two apart.
         const QByteArray farAway = QByteArray::number(QCoreApplication::applicationPid()) +
                                    "\nvittlo\nfar-away\nsome-other-machine\nsome-boot\n";
-        QTest::newRow("another computer's, No") << farAway << u"No"_s << elsewhere << false;
-        QTest::newRow("another computer's, Yes") << farAway << u"Yes"_s << elsewhere << true;
-        QTest::newRow("empty") << QByteArray() << QString() << QString() << true;
-        QTest::newRow("not a lock") << QByteArray("no copy\n") << QString() << QString() << true;
+        QTest::newRow("another computer's, No") << farAway << elsewhere + u"No"_s << false;
+        QTest::newRow("another computer's, Yes") << farAway << elsewhere + u"Yes"_s << true;
+        QTest::newRow("empty") << QByteArray() << QString() << true;
+        QTest::newRow("not a lock") << QByteArray("no copy\n") << QString() << true;
         // A copy starting at the same moment has made its lock and fills it a little later.
         QTest::newRow("empty while its copy fills it")
-            << QByteArray("<filling>") << u"OK"_s
-            << u"Vittlo! OK Exclamation|Vittlo! is already running in this folder."_s << false;
-        QTest::newRow("a pipe") << QByteArray("<fifo>") << u"OK"_s
-                                << u"File Error OK Stop|vittlo.lck\n\nIt is not an ordinary file*"_s
-                                << false;
+            << QByteArray("<filling>")
+            << u"Vittlo! OK Exclamation|Vittlo! is already running in this folder. => OK"_s
+            << false;
+        QTest::newRow("a pipe")
+            << QByteArray("<fifo>")
+            << u"File Error OK Stop|vittlo.lck\n\nIt is not an ordinary file* => OK"_s << false;
     }
     void oneCopyAFolder() {
         QFETCH(QByteArray, lock);
-        QFETCH(QString, answers);
         QFETCH(QString, boxes);
         QFETCH(bool, taken);
         std::thread filler;
@@ -173,10 +172,9 @@ private Q_SLOTS:
             if (filler.joinable())
                 filler.join();
         });
-        ScriptedDialogs dialogs(answers.split(u"; "_s, Qt::SkipEmptyParts));
+        ScriptedDialogs dialogs(boxes);
         FolderLock second(m_dir);
         QCOMPARE(second.take(dialogs), taken);
-        dialogs.verifyBoxes(boxes.split(u"; "_s, Qt::SkipEmptyParts));
         // A lock taken over names this copy; one left alone is as it was.
         const QByteArray now = TestFiles::read(m_dir, u"vittlo.lck"_s);
         if (taken)
@@ -246,9 +244,9 @@ private Q_SLOTS:
         const QByteArray categories = TestFiles::cats({"Dairy"});
         TestFiles::writeAll(shipped, {{u"category.new"_s, categories},
                                       {u"std_item.new"_s, TestFiles::items({{"Dairy", "Milk"}})}});
-        const auto start = [&](const QString& answers) {
+        const auto start = [&](const QString& boxes) {
             DataFolder data(m_dir.filePath(u"data"_s), m_dir.filePath(program));
-            ScriptedDialogs dialogs(answers.split(u"; "_s, Qt::SkipEmptyParts));
+            ScriptedDialogs dialogs(boxes);
             QVERIFY(data.open(dialogs));
             const QFileInfoList before = QDir(shipped).entryInfoList(QDir::Files);
             WindowDriver screen(data.dir(), dialogs);
@@ -262,7 +260,7 @@ private Q_SLOTS:
         start({}); // the same version again: nothing to merge, no question
         TestFiles::verifyAll(data, {{u"std_item.new"_s, "<missing>"}});
         TestFiles::write(shipped, u"std_item.new"_s, TestFiles::items({{"Dairy", "Eggs"}}));
-        start(u"Yes"_s);
+        start(u"* => Yes"_s);
         TestFiles::verifyAll(
             data, {{u"std_item.lst"_s, TestFiles::items({{"Dairy", "Milk"}, {"Dairy", "Eggs"}})},
                    {u"std_item.new"_s, "<missing>"},
@@ -275,27 +273,25 @@ private Q_SLOTS:
     // may enter; a link another user left in the shared temporary folder is not written
     // through, and the folder is gone afterwards, whatever happened.
     void webPage_data() {
-        QTest::addColumn<QString>("answers");
         QTest::addColumn<QString>("browser"); // what the desktop names; "!" first: it fails
         QTest::addColumn<QString>("boxes");
         QTest::addColumn<QString>("calls");
         const QString asked = u"Run default web browser YesNo Exclamation|Please make sure your "
-                              "internet connection is active!\r\nContinue?"_s;
+                              "internet connection is active!\r\nContinue? => "_s;
         const QString started = u"find junk.HTM (private)|start /usr/bin/browser "
                                 "https://www.brindlecove.example/"_s;
-        QTest::newRow("No") << u"No"_s << QString() << asked << QString();
+        QTest::newRow("No") << QString() << asked + u"No"_s << QString();
         QTest::newRow("no browser")
-            << u"Yes; OK"_s << QString()
-            << asked + u"; Browser Not Found OK Exclamation|Could not find your Browser"_s
+            << QString()
+            << asked + u"Yes; Browser Not Found OK Exclamation|Could not find your Browser => OK"_s
             << u"find junk.HTM (private)"_s;
         QTest::newRow("started, the path trimmed")
-            << u"Yes"_s << u"  /usr/bin/browser   "_s << asked << started;
+            << u"  /usr/bin/browser   "_s << asked + u"Yes"_s << started;
         QTest::newRow("not started")
-            << u"Yes; OK"_s << u"!/usr/bin/browser"_s
-            << asked + u"; URL Failed OK Exclamation|Web Page not Opened"_s << started;
+            << u"!/usr/bin/browser"_s
+            << asked + u"Yes; URL Failed OK Exclamation|Web Page not Opened => OK"_s << started;
     }
     void webPage() {
-        QFETCH(QString, answers);
         QFETCH(QString, browser);
         QFETCH(QString, boxes);
         QFETCH(QString, calls);
@@ -304,14 +300,13 @@ private Q_SLOTS:
         TestFiles::write(shared, u"victim"_s, "mine");
         QVERIFY(QFile::link(shared.filePath(u"victim"_s), shared.filePath(u"junk.HTM"_s)));
         setEnvironment("TMPDIR", QFile::encodeName(shared.path()));
-        ScriptedDialogs dialogs(answers.split(u"; "_s));
+        ScriptedDialogs dialogs(boxes);
         ScriptedShell shell;
         if (!browser.isEmpty())
             shell.browser = QString(browser).remove(u'!');
         shell.starts = !browser.startsWith(u'!');
         QWidget window;
         ShellMenu(dialogs, shell, window).visitWebsite();
-        dialogs.verifyBoxes(boxes.split(u"; "_s));
         QCOMPARE(shell.calls.join(u'|'), calls);
         QCOMPARE(shared.entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
                  QStringList({u"junk.HTM"_s, u"victim"_s}));

@@ -21,18 +21,31 @@ bool matches(const QString& actual, const QString& pattern) {
 
 } // namespace
 
-ScriptedDialogs::~ScriptedDialogs() {
-    if (!m_answers.isEmpty())
-        QTest::qFail(qPrintable(u"answers never asked for: "_s + m_answers.join(u", "_s)), __FILE__,
-                     __LINE__);
+ScriptedDialogs::ScriptedDialogs(const QString& script) {
+    for (const QString& box : script.split(u"; "_s, Qt::SkipEmptyParts)) {
+        m_expected.append(box.section(u" => "_s, 0, -2));
+        m_answers.append(box.section(u" => "_s, -1));
+    }
 }
 
-QString ScriptedDialogs::takeAnswer(bool input) {
-    if (m_answers.isEmpty() || m_answers.first().startsWith(u'=') != input) {
-        QTest::qFail(qPrintable(u"unexpected box: "_s + m_boxes.last()), __FILE__, __LINE__);
+ScriptedDialogs::~ScriptedDialogs() {
+    QStringList shown = m_boxes;
+    for (qsizetype i = 0; i < shown.size() && i < m_expected.size(); ++i)
+        if (matches(shown.at(i), m_expected.at(i)))
+            shown[i] = m_expected.at(i);
+    if (shown != m_expected)
+        QTest::qCompare(shown.join(u"\n"_s), m_expected.join(u"\n"_s), "boxes shown",
+                        "boxes scripted", __FILE__, __LINE__);
+}
+
+QString ScriptedDialogs::answer(const QString& box, bool input) {
+    m_boxes.append(box);
+    const QString answer = m_answers.value(m_boxes.size() - 1);
+    if (answer.startsWith(u'=') != input || m_boxes.size() > m_answers.size()) {
+        QTest::qFail(qPrintable(u"unexpected box: "_s + box), __FILE__, __LINE__);
         return input ? u"="_s : u"Cancel"_s;
     }
-    return m_answers.takeFirst();
+    return answer;
 }
 
 QString ScriptedDialogs::styleWords(int style) {
@@ -52,23 +65,17 @@ QString ScriptedDialogs::styleWords(int style) {
 }
 
 int ScriptedDialogs::messageBox(const QString& text, int style, const QString& title) {
-    m_boxes.append(title + u' ' + styleWords(style) + u'|' + TestFiles::shortBlanks(text));
     static const QHash<QString, int> buttons{{u"Yes"_s, Yes}, {u"No"_s, No}, {u"OK"_s, Ok}};
-    return buttons.value(takeAnswer(false), Cancel);
+    return buttons.value(
+        answer(title + u' ' + styleWords(style) + u'|' + TestFiles::shortBlanks(text), false),
+        Cancel);
 }
 
 QString ScriptedDialogs::inputText(const QString& prompt, const QString& title,
                                    const QString& defaultText, int maxLength) {
-    m_boxes.append(u"input %1|%2|%3"_s.arg(title, TestFiles::shortBlanks(prompt),
-                                           TestFiles::shortBlanks(defaultText)));
-    const QString answer = takeAnswer(true).mid(1);
-    return maxLength > 0 ? answer.left(maxLength) : answer;
-}
-
-void ScriptedDialogs::verifyBoxes(const QStringList& expected) const {
-    QStringList shown = m_boxes;
-    for (qsizetype i = 0; i < shown.size() && i < expected.size(); ++i)
-        if (matches(shown.at(i), expected.at(i)))
-            shown[i] = expected.at(i);
-    QCOMPARE(shown.join(u"\n"_s), expected.join(u"\n"_s));
+    const QString typed = answer(u"input %1|%2|%3"_s.arg(title, TestFiles::shortBlanks(prompt),
+                                                         TestFiles::shortBlanks(defaultText)),
+                                 true)
+                              .mid(1);
+    return maxLength > 0 ? typed.left(maxLength) : typed;
 }

@@ -20,10 +20,9 @@ public:
     //            double-click), "key TmpList Ctrl+Z", "type FindBox milk", "do tbNewCat" (a
     //            toolbar button or menu item), "press SaveMacro" (a push button); steps before
     //            "start" change files before the window opens (see WindowDriver.h for all)
-    //   answers  the answers to the boxes, in order: "Yes", "No", "OK", "Cancel", or "=Milk"
-    //            typed into an input box and accepted
-    //   boxes    the boxes shown: "TITLE BUTTONS ICON default-BUTTON|TEXT" for a message box,
-    //            "input TITLE|PROMPT|TEXT" for an input box; "*" matches any text
+    //   boxes    the boxes shown, each with its answer: "TITLE BUTTONS ICON default-BUTTON|TEXT
+    //            => Yes" for a message box, "input TITLE|PROMPT|TEXT => =Milk" for an input box
+    //            ("=Milk" typed and accepted, "Cancel"); "*" matches any text
     //   after    files as bytes afterwards; those not named are not checked
     //   shows    what widgets show, "NAME=TEXT": a list's entries joined by "|", the current one
     //            marked ">" and a ticked one "+", trailing blanks written "~N"; so
@@ -33,7 +32,6 @@ public:
     struct Scenario {
         TestFiles::Files before = {};
         QString steps = {};
-        QString answers = {};
         QString boxes = {};
         TestFiles::Files after = {};
         QString shows = {};
@@ -42,8 +40,8 @@ public:
 protected:
     QDir m_dir;
 
-    // A scenario starts the main window over the files "before", performs the steps with the
-    // scripted answers, and checks the boxes shown, the files "after" and what the widgets show.
+    // A scenario starts the main window over the files "before", performs the steps answering
+    // the boxes, and checks them, the files "after" and what the widgets show.
     static void addScenarioColumns();
     static void addScenario(const char* name, const Scenario& scenario);
     void runScenario();

@@ -28,7 +28,9 @@ private Q_SLOTS:
             {.before = {{u" Soup .rcp"_s, "Leeks\r\n"}, {Soup, "Milk\r\n"}},
              .steps = u"do tbMakeList; click File1 0; press RunMacro; press KillMac"_s,
              .boxes =
-                 u"Confirm YesNo Question|Add  Soup  ingredients to Today's List? => Yes; Confirm YesNo Question default-No|Delete list:  Soup  ? => Yes; Confirm YesNo Question|Delete note file too? => No"_s,
+                 u"Confirm YesNo Question|Add  Soup  ingredients to Today's List? => Yes; Confirm "
+                 "YesNo Question default-No|Delete list:  Soup  ? => Yes; Confirm YesNo "
+                 "Question|Delete note file too? => No"_s,
              .after = {{u" Soup .rcp"_s, "<missing>"}, {Soup, "Milk\r\n"}},
              .shows = u"File1=Soup.rcp; TmpList=Leeks"_s});
         const QString named = u"input New Recipe|New recipe name...| => "_s;

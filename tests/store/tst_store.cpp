@@ -156,11 +156,6 @@ private Q_SLOTS:
         QTest::newRow("UTF-8, marked, a byte that is not")
             << Files{{u"import.txt"_s, bom + "[!]Caf\xe9"}}
             << Files{{u"category.lst"_s, cats({"Caf?"})}} << u"?"_s;
-        QTest::newRow("UTF-8 the catalogue cannot hold")
-            << Files{{u"import.txt"_s, "[!]\xc5\x81\xc3\xb3\x64\xc5\xba\r\nmilk"}}
-            << Files{{u"category.lst"_s, cats({"?\xf3\x64?"})},
-                     {u"std_item.lst"_s, items({{"?\xf3\x64?", "milk"}})}}
-            << u"?"_s;
         // IMPORT.TXT in any case; "import.txt" itself where several are.
         const Files fish{{u"category.lst"_s, cats({"Fish"})}};
         QTest::newRow("IMPORT.TXT") << Files{{u"IMPORT.TXT"_s, "[!]Fish"}} << fish << QString();

@@ -10,9 +10,7 @@
 #include "TodaysListPrintout.h"
 #include "WindowDriver.h"
 
-#include <QAbstractItemView>
 #include <QAccessible>
-#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>

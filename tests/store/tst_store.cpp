@@ -158,7 +158,6 @@ private Q_SLOTS:
             << Files{{u"category.lst"_s, cats({"Caf?"})}} << u"?"_s;
         // IMPORT.TXT in any case; "import.txt" itself where several are.
         const Files fish{{u"category.lst"_s, cats({"Fish"})}};
-        QTest::newRow("IMPORT.TXT") << Files{{u"IMPORT.TXT"_s, "[!]Fish"}} << fish << QString();
         QTest::newRow("Import.txt") << Files{{u"Import.txt"_s, "[!]Fish"}} << fish << QString();
         QTest::newRow("import.txt and IMPORT.TXT")
             << Files{{u"import.txt"_s, "[!]Fish"}, {u"IMPORT.TXT"_s, "[!]Meat"}} << fish

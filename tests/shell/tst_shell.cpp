@@ -185,41 +185,33 @@ private Q_SLOTS:
     }
 
     // Where the lists live: the folder given, beside a portable program, or in the user's data
-    // folder for an installed one (PREFIX/bin beside PREFIX/share/vittlo).
+    // folder for an installed one (PREFIX/bin beside PREFIX/share/vittlo). A row: the program's
+    // folder, "--data" and the folder given, "share" where prefix/share/vittlo is, "xdg" where
+    // XDG_DATA_HOME names the folder xdg, and after "=>" the data folder.
     void dataFolder_data() {
-        QTest::addColumn<QString>("option");
-        QTest::addColumn<QString>("program"); // beside prefix/share/vittlo
-        QTest::addColumn<bool>("installed");
-        QTest::addColumn<QString>("dataHome"); // XDG_DATA_HOME, relative to the test's folder
-        QTest::addColumn<QString>("folder");
-        const QString bin = u"prefix/bin"_s;
-        QTest::newRow("--data") << u"shops/corner"_s << bin << true << QString()
-                                << u"shops/corner"_s;
-        QTest::newRow("portable") << QString() << bin << false << u"xdg"_s << bin;
-        QTest::newRow("portable, not in a bin folder")
-            << QString() << u"prefix/app"_s << true << u"xdg"_s << u"prefix/app"_s;
-        QTest::newRow("installed") << QString() << bin << true << u"xdg"_s << u"xdg/vittlo"_s;
-        QTest::newRow("installed, XDG_DATA_HOME not set")
-            << QString() << bin << true << QString() << u"home/.local/share/vittlo"_s;
+        QTest::addColumn<QString>("row");
+        for (const char* row :
+             {"prefix/bin --data shops/corner share => shops/corner",
+              "prefix/bin xdg => prefix/bin", "prefix/app share xdg => prefix/app",
+              "prefix/bin share xdg => xdg/vittlo", "prefix/bin share => home/.local/share/vittlo"})
+            QTest::newRow(row) << QString::fromLatin1(row);
     }
     void dataFolder() {
-        QFETCH(QString, option);
-        QFETCH(QString, program);
-        QFETCH(bool, installed);
-        QFETCH(QString, dataHome);
-        QFETCH(QString, folder);
-        QVERIFY(m_dir.mkpath(program));
-        if (installed)
+        QFETCH(QString, row);
+        const QStringList words = row.section(u" => "_s, 0, 0).split(u' ');
+        QVERIFY(m_dir.mkpath(words[0]));
+        if (words.contains(u"share"_s))
             QVERIFY(m_dir.mkpath(u"prefix/share/vittlo"_s));
         setEnvironment("HOME", QFile::encodeName(m_dir.filePath(u"home"_s)));
-        setEnvironment("XDG_DATA_HOME", dataHome.isEmpty()
-                                            ? QByteArray()
-                                            : QFile::encodeName(m_dir.filePath(dataHome)));
+        setEnvironment("XDG_DATA_HOME", words.contains(u"xdg"_s)
+                                            ? QFile::encodeName(m_dir.filePath(u"xdg"_s))
+                                            : QByteArray());
         const QDir current = QDir::current();
         QDir::setCurrent(m_dir.path()); // --data may name a folder relative to the current one
-        DataFolder data(option, m_dir.filePath(program));
+        const qsizetype given = words.indexOf(u"--data"_s);
+        DataFolder data(given < 0 ? QString() : words[given + 1], m_dir.filePath(words[0]));
         QDir::setCurrent(current.path());
-        QCOMPARE(data.dir().path(), m_dir.filePath(folder));
+        QCOMPARE(data.dir().path(), m_dir.filePath(row.section(u" => "_s, 1)));
         ScriptedDialogs dialogs;
         QVERIFY(data.open(dialogs));
         QVERIFY(data.dir().exists(u"vittlo.lck"_s));

@@ -62,22 +62,17 @@ private Q_SLOTS:
                  u"do tbMakeList; click File1 0; press KillMac; click File1 1; do tbMakeList"_s,
              .shows =
                  u"File1=.rcp|>apple.rcp|Banana.rcp|cherry.rcp; MacName=; Toolbar1=000001111"_s});
-        const Files withNote{{Soup, "Leeks\r\n"}, {SoupNote, "Simmer\r\n"}};
+        // Delete on Yes, keeping the note.
+        const Files withNote{{Soup, "Leeks\r\n"}, {SoupNote, "Simmer\r\n"}, {u"Stew.rcp"_s, ""}};
         const QString del = u"Confirm YesNo Question default-No|Delete list: Soup ? => "_s;
         const QString withItsNote = u"Confirm YesNo Question|Delete note file too? => No"_s;
-        addScenario("Delete keeping the note, on Yes",
-                    {.before = withNote,
-                     .steps = PickSoup + u"press KillMac; press KillMac"_s,
-                     .boxes = del + u"No; "_s + del + u"Yes; "_s + withItsNote,
-                     .after = {{Soup, "<missing>"}, {SoupNote, "Simmer\r\n"}},
-                     .shows = u"File1="_s});
         addScenario("the recipe under the highlight is the active one, by any key",
-                    {.before = {{Soup, ""}, {u"Stew.rcp"_s, ""}},
+                    {.before = withNote,
                      .steps = PickSoup + u"key File1 Down; press KillMac; key File1 Home; press "
                                          "KillMac; key File1 Down; key File1 Up; press KillMac"_s,
                      .boxes = u"Confirm YesNo Question default-No|Delete list: Stew ? => No; "_s +
                               del + u"No; "_s + del + u"Yes; "_s + withItsNote,
-                     .after = {{Soup, "<missing>"}, {u"Stew.rcp"_s, ""}},
+                     .after = {{Soup, "<missing>"}, {SoupNote, "Simmer\r\n"}, {u"Stew.rcp"_s, ""}},
                      .shows = u"File1=Stew.rcp"_s});
     }
     void recipes() { runScenario(); }

@@ -376,43 +376,39 @@ private Q_SLOTS:
     void endedFromOutside_data() {
         QTest::addColumn<QList<int>>("endings");
         QTest::addColumn<QString>("steps");
-        QTest::addColumn<QString>("boxes");
         QTest::addColumn<Files>("after");
-        const Files milk{{Today, "A\r\nspecial\xb0 Milk\r\n"}};
         QTest::newRow("SIGTERM, SIGHUP, SIGINT, and SIGKILL a second after")
-            << QList<int>{SIGTERM, SIGHUP, SIGINT, SIGKILL} << u"do tbSpecial"_s << u"* => =Milk"_s
-            << milk;
+            << QList<int>{SIGTERM, SIGHUP, SIGINT, SIGKILL}
+            << u"click CatList 0; dclick StdList 0"_s << Files{{Today, "A\r\nDairy\xb0 Milk\r\n"}};
         QTest::newRow("SIGTERM with a note typed")
             << QList<int>{SIGTERM}
             << u"do tbMakeList; click File1 0; press NoteButton; type EditorBox Simmer"_s
-            << QString() << Files{{u"Soup.txt"_s, "Simmer\r\n"}, {Today, "A\r\n"}};
+            << Files{{u"Soup.txt"_s, "Simmer\r\n"}, {Today, "A\r\n"}};
         // The box is answered No: nothing is merged, and the question comes again next time.
         // Over the splash form the box comes after the signal, and gives its safe answer unseen.
-        const Files unmerged{{Cat, cats({"Dairy"})},
-                             {Std, items({{"Dairy", "Milk"}})},
+        const Files unmerged{{Std, items({{"Dairy", "Milk"}})},
                              {u"std_item.new"_s, items({{"Fish", "Cod"}})},
                              {u"vittlo.lck"_s, "<missing>"}};
         QTest::newRow("SIGTERM at the upgrade question, before the main loop")
-            << QList<int>{SIGTERM} << u"start-up question"_s << QString() << unmerged;
+            << QList<int>{SIGTERM} << u"start-up question"_s << unmerged;
         QTest::newRow("SIGTERM while the splash form holds the upgrade question back")
-            << QList<int>{SIGTERM} << u"start-up question, splash form"_s << QString() << unmerged;
+            << QList<int>{SIGTERM} << u"start-up question, splash form"_s << unmerged;
     }
     void endedFromOutside() {
         QFETCH(QList<int>, endings);
         QFETCH(QString, steps);
-        QFETCH(QString, boxes);
         QFETCH(Files, after);
         for (const int signal : endings) {
-            TestFiles::writeAll(m_dir, {{Today, "A\r\n"}, {u"Soup.rcp"_s, ""}});
+            TestFiles::writeAll(m_dir, {{Today, "A\r\n"},
+                                        {u"Soup.rcp"_s, ""},
+                                        {Cat, cats({"Dairy"})},
+                                        {Std, items({{"Dairy", "Milk"}})}});
             if (steps.startsWith(u"start-up question"))
-                TestFiles::writeAll(m_dir, {{Cat, cats({"Dairy"})},
-                                            {Std, items({{"Dairy", "Milk"}})},
-                                            {u"std_item.new"_s, items({{"Fish", "Cod"}})}});
+                TestFiles::writeAll(m_dir, {{u"std_item.new"_s, items({{"Fish", "Cod"}})}});
             QProcess child;
             QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
             environment.insert(u"VITTLO_CHILD_DIR"_s, m_dir.path());
             environment.insert(u"VITTLO_CHILD_STEPS"_s, steps);
-            environment.insert(u"VITTLO_CHILD_BOXES"_s, boxes);
             child.setProcessEnvironment(environment);
             child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
             child.start(QCoreApplication::applicationFilePath(), QStringList());
@@ -1050,8 +1046,8 @@ private Q_SLOTS:
 namespace {
 
 // The program as a child process: the window over VITTLO_CHILD_DIR, the steps VITTLO_CHILD_STEPS
-// performed with the boxes VITTLO_CHILD_BOXES, then "ready" said and the program left to
-// run until it is ended from outside, or driven from its input (the shared page's browser test).
+// performed (without a box), then "ready" said and the program left to run until it is ended
+// from outside, or driven from its input (the shared page's browser test).
 int runAsChild() {
     const QDir dir(qEnvironmentVariable("VITTLO_CHILD_DIR"));
     if (const QString steps = qEnvironmentVariable("VITTLO_CHILD_STEPS");
@@ -1078,7 +1074,7 @@ int runAsChild() {
         MainScreen window(folder.dir(), dialogs, printer, shell);
         return ending.exec();
     }
-    ScriptedDialogs dialogs(qEnvironmentVariable("VITTLO_CHILD_BOXES"));
+    ScriptedDialogs dialogs;
     const EndSignals ending;
     WindowDriver screen(dir, dialogs);
     screen.window().todaysList().setSaveDelay(TodaysList::SaveDelay);

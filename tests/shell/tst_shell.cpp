@@ -30,49 +30,43 @@ class ShellTest : public TempDirTest {
 
 private Q_SLOTS:
     // A start-up question (here the upgrade's) waits until the splash form has gone, so that no
-    // key meant for "Click Me" answers it unseen.
+    // key meant for "Click Me" answers it unseen; "Click Me", clicked or by Enter, shows the main
+    // window.
     void startUpQuestionsWaitForTheSplashForm() {
         TestFiles::writeAll(m_dir, {{u"category.lst"_s, TestFiles::cats({"Dairy"})},
                                     {u"std_item.lst"_s, TestFiles::items({{"Dairy", "Milk"}})},
                                     {u"std_item.new"_s, TestFiles::items({{"Fish", "Cod"}})}});
-        StandardDialogs dialogs;
-        SplashForm splash;
-        splash.show();
-        dialogs.waitWhileShown(&splash);
-        QTimer::singleShot(300, &splash, [&] { QTest::keyClick(&splash, Qt::Key_Return); });
-        QString asked;
-        bool overSplash = false;
-        QTimer answer;
-        QObject::connect(&answer, &QTimer::timeout, [&] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                asked = box->text();
-                overSplash = splash.isVisible();
-                box->button(QMessageBox::No)->click();
-            }
-        });
-        answer.start(20);
-        RecordingPrintTarget printer;
-        ScriptedShell shell;
-        const MainScreen window(m_dir, dialogs, printer, shell);
-        QVERIFY(!overSplash);
-        QVERIFY(asked.startsWith(u"It looks like you are installing a new version"_s));
-        TestFiles::verifyAll(m_dir, {{u"std_item.lst"_s, TestFiles::items({{"Dairy", "Milk"}})}});
-    }
-
-    // The main window shows once "Click Me" is clicked, or Enter pressed.
-    void theMainWindowWaitsForClickMe() {
         for (const bool enter : {false, true}) {
-            QWidget mainWindow;
+            StandardDialogs dialogs;
             SplashForm splash;
+            QWidget mainWindow;
             splash.show();
             splash.showWhenUnloaded(mainWindow);
-            QVERIFY(!mainWindow.isVisible());
-            if (enter)
-                QTest::keyClick(&splash, Qt::Key_Return);
-            else
-                QTest::mouseClick(splash.findChild<QPushButton*>(u"Command1"_s), Qt::LeftButton);
-            QVERIFY(mainWindow.isVisible() && !splash.isVisible());
+            dialogs.waitWhileShown(&splash);
+            QTimer::singleShot(300, &splash, [&] {
+                QVERIFY(!mainWindow.isVisible());
+                enter ? QTest::keyClick(&splash, Qt::Key_Return)
+                      : QTest::mouseClick(splash.findChild<QPushButton*>(u"Command1"_s),
+                                          Qt::LeftButton);
+            });
+            QString asked;
+            bool overSplash = false;
+            QTimer answer;
+            QObject::connect(&answer, &QTimer::timeout, [&] {
+                if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                    asked = box->text();
+                    overSplash = splash.isVisible();
+                    box->button(QMessageBox::No)->click();
+                }
+            });
+            answer.start(20);
+            RecordingPrintTarget printer;
+            ScriptedShell shell;
+            const MainScreen window(m_dir, dialogs, printer, shell);
+            QVERIFY(!overSplash && mainWindow.isVisible());
+            QVERIFY(asked.startsWith(u"It looks like you are installing a new version"_s));
         }
+        TestFiles::verifyAll(m_dir, {{u"std_item.lst"_s, TestFiles::items({{"Dairy", "Milk"}})}});
     }
 
     // The desktop's own library names the program set up for a web page or an e-mail, and starts

@@ -616,7 +616,7 @@ private Q_SLOTS:
         // its aisles (the printout is the copy's, with or without names: see the next row).
         addScenario(
             "added and set with the keys, then picked",
-            {.before = {{Cat, cats({"Bakery", "Dairy", "Produce"})}, {Today, list}},
+            {.before = {{Cat, cats({"Produce", "Bakery", "Dairy"})}, {Today, list}},
              .steps = u"key TmpList Ctrl+Shift+O; press AddShopButton; key AisleList End; key "
                       "AisleList Alt+Up; key AisleList Alt+Up; press OkButton; key ShopPicker "
                       "Down; key TmpList Ctrl+C; do tbSpecial"_s,

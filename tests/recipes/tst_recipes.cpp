@@ -36,14 +36,11 @@ private Q_SLOTS:
         const QString named = u"input New Recipe|New recipe name...| => "_s;
         const QString replace = u"Confirm YesNo Question default-No|Replace the Soup ingredient "
                                 "list with Today's List? => "_s;
-        const Files soup{{Soup, "old\r\n"}, {Today, "Milk\r\n"}};
-        const QString create = u"do tbMakeList; press Command1"_s;
         // Cancelled, a new name, an existing one (No, then Yes), a name of 120 characters.
         const QString x120(120, u'x');
         addScenario("New records Today's List",
-                    {.before = soup,
-                     .steps = create + u"; press Command1; press Command1; press Command1; "
-                                       "press Command1"_s,
+                    {.before = {{Soup, "old\r\n"}, {Today, "Milk\r\n"}},
+                     .steps = u"do tbMakeList"_s + u"; press Command1"_s.repeated(5),
                      .boxes = u"%1=; %1=Stew; %1=Soup; %2No; %1=Soup; %2Yes; %1=%3"_s.arg(
                          named, replace, x120),
                      .after = {{Soup, "Milk\r\n"},

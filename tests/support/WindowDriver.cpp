@@ -39,8 +39,6 @@ WindowDriver::WindowDriver(const QDir& dir, Dialogs& dialogs)
 }
 
 QPoint WindowDriver::pointOf(QAbstractItemView* list, int row, bool onCheckBox) const {
-    if (row < 0)
-        return QPoint(20, list->viewport()->height() - 3);
     const QModelIndex index = list->model()->index(row, 0);
     if (!index.isValid())
         return QPoint(-1, -1); // outside the list: the click is lost, and the probes tell
@@ -67,8 +65,7 @@ void WindowDriver::perform(const QString& steps) {
             QTest::mouseClick(box->viewport(), verb == u"rclick" ? Qt::RightButton : Qt::LeftButton,
                               {}, at);
         } else if (verb == u"dclick") {
-            if (argument != u"-1")
-                QTest::mouseClick(box->viewport(), Qt::LeftButton, {}, at);
+            QTest::mouseClick(box->viewport(), Qt::LeftButton, {}, at);
             QTest::mouseDClick(box->viewport(), Qt::LeftButton, {}, at);
         } else if (verb == u"key" && widget) {
             // Keys go to the window in front, as a person's do.

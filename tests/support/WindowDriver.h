@@ -27,7 +27,7 @@ public:
     QString shownQrCode(bool* marked = nullptr) const;
 
     // Steps separated by ";", each a verb, a widget's name and an argument:
-    //   click, dclick, rclick LIST ROW   a click on an entry (ROW -1: below the entries)
+    //   click, dclick, rclick LIST ROW   a click on an entry
     //   tick LIST ROW                    a click on an entry's check box
     //   key WIDGET KEY                   a key by its name: Return, Down, B, Ctrl+P
     //   type WIDGET TEXT                 typed text

@@ -298,7 +298,6 @@ private Q_SLOTS:
                      .after = {{Today, "<missing>"}, {Std, shop()[Std]}},
                      .shows = u"TmpList=; sb_today=0 Items: Today's List~7; clipboard=kept"_s});
         const Files list{{Today, "Dairy\xb0 Milk\r\nspecial\xb0 eggs\r\n"}};
-        const QString print = u"tick TmpList 0; click TmpList 1; do "_s;
         const QString ready =
             u"Ready to print... YesNoCancel Question default-No|Include Category Names? => "_s;
         // Cancelled, with category names (ticked entries marked), to a file without a printer,
@@ -306,8 +305,8 @@ private Q_SLOTS:
         addScenario(
             "Print",
             {.before = list,
-             .steps = print + u"tbPrint; do tbPrint; noprinter; do tbPrint; printerfails The "
-                              "printer is out of paper.; do tbPrint"_s,
+             .steps = u"tick TmpList 0; click TmpList 1; do tbPrint; do tbPrint; noprinter; do "
+                      "tbPrint; printerfails The printer is out of paper.; do tbPrint"_s,
              .boxes = u"%1Cancel; %1Yes; %1No; Printed to a file OK Information|No printer is "
                       "installed, so the printout was saved as\n*printout.pdf => OK; %1Yes; Print "
                       "Error OK Stop|The printer is out of paper. => OK"_s.arg(ready),
@@ -434,8 +433,6 @@ private Q_SLOTS:
                                       {"Gone", "Creme"},
                                       {"Cr\xe8merie", "Butter"},
                                       {"Dairy", "Milk"}})}};
-        const QString found = u"FindList=>Bakery\u00b0 CREME brioche|Dairy\u00b0 cr\u00e8me "
-                              "fra\u00eeche|Cr\u00e8merie\u00b0 Butter"_s;
         addScenario("items and categories, case and accents ignored; Enter adds the current one",
                     {.before = shop,
                      .steps = u"do Find; type FindBox Crême; key FindBox Down; key FindBox Return; "
@@ -443,9 +440,10 @@ private Q_SLOTS:
                      .after = {{Today, "Bakery\xb0 CREME brioche\r\nDairy\xb0 cr\xe8me "
                                        "fra\xee"
                                        "che\r\n"}},
-                     .shows = found +
-                              u"; TmpList=>Bakery\u00b0 CREME brioche~17|Dairy\u00b0 cr\u00e8me "
-                              "fra\u00eeche~17; FindItems=Find Items"_s});
+                     .shows = u"FindList=>Bakery\u00b0 CREME brioche|Dairy\u00b0 cr\u00e8me "
+                              "fra\u00eeche|Cr\u00e8merie\u00b0 Butter; TmpList=>Bakery\u00b0 "
+                              "CREME brioche~17|Dairy\u00b0 cr\u00e8me fra\u00eeche~17; "
+                              "FindItems=Find Items"_s});
         // The item named so first, then names that start so, names with a word that does, and
         // the rest, each in the lists' order ("Æ" as "AE", "ß" as "ss", without regard to case);
         // the text may end a name of 30 characters.
@@ -558,13 +556,13 @@ private Q_SLOTS:
             {"a recipe's ingredients", u"do tbMakeList; click File1 0; press RunMacro"_s,
              u"* => Yes"_s, "A\r\nB\r\nC\r\nC\r\nC\r\n"},
             {"a found item", u"do Find; type FindBox milk; key FindBox Return"_s, {}, milk}};
-        const QString undo = u"; tick TmpList 0; key TmpList Ctrl+Z; wait"_s;
         for (const Change& change : changes)
             for (const bool again : {false, true})
                 addScenario(qPrintable(QLatin1String(change.name) +
                                        (again ? u" done again"_s : u" undone"_s)),
                             {.before = before,
-                             .steps = change.steps + undo +
+                             .steps = change.steps +
+                                      u"; tick TmpList 0; key TmpList Ctrl+Z; wait"_s +
                                       (again ? u"; key TmpList Ctrl+Shift+Z"_s : QString()),
                              .boxes = change.boxes,
                              .after = {{Today, again ? change.changed : "A\r\nC\r\nC\r\n"}}});

@@ -15,7 +15,6 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
-#include <QScopeGuard>
 #include <QSysInfo>
 #include <QTest>
 #include <QThread>
@@ -143,7 +142,7 @@ private Q_SLOTS:
         QFETCH(QByteArray, lock);
         QFETCH(QString, boxes);
         QFETCH(bool, taken);
-        std::thread filler;
+        std::jthread filler; // joined however the test ends
         if (lock == "<fifo>")
             TestFiles::writeAll(m_dir, {{u"vittlo.lck"_s, lock}});
         else
@@ -154,7 +153,7 @@ private Q_SLOTS:
                     made.setFileTime(QDateTime::currentDateTime().addYears(-1),
                                      QFile::FileModificationTime));
         if (lock == "<filling>")
-            filler = std::thread([path = m_dir.filePath(u"vittlo.lck"_s)] {
+            filler = std::jthread([path = m_dir.filePath(u"vittlo.lck"_s)] {
                 QThread::msleep(100);
                 QFile file(path);
                 if (file.open(QIODevice::Append))
@@ -162,10 +161,6 @@ private Q_SLOTS:
                                QCoreApplication::applicationName().toUtf8() + '\n' +
                                QSysInfo::machineHostName().toUtf8() + '\n');
             });
-        const auto joined = qScopeGuard([&] {
-            if (filler.joinable())
-                filler.join();
-        });
         ScriptedDialogs dialogs(boxes);
         FolderLock second(m_dir);
         QCOMPARE(second.take(dialogs), taken);

@@ -100,8 +100,9 @@ private Q_SLOTS:
         addScenario(
             "closing writes Today's List trimmed, in list order",
             {.before = shop("  \tZoo\t  \r\n\r\n   \r\nBakery\xb0 Bread\r\n"),
-             .steps = u"key TmpList Delete; click CatList 1; dclick StdList 1; dclick TmpList 0; "
-                      "key StdList Delete; key CatList Delete; close"_s,
+             .steps =
+                 u"key TmpList Delete; click TmpList 3; key StdList Delete; key CatList Delete; "
+                 "click CatList 1; dclick StdList 1; dclick TmpList 0; close"_s,
              .after = {{Today, "\tZoo\t\r\nBakery\xb0 Bread\r\nDairy\xb0 Milk\r\n"}},
              .shows = u"window=closed; TmpList=  \tZoo\t~2|~3|Bakery\u00b0 Bread|>Dairy\u00b0 "
                       "Milk~26"_s});

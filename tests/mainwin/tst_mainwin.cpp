@@ -1032,6 +1032,7 @@ namespace {
 // performed (without a box), then "ready" said and the program left to run until it is ended
 // from outside, or driven from its input (the shared page's browser test).
 int runAsChild() {
+    std::setvbuf(stdout, nullptr, _IOLBF, 0); // each line said reaches the test at once
     const QDir dir(qEnvironmentVariable("VITTLO_CHILD_DIR"));
     if (const QString steps = qEnvironmentVariable("VITTLO_CHILD_STEPS");
         steps.startsWith(u"start-up question")) {
@@ -1043,10 +1044,7 @@ int runAsChild() {
         DataFolder folder(dir.path(), QString());
         if (!folder.open(dialogs))
             return 1;
-        QTimer::singleShot(0, [] {
-            std::puts("ready");
-            std::fflush(stdout);
-        });
+        QTimer::singleShot(0, [] { std::puts("ready"); });
         SplashForm splash;
         if (steps.endsWith(u"splash form")) {
             splash.show();
@@ -1063,7 +1061,6 @@ int runAsChild() {
     screen.window().todaysList().setSaveDelay(TodaysList::SaveDelay);
     screen.perform(qEnvironmentVariable("VITTLO_CHILD_STEPS"));
     std::puts("ready");
-    std::fflush(stdout);
     // Each line of input, "probe NAME" or "do STEPS", is answered with what the widget shows
     // (a line break as "|") or "done"; the end of the input ends the program.
     QFile input;
@@ -1077,7 +1074,6 @@ int runAsChild() {
                                    ? screen.probe(line.mid(6))
                                    : (screen.perform(line.mid(3)), u"done"_s);
         std::puts(qPrintable(QString(answer).replace(u'\n', u'|')));
-        std::fflush(stdout);
     });
     return QApplication::exec();
 }

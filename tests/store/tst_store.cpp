@@ -1,3 +1,4 @@
+#include "AisleOrder.h"
 #include "Catalogue.h"
 #include "CatalogueJournal.h"
 #include "Entry.h"
@@ -259,13 +260,17 @@ private Q_SLOTS:
         }
     }
 
-    // A text file is read up to the size limit; one byte more is refused before it is read.
+    // A text file is read up to the size limit; one byte more is refused before it is read. So
+    // is an earlier version's aisles.lst of more than 1 MB.
     void textFilesUpToTheLimit() {
         QFile file(m_dir.filePath(u"Soup.txt"_s));
         QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(TextFile::LargestRead));
         QCOMPARE(TextFile::read(m_dir, u"Soup.txt"_s).size(), TextFile::LargestRead);
         QVERIFY(file.resize(TextFile::LargestRead + 1));
         QVERIFY_THROWS_EXCEPTION(FileError, TextFile::read(m_dir, u"Soup.txt"_s));
+        QVERIFY(file.rename(m_dir.filePath(u"aisles.lst"_s)) &&
+                file.resize(AisleOrder::LargestFile + 1));
+        QVERIFY_THROWS_EXCEPTION(FileError, AisleOrder(m_dir).read());
     }
 
     // A journal is checked whole before any of it is applied: one the program wrote is
